@@ -1,0 +1,22 @@
+# The program reads its coefficient and help files from its own folder, so the
+# build copies them beside the executables (all of them live in CERAVEL_BIN_DIR).
+set(CERAVEL_DADOS
+  ${CMAKE_SOURCE_DIR}/data/COEF-D2000
+  ${CMAKE_SOURCE_DIR}/data/COEF-I2000
+  ${CMAKE_SOURCE_DIR}/data/COEF-F2000
+  ${CMAKE_SOURCE_DIR}/data/Termov.txt)
+
+function(ceravel_copia_dados)
+  set(copias)
+  foreach(arquivo IN LISTS CERAVEL_DADOS)
+    get_filename_component(nome ${arquivo} NAME)
+    add_custom_command(
+      OUTPUT ${CERAVEL_BIN_DIR}/${nome}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CERAVEL_BIN_DIR}
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different ${arquivo} ${CERAVEL_BIN_DIR}/${nome}
+      DEPENDS ${arquivo}
+      COMMENT "Copying ${nome} beside the executables")
+    list(APPEND copias ${CERAVEL_BIN_DIR}/${nome})
+  endforeach()
+  add_custom_target(ceravel_dados ALL DEPENDS ${copias})
+endfunction()

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "model/Coeficientes.h"
+
+#include <QString>
+#include <optional>
+
+namespace ceravel {
+
+inline constexpr const char* ArquivoDeclinacao = "COEF-D2000";
+inline constexpr const char* ArquivoInclinacao = "COEF-I2000";
+inline constexpr const char* ArquivoIntensidade = "COEF-F2000";
+
+// Outcome of reading one coefficient file: the set, or a Portuguese message
+// naming the file and what went wrong (missing, unreadable, too short, bad item).
+struct LeituraCoeficientes {
+    std::optional<Coeficientes> coeficientes;
+    QString erro;
+};
+
+// Reads the first 31 numeric items of `pasta`/`nomeArquivo`. Items are
+// separated by commas, line breaks or blanks; the decimal separator is always
+// the full stop. Whatever follows the 31st item is never looked at.
+LeituraCoeficientes LeCoeficientes(const QString& pasta, const QString& nomeArquivo);
+
+}  // namespace ceravel

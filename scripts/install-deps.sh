@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages Ceravel needs to build, test and run, and only
+# those missing. Run as root (or with sudo available).
+set -euo pipefail
+
+pacotes=(
+  g++ cmake make pkg-config
+  qt6-base-dev qt6-qpa-plugins libgl-dev
+  libgtest-dev libgmock-dev googletest libbenchmark-dev
+  libeigen3-dev
+  fonts-liberation2 fonts-dejavu-core fontconfig
+  poppler-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf
+)
+
+faltando=()
+for p in "${pacotes[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    faltando+=("$p")
+  fi
+done
+
+if [ ${#faltando[@]} -gt 0 ]; then
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  echo "Installing: ${faltando[*]}"
+  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${faltando[@]}"
+fi

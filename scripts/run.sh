@@ -1,0 +1,7 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and launches the calculator.
+set -euo pipefail
+raiz=$(cd "$(dirname "$0")/.." && pwd)
+bash "$raiz/scripts/install-deps.sh"
+bash "$raiz/scripts/build.sh" "$raiz/build"
+exec "$raiz/build/bin/ceravel"

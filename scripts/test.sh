@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds and runs the whole test suite.
+set -euo pipefail
+raiz=$(cd "$(dirname "$0")/.." && pwd)
+bash "$raiz/scripts/install-deps.sh"
+bash "$raiz/scripts/build.sh" "$raiz/build"
+# The printing integration test needs a print server of its own.
+if [ -f "$raiz/scripts/start-cups.sh" ]; then
+  source "$raiz/scripts/start-cups.sh"
+fi
+cd "$raiz/build"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --timeout 300
