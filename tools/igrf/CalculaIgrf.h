@@ -1,0 +1,17 @@
+#pragma once
+
+#include "tools/igrf/ElementosIgrf.h"
+#include "tools/igrf/ModeloIgrf.h"
+
+#include <optional>
+
+namespace ceravel::igrf {
+
+// The model's field at a geodetic position (degrees; height above the WGS84
+// ellipsoid in km) and decimal year, in the local geodetic frame, with the
+// rates of the model's own time dependence (linear between epochs). Empty
+// outside the model's period.
+std::optional<ElementosIgrf> CalculaIgrf(const ModeloIgrf& modelo, double latitudeGraus,
+                                         double longitudeGraus, double altitudeKm, double ano);
+
+}  // namespace ceravel::igrf

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "tools/igrf/ModeloIgrf.h"
+
+namespace ceravel::igrf {
+
+// Reference radius of the IGRF spherical-harmonic expansion, km.
+inline constexpr double RaioReferenciaKm = 6371.2;
+
+// A field vector in a local frame: X north, Y east, Z down, in nT (or nT/yr
+// when the coefficients are a secular variation).
+struct VetorCampo {
+    double X = 0;
+    double Y = 0;
+    double Z = 0;
+};
+
+// Synthesis of the internal field at geocentric radius `raioKm`, geocentric
+// colatitude and east longitude (radians), in the local geocentric frame
+// (X along the meridian towards the north, Z towards the centre). Linear in
+// the coefficients, so a secular-variation set gives the vector's rate.
+VetorCampo CampoGeocentrico(const CoeficientesGauss& c, double raioKm, double colatitudeRad,
+                            double longitudeRad);
+
+}  // namespace ceravel::igrf

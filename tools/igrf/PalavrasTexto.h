@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ceravel::igrf {
+
+// The blank-separated words of one line (blanks: space, tab, CR).
+std::vector<std::string_view> Palavras(std::string_view linha);
+
+// The whole word as a number with the full stop as decimal point, whatever the
+// locale; empty if anything is left over ("2025-30" is not a number).
+std::optional<double> Numero(std::string_view palavra);
+
+// Every line of a text file; empty when the file cannot be opened.
+std::optional<std::vector<std::string>> LinhasArquivo(const std::string& caminho);
+
+}  // namespace ceravel::igrf

@@ -1,0 +1,37 @@
+#include "tools/igrf/PosicaoGeodetica.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace ceravel::igrf {
+
+PosicaoGeocentrica DeGeodetica(double latitudeGraus, double longitudeGraus, double altitudeKm) {
+    constexpr double grau = std::numbers::pi / 180.0;
+    constexpr double e2 = AchatamentoWgs84 * (2.0 - AchatamentoWgs84);
+    const double lat = latitudeGraus * grau;
+    const double senLat = std::sin(lat);
+    const double cosLat = std::cos(lat);
+    // Radius of curvature in the prime vertical, then the point's distance
+    // from the axis and from the equatorial plane.
+    const double nu = SemiEixoWgs84Km / std::sqrt(1.0 - e2 * senLat * senLat);
+    const double rho = (nu + altitudeKm) * cosLat;
+    const double z = (nu * (1.0 - e2) + altitudeKm) * senLat;
+    const double raio = std::hypot(rho, z);
+
+    PosicaoGeocentrica p;
+    p.raioKm = raio;
+    p.colatitudeRad = std::atan2(rho, z);
+    p.longitudeRad = longitudeGraus * grau;
+    // Geocentric latitude ψ: cos ψ = rho/r, sin ψ = z/r; the deviation is lat - ψ.
+    const double cosPsi = rho / raio;
+    const double senPsi = z / raio;
+    p.cosDesvio = cosLat * cosPsi + senLat * senPsi;
+    p.senDesvio = senLat * cosPsi - cosLat * senPsi;
+    return p;
+}
+
+VetorCampo ParaGeodetico(const VetorCampo& v, const PosicaoGeocentrica& p) {
+    return {v.X * p.cosDesvio + v.Z * p.senDesvio, v.Y, v.Z * p.cosDesvio - v.X * p.senDesvio};
+}
+
+}  // namespace ceravel::igrf
