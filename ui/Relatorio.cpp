@@ -1,56 +1,242 @@
 #include "ui/Relatorio.h"
 
 #include "ui/Controles.h"
+#include "ui/Linha.h"
+#include "ui/Twips.h"
 
+#include <QGroupBox>
 #include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
 
 namespace ceravel {
 
-// Provisional report: named value labels and the compass; the full page layout
-// replaces this.
+namespace {
+
+// The banner of the report's header, drawn rather than pasted as a picture so
+// that it prints as sharp as the text: a small compass emblem and the
+// program's name on the left; the institution lines stand on its right.
+class Faixa : public QWidget {
+public:
+    Faixa(QWidget* pai, double esquerda, double topo, double largura, double altura)
+        : QWidget(pai)
+    {
+        setObjectName(QStringLiteral("Picture1"));
+        setGeometry(RetPx(esquerda, topo, largura, altura));
+        DefineFundo(this, Qt::white);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        const double alt = height();
+        const QPointF centro(alt / 2.0 + 6.0, alt / 2.0);
+        const double raio = alt / 2.0 - 6.0;
+
+        // Emblem: a navy ring, a light-orange dial and a red needle turned west.
+        p.setPen(QPen(Marinho, 2.0));
+        p.setBrush(QColor(255, 192, 128));
+        p.drawEllipse(centro, raio, raio);
+        p.setPen(QPen(Qt::black, 1.0));
+        p.drawLine(centro - QPointF(0, raio), centro + QPointF(0, raio));
+        p.drawLine(centro - QPointF(raio, 0), centro + QPointF(raio, 0));
+        QPainterPath agulha;
+        agulha.moveTo(centro + QPointF(-raio * 0.35, -raio * 0.85));
+        agulha.lineTo(centro + QPointF(raio * 0.12, raio * 0.04));
+        agulha.lineTo(centro + QPointF(-raio * 0.12, -raio * 0.04));
+        agulha.closeSubpath();
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 0, 0));
+        p.drawPath(agulha);
+
+        // Name and subject beside the emblem.
+        const double texto = centro.x() + raio + 10.0;
+        p.setPen(Marinho);
+        p.setFont(FonteTimes(18, true, true));
+        p.drawText(QRectF(texto, 2.0, 260.0, alt * 0.6), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("Ceravel"));
+        p.setFont(FonteArial(8.25, false, true));
+        p.drawText(QRectF(texto, alt * 0.58, 260.0, alt * 0.4), Qt::AlignLeft | Qt::AlignTop,
+                   QStringLiteral("Campo geomagnético no Brasil"));
+
+        // A thin rule closes the banner at the bottom.
+        p.setPen(QPen(Marinho, 1.0));
+        p.drawLine(QPointF(0.5, alt - 1.5), QPointF(width() - 0.5, alt - 1.5));
+    }
+};
+
+const QFont& FonteLegenda()
+{
+    static const QFont f = FonteArial(9.75);
+    return f;
+}
+
+const QFont& FonteValor()
+{
+    static const QFont f = FonteArial(9.75, true);
+    return f;
+}
+
+QGroupBox* Moldura(QWidget* pai, const char* nome, const QString& titulo, double esquerda,
+                   double topo, double largura, double altura)
+{
+    return CriaMoldura(pai, QString::fromLatin1(nome), titulo, esquerda, topo, largura, altura,
+                       FonteArial(12, true, true), VermelhoEscuro, Qt::white);
+}
+
+// A value label: bold, its design caption until the first calculation, and a
+// name a screen reader can say.
+QLabel* Valor(QWidget* pai, const char* nome, const char* design, const QString& nomeAcessivel,
+              double esquerda, double topo, double largura, double altura, const QFont& fonte,
+              Qt::Alignment alinhamento)
+{
+    QLabel* r = CriaRotulo(pai, QString::fromLatin1(nome), QString::fromLatin1(design), esquerda,
+                           topo, largura, altura, fonte, alinhamento | Qt::AlignTop);
+    r->setAccessibleName(nomeAcessivel);
+    return r;
+}
+
+// One of the five frames of complementary data: "Componente:" and its value,
+// "Variação:" and the annual variation.
+struct DadosMoldura {
+    const char* moldura;
+    const char* titulo;
+    double esquerda, topo;
+    const char* valor;        // value label and its design caption
+    const char* designValor;
+    const char* variacao;     // variation label and its design caption
+    const char* designVariacao;
+    const char* nomeAcessivel;
+};
+
+void CriaMolduraComponente(QWidget* pai, const DadosMoldura& d)
+{
+    QGroupBox* m = Moldura(pai, d.moldura, QString::fromUtf8(d.titulo), d.esquerda, d.topo, 4920, 825);
+    const QString nome = QString::fromUtf8(d.nomeAcessivel);
+    const QString sufixo = QString::fromLatin1(d.moldura).mid(1);
+    CriaRotulo(m, QStringLiteral("RotuloComponente") + sufixo, QStringLiteral("Componente:"), 120,
+               420, 1200, 255, FonteLegenda());
+    if (d.valor)
+        Valor(m, d.valor, d.designValor, nome, 1320, 420, 1080, 255, FonteValor(), Qt::AlignRight);
+    CriaRotulo(m, QStringLiteral("RotuloVariacao") + sufixo, QStringLiteral("Variação:"), 2520, 420,
+               840, 255, FonteLegenda());
+    Valor(m, d.variacao, d.designVariacao, QStringLiteral("Variação anual: ") + nome, 3360, 420, 1440,
+          255, FonteValor(), Qt::AlignRight);
+}
+
+}  // namespace
+
 Relatorio::Relatorio(QWidget* pai) : QWidget(pai)
 {
     setObjectName(QStringLiteral("Relatorio"));
     setWindowTitle(QStringLiteral("Relatório"));
-    const struct { const char* nome; const char* texto; } rotulos[] = {
-        {"Data", "Data"}, {"Epoca", "Epoca"}, {"Latitude", "Lat"}, {"Longitude", "Long"},
-        {"Label16", "graus"}, {"Label15", "graus"}, {"DMIN2", "DMIN"}, {"VD2", "VD"},
-        {"CX", "CX"}, {"CY", "CY"}, {"CZ", "CZ"}, {"CF", "CF"}, {"VX2", "VX"}, {"VY2", "VY"},
-        {"VZ2", "VZ"}, {"VF2", "VF"}, {"INC2", "INC"}, {"AIMIN2", "AIMIN"}, {"VI2", "VI"},
-    };
-    int y = 0;
-    for (const auto& r : rotulos)
-        CriaRotulo(this, QString::fromLatin1(r.nome), QString::fromUtf8(r.texto), 0, y += 240, 1500, 240,
-                   FonteArial(9.75, true));
-    m_agulha = CriaBussola(this, -2475, 3210, {QStringLiteral("Label5"), QStringLiteral("Label4"),
-                                               QStringLiteral("Label17"), QStringLiteral("Label18")},
+    setFixedSize(Px(10680), Px(11145));
+    DefineFundo(this, Qt::white);
+
+    // Header: title, rule, banner with the three institution lines.
+    CriaRotulo(this, QStringLiteral("Label1"), QStringLiteral("Ceravel"), 360, 105, 3000, 375,
+               FonteArial(14.25, true, true));
+    new Linha(this, QStringLiteral("Line1"), 360, 495, 10395, 495);
+    auto* faixa = new Faixa(this, 990, 585, 9435, 855);
+    const Qt::Alignment direita = Qt::AlignRight | Qt::AlignTop;
+    CriaRotulo(faixa, QStringLiteral("Label8_1"), QStringLiteral("Projeto Ceravel"), 4680, 90, 4635,
+               240, FonteArial(8.25, true), direita);
+    CriaRotulo(faixa, QStringLiteral("Label11"),
+               QStringLiteral("Calculadora do campo magnético terrestre"),
+               4680, 330, 4635, 240, FonteArial(8.25), direita);
+    CriaRotulo(faixa, QStringLiteral("Label13"),
+               QStringLiteral("Modelo regional polinomial, de 1995 a 2005"), 4680, 570, 4635,
+               240, FonteArial(8.25), direita);
+
+    // Input data.
+    QGroupBox* entrada = Moldura(this, "Frame1", QStringLiteral("Dados de Entrada"), 360, 1755, 10065, 1140);
+    CriaRotulo(entrada, QStringLiteral("RotuloData"), QStringLiteral("Data:"), 240, 360, 1100, 255, FonteLegenda());
+    Valor(entrada, "Data", "Data", QStringLiteral("Data"), 1440, 360, 2400, 255, FonteValor(), Qt::AlignLeft);
+    CriaRotulo(entrada, QStringLiteral("RotuloEpoca"), QStringLiteral("Época:"), 240, 720, 1100, 255, FonteLegenda());
+    Valor(entrada, "Epoca", "Epoca", QStringLiteral("Época"), 1440, 720, 2400, 255, FonteValor(), Qt::AlignLeft);
+    CriaRotulo(entrada, QStringLiteral("RotuloLatitude"), QStringLiteral("Latitude:"), 5160, 360, 1320, 255,
+               FonteLegenda());
+    Valor(entrada, "Latitude", "Lat", QStringLiteral("Latitude"), 6600, 360, 1395, 255, FonteValor(),
+          Qt::AlignRight);
+    CriaRotulo(entrada, QStringLiteral("Label16"), QStringLiteral("graus"), 8040, 360, 720, 255, FonteLegenda());
+    CriaRotulo(entrada, QStringLiteral("RotuloLongitude"), QStringLiteral("Longitude:"), 5160, 720, 1320, 255,
+               FonteLegenda());
+    Valor(entrada, "Longitude", "Long", QStringLiteral("Longitude"), 6600, 720, 1395, 255, FonteValor(),
+          Qt::AlignRight);
+    CriaRotulo(entrada, QStringLiteral("Label15"), QStringLiteral("graus"), 8040, 720, 720, 255, FonteLegenda());
+
+    // Declination: the compass with its needle and the declination frame.
+    // The rose's own lines are prefixed so they do not clash with Line1 above.
+    m_agulha = CriaBussola(this, -2475, 3210,
+                           {QStringLiteral("Label5"), QStringLiteral("Label4"), QStringLiteral("Label17"),
+                            QStringLiteral("Label18")},
                            QStringLiteral("Rosa"));
+    QGroupBox* declinacao = Moldura(this, "FD", QStringLiteral("Ceravel"), 6360, 4320, 4020, 1230);
+    CriaRotulo(declinacao, QStringLiteral("RotuloComponenteD"), QStringLiteral("Componente:"), 240, 450,
+               1500, 285, FonteArial(11.25));
+    Valor(declinacao, "DMIN2", "DMIN", QStringLiteral("Declinação"), 1680, 450, 2100, 285,
+          FonteArial(11.25, true), Qt::AlignRight);
+    CriaRotulo(declinacao, QStringLiteral("RotuloVariacaoD"), QStringLiteral("Variação:"), 240, 810, 1500,
+               285, FonteArial(11.25));
+    Valor(declinacao, "VD2", "VD", QStringLiteral("Variação anual da declinação"), 1680, 810, 2100, 285,
+          FonteArial(11.25, true), Qt::AlignRight);
+
+    // Complementary data.
+    new Linha(this, QStringLiteral("Line18"), 240, 6720, 10440, 6720);
+    CriaRotulo(this, QStringLiteral("Label8_0"), QStringLiteral("Dados Complementares"), 360, 6840, 4800,
+               375, FonteArial(12, true));
+    QLabel* subtitulo = CriaRotulo(this, QStringLiteral("Label8_2"),
+                                   QStringLiteral("Componentes Cartesianas do Campo Geomagnético no Brasil"),
+                                   360, 7440, 3315, 615, FonteArial(11.25, false, true));
+    subtitulo->setWordWrap(true);
+
+    const DadosMoldura molduras[] = {
+        {"FX", "X", 360, 8040, "CX", "CX", "VX2", "VX", "Componente X"},
+        {"FY", "Y", 360, 9000, "CY", "CY", "VY2", "VY", "Componente Y"},
+        {"FZ", "Z", 360, 9960, "CZ", "CZ", "VZ2", "VZ", "Componente Z"},
+        {"FF", "Intensidade Total", 5520, 8040, "CF", "CF", "VF2", "VF", "Intensidade total"},
+        {"FI", "Inclinação", 5520, 9000, nullptr, nullptr, "VI2", "VI", "Inclinação"},
+    };
+    for (const auto& d : molduras)
+        CriaMolduraComponente(this, d);
+    // The inclination shows whole degrees and decimal minutes side by side.
+    auto* fi = findChild<QGroupBox*>(QStringLiteral("FI"));
+    Valor(fi, "INC2", "INC", QStringLiteral("Inclinação, graus"), 1320, 420, 495, 255, FonteValor(),
+          Qt::AlignRight);
+    Valor(fi, "AIMIN2", "AIMIN", QStringLiteral("Inclinação, minutos"), 1860, 420, 540, 255, FonteValor(),
+          Qt::AlignRight);
+}
+
+QLabel* Relatorio::rotulo(const char* nome) const
+{
+    QLabel* r = findChild<QLabel*>(QString::fromLatin1(nome));
+    Q_ASSERT(r);
+    return r;
 }
 
 void Relatorio::preencheTextos(const TextosResultado& t)
 {
-    const auto escreve = [this](const char* nome, const QString& texto) {
-        findChild<QLabel*>(QString::fromLatin1(nome))->setText(texto);
-    };
-    escreve("Data", t.relData);
-    escreve("Epoca", t.relEpoca);
-    escreve("Longitude", t.relLongitude);
-    findChild<QLabel*>(QStringLiteral("Label15"))->setVisible(t.relGrausLongitude);
-    escreve("Latitude", t.relLatitude);
-    findChild<QLabel*>(QStringLiteral("Label16"))->setVisible(t.relGrausLatitude);
-    escreve("CX", t.cx);
-    escreve("VX2", t.vx2);
-    escreve("CY", t.cy);
-    escreve("VY2", t.vy2);
-    escreve("CZ", t.cz);
-    escreve("VZ2", t.vz2);
-    escreve("CF", t.cf);
-    escreve("VF2", t.vf2);
-    escreve("DMIN2", t.dmin);
-    escreve("VD2", t.vd);
-    escreve("INC2", t.inc2);
-    escreve("AIMIN2", t.aimin2);
-    escreve("VI2", t.vi2);
+    rotulo("Data")->setText(t.relData);
+    rotulo("Epoca")->setText(t.relEpoca);
+    rotulo("Longitude")->setText(t.relLongitude);
+    rotulo("Label15")->setVisible(t.relGrausLongitude);
+    rotulo("Latitude")->setText(t.relLatitude);
+    rotulo("Label16")->setVisible(t.relGrausLatitude);
+    rotulo("CX")->setText(t.cx);
+    rotulo("VX2")->setText(t.vx2);
+    rotulo("CY")->setText(t.cy);
+    rotulo("VY2")->setText(t.vy2);
+    rotulo("CZ")->setText(t.cz);
+    rotulo("VZ2")->setText(t.vz2);
+    rotulo("CF")->setText(t.cf);
+    rotulo("VF2")->setText(t.vf2);
+    rotulo("DMIN2")->setText(t.dmin);
+    rotulo("VD2")->setText(t.vd);
+    rotulo("INC2")->setText(t.inc2);
+    rotulo("AIMIN2")->setText(t.aimin2);
+    rotulo("VI2")->setText(t.vi2);
 }
 
 }  // namespace ceravel

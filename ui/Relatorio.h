@@ -5,10 +5,13 @@
 
 #include <QWidget>
 
+class QLabel;
+
 namespace ceravel {
 
-// The one-page report: built with its design-time captions, never shown on
-// screen, filled by every successful calculation and printed on demand.
+// The one-page report: a white page of 10680 x 11145 twips built with its
+// design-time captions, never shown on screen, filled by every successful
+// calculation and printed on demand.
 class Relatorio : public QWidget {
     Q_OBJECT
 public:
@@ -22,6 +25,8 @@ public:
     Agulha& agulha() { return m_agulha; }
 
 private:
+    QLabel* rotulo(const char* nome) const;
+
     Agulha m_agulha;
 };
 
