@@ -34,6 +34,11 @@ QFont FonteTimes(double pontos, bool negrito, bool italico)
     return Fonte(QStringLiteral("Times New Roman"), pontos, negrito, italico);
 }
 
+QFont FonteTahoma(double pontos, bool negrito, bool italico)
+{
+    return Fonte(QStringLiteral("Tahoma"), pontos, negrito, italico);
+}
+
 QLabel* CriaRotulo(QWidget* pai, const QString& nome, const QString& texto, double esquerda,
                    double topo, double largura, double altura, const QFont& fonte,
                    Qt::Alignment alinhamento)

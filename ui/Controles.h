@@ -21,6 +21,7 @@ inline const QColor Marinho(0, 0, 128);
 // metric-compatible Liberation fonts.
 QFont FonteArial(double pontos, bool negrito = false, bool italico = false);
 QFont FonteTimes(double pontos, bool negrito = false, bool italico = false);
+QFont FonteTahoma(double pontos, bool negrito = false, bool italico = false);
 
 // Controls placed in twips inside their parent, named by objectName. Each is
 // visible unless the caller hides it.

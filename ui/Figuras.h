@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace ceravel {
+
+// The program's own pictures, drawn in code so that no artwork file ships.
+
+// Window icon, 16 x 16 and 32 x 32: a small compass with a red needle.
+QIcon IconeCeravel();
+
+// Banner of the main window's footer and of the About window, 629 x 57 pixels:
+// compass and name on a dark band that fades to light on the right.
+QPixmap FaixaCeravel();
+
+// Second logo of the About window, 129 x 45 pixels: the Earth's dipole field
+// lines beside the name.
+QPixmap LogotipoCeravel();
+
+}  // namespace ceravel
