@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QLocale>
+#include <QPointer>
+#include <QString>
+#include <functional>
+
+namespace ceravel {
+
+class DComp;
+class Exportar;
+class Help;
+class Main;
+class Mensageiro;
+class Relatorio;
+class Sobre;
+struct Calculo;
+
+enum class Janela { Main, DComp, Relatorio, Exportar, Help, Sobre };
+
+// The one owner of the six windows. A window is built with its design-time
+// contents on first reference and destroyed when unloaded; the next reference
+// builds it afresh. Secondary windows open application-modal, without owner.
+class Janelas {
+public:
+    // `encerra` ends the program; by default it stops the application's event loop.
+    Janelas(const QString& pastaPrograma, const QLocale& locale, Mensageiro& mensageiro,
+            std::function<void()> encerra = {});
+    ~Janelas();
+    Janelas(const Janelas&) = delete;
+    Janelas& operator=(const Janelas&) = delete;
+
+    Main& main();
+    DComp& dcomp();
+    Relatorio& relatorio();
+
+    bool existe(Janela janela) const;
+    void descarrega(Janela janela);
+
+    // Each returns when its window has been closed or hidden.
+    void mostraDComp();
+    void mostraHelp();
+    void mostraSobre();
+    void mostraExportar(const Calculo& ultimo);
+
+    // Main was closed: every other window goes, then the program ends.
+    void aoFecharMain();
+
+    const QString& pastaPrograma() const { return m_pasta; }
+    const QLocale& locale() const { return m_locale; }
+    Mensageiro& mensageiro() { return m_mensageiro; }
+
+private:
+    QString m_pasta;
+    QLocale m_locale;
+    Mensageiro& m_mensageiro;
+    std::function<void()> m_encerra;
+
+    QPointer<Main> m_main;
+    QPointer<DComp> m_dcomp;
+    QPointer<Relatorio> m_relatorio;
+    QPointer<Exportar> m_exportar;
+    QPointer<Help> m_help;
+    QPointer<Sobre> m_sobre;
+};
+
+}  // namespace ceravel

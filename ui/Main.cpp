@@ -1,0 +1,301 @@
+#include "ui/Main.h"
+
+#include "ui/Apresentacao.h"
+#include "ui/Controles.h"
+#include "ui/Figuras.h"
+#include "ui/ImpressaoRelatorio.h"
+#include "ui/Janelas.h"
+#include "ui/Mensageiro.h"
+#include "ui/Twips.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <variant>
+
+namespace ceravel {
+
+namespace {
+
+// Names and captions of one coordinate's frame.
+struct NomesCoordenada {
+    const char *moldura, *legenda;
+    double topo;
+    const char *botaoGMS, *botaoG, *decimal, *graus, *minutos, *segundos;
+    const char *sinalGraus, *sinalMinutos, *sinalSegundos;
+    double larguraSinalSegundos;
+    const char* coordenada;  // "latitude" / "longitude", for the accessible names
+};
+
+const NomesCoordenada NomesLatitude{"Lat_Frame", "Latitude", 1440, "BtLatGMS", "BtLatG", "LatGraus", "LatG",
+                                    "LatM", "LatS", "LbG1", "LbM1", "LbS1", 90, "latitude"};
+const NomesCoordenada NomesLongitude{"Long_Frame", "Longitude", 2400, "BtLonGMS", "BtLonG", "LonGraus", "LongG",
+                                     "LongM", "LongS", "LbG2", "LbM2", "LbS2", 150, "longitude"};
+
+QString L1(const char* s) { return QString::fromLatin1(s); }
+
+EntradaCoordenada CriaCoordenada(QWidget* area, const NomesCoordenada& n)
+{
+    const QString coord = L1(n.coordenada);
+    auto* m = CriaMoldura(area, L1(n.moldura), L1(n.legenda), 240, n.topo, 2775, 735, FonteArial(8.25, true));
+    EntradaCoordenada e;
+    e.botaoGMS = CriaBotao(m, L1(n.botaoGMS), QStringLiteral("GMS"), 120, 360, 495, 255);
+    e.botaoGMS->setAccessibleName(QStringLiteral("Digitar a %1 em graus, minutos e segundos").arg(coord));
+    e.botaoGMS->setToolTip(e.botaoGMS->accessibleName());
+    e.botaoG = CriaBotao(m, L1(n.botaoG), QStringLiteral("G"), 120, 360, 495, 255);
+    e.botaoG->setAccessibleName(QStringLiteral("Digitar a %1 em graus decimais").arg(coord));
+    e.botaoG->setToolTip(e.botaoG->accessibleName());
+    e.decimal = CriaCaixaTexto(m, L1(n.decimal), 1320, 360, 1335, 285,
+                               QStringLiteral("%1 em graus decimais").arg(L1(n.legenda)));
+    e.graus = CriaCaixaTexto(m, L1(n.graus), 1200, 375, 375, 285, QStringLiteral("Graus da %1").arg(coord));
+    const QFont sinal = FonteArial(11.25);
+    e.sinalGraus = CriaRotulo(m, L1(n.sinalGraus), QStringLiteral("º"), 1575, 375, 75, 255, sinal);
+    e.minutos = CriaCaixaTexto(m, L1(n.minutos), 1665, 375, 375, 285, QStringLiteral("Minutos da %1").arg(coord));
+    e.sinalMinutos = CriaRotulo(m, L1(n.sinalMinutos), QStringLiteral("'"), 2070, 375, 45, 255, sinal);
+    e.segundos = CriaCaixaTexto(m, L1(n.segundos), 2160, 375, 375, 285, QStringLiteral("Segundos da %1").arg(coord));
+    e.sinalSegundos = CriaRotulo(m, L1(n.sinalSegundos), QStringLiteral("''"), 2565, 360, n.larguraSinalSegundos,
+                                 255, sinal);
+    e.sinalGraus->setAccessibleName(QStringLiteral("graus"));
+    e.sinalMinutos->setAccessibleName(QStringLiteral("minutos"));
+    e.sinalSegundos->setAccessibleName(QStringLiteral("segundos"));
+    e.paraGrausMinutosSegundos();
+    return e;
+}
+
+QLabel* RotuloOculto(QWidget* area, const char* nome, const char* texto, double topo)
+{
+    auto* r = CriaRotulo(area, L1(nome), L1(texto), 240, topo, 1230, 240, FonteArial(8.25));
+    r->hide();
+    return r;
+}
+
+}  // namespace
+
+Main::Main(Janelas& janelas) : QMainWindow(nullptr), m_janelas(janelas)
+{
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Ceravel - versão 2.0"));
+    setWindowIcon(IconeCeravel());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    auto* area = new QWidget(this);
+    area->setObjectName(QStringLiteral("AreaCliente"));
+    area->setFixedSize(Px(7695), Px(5370));
+    DefineFundo(area, palette().color(QPalette::Midlight));
+    setCentralWidget(area);
+
+    criaEntradas(area);
+    // Back to front: the rose, the declination frame over its foot, the footer.
+    m_agulha = CriaBussola(area, 0, 0, {QStringLiteral("Label7"), QStringLiteral("Label14"),
+                                        QStringLiteral("Label17"), QStringLiteral("Label18")});
+    criaResultados(area);
+    criaRodape(area);
+    criaMenus();
+    defineOrdemTeclado();
+    setFixedSize(sizeHint());
+}
+
+void Main::criaEntradas(QWidget* area)
+{
+    auto* data = CriaMoldura(area, QStringLiteral("Data_Frame"), QStringLiteral("Data (dd/mm/aaaa)"), 240, 480,
+                             2775, 735, FonteArial(8.25, true));
+    m_dia = CriaCaixaTexto(data, QStringLiteral("Dia"), 1200, 360, 375, 285, QStringLiteral("Dia"));
+    CriaRotulo(data, QStringLiteral("Label9"), QStringLiteral("/"), 1605, 360, 60, 255, FonteArial(11.25));
+    m_mes = CriaCaixaTexto(data, QStringLiteral("Mes"), 1695, 360, 375, 285, QStringLiteral("Mês"));
+    CriaRotulo(data, QStringLiteral("Label10"), QStringLiteral("/"), 2100, 360, 60, 255, FonteArial(11.25));
+    m_ano = CriaCaixaTexto(data, QStringLiteral("Ano"), 2190, 360, 495, 285, QStringLiteral("Ano"));
+
+    m_latitude = CriaCoordenada(area, NomesLatitude);
+    m_longitude = CriaCoordenada(area, NomesLongitude);
+    connect(m_latitude.botaoG, &QPushButton::clicked, this, [this] { m_latitude.paraGrausDecimais(); });
+    connect(m_latitude.botaoGMS, &QPushButton::clicked, this, [this] { m_latitude.paraGrausMinutosSegundos(); });
+    connect(m_longitude.botaoG, &QPushButton::clicked, this, [this] { m_longitude.paraGrausDecimais(); });
+    connect(m_longitude.botaoGMS, &QPushButton::clicked, this, [this] { m_longitude.paraGrausMinutosSegundos(); });
+
+    m_calcular = CriaBotao(area, QStringLiteral("BtCalcular"), QStringLiteral("Calcular"), 225, 3540, 1245, 375);
+    m_limpar = CriaBotao(area, QStringLiteral("BtLimpar"), QStringLiteral("Limpar Dados"), 1620, 3555, 1245, 375);
+    connect(m_calcular, &QPushButton::clicked, this, &Main::calcular);
+    connect(m_limpar, &QPushButton::clicked, this, &Main::limpar);
+
+    // Kept for the report and the export; never shown.
+    m_epoca = RotuloOculto(area, "Epoca", "Epoca", 3960);
+    m_longExp = RotuloOculto(area, "LongExp", "Long", 4080);
+    m_latExp = RotuloOculto(area, "LatExp", "Lat", 4200);
+}
+
+void Main::criaResultados(QWidget* area)
+{
+    m_fd = CriaMoldura(area, QStringLiteral("FD"), QStringLiteral("Ceravel"), 3330, 3465, 4065, 510,
+                       FonteArial(9, true, true));
+    CriaRotulo(m_fd, QStringLiteral("Label32"), QStringLiteral("Ângulo:"), 90, 225, 1050, 240, FonteArial(8.25));
+    m_dmin3 = CriaRotulo(m_fd, QStringLiteral("DMIN3"), QStringLiteral("DMIN"), 720, 225, 1215, 195,
+                         FonteArial(8.25, true), Qt::AlignRight | Qt::AlignTop);
+    m_dmin3->setAccessibleName(QStringLiteral("Declinação"));
+    CriaRotulo(m_fd, QStringLiteral("Label31"), QStringLiteral("Variação:"), 2070, 225, 1095, 195,
+               FonteArial(8.25));
+    m_vd2 = CriaRotulo(m_fd, QStringLiteral("VD2"), QStringLiteral("VD"), 2775, 225, 915, 195,
+                       FonteArial(8.25, true), Qt::AlignRight | Qt::AlignTop);
+    m_vd2->setAccessibleName(QStringLiteral("Variação anual da declinação"));
+    m_fd->hide();
+
+    m_maisDados = CriaBotao(area, QStringLiteral("BtDComp"), QStringLiteral("Mais Dados"), 3360, 4080, 4080, 285);
+    m_maisDados->hide();
+    connect(m_maisDados, &QPushButton::clicked, this, [this] { m_janelas.mostraDComp(); });
+}
+
+void Main::criaRodape(QWidget* area)
+{
+    auto* faixa = CriaRotulo(area, QStringLiteral("Picture1"), {}, -45, 4560, 9435, 855, FonteArial(8.25));
+    faixa->setPixmap(FaixaCeravel());
+    faixa->setAccessibleName(QStringLiteral("Faixa do Ceravel"));
+    const Qt::Alignment direita = Qt::AlignRight | Qt::AlignTop;
+    auto* l8 = CriaRotulo(faixa, QStringLiteral("Label8"), QStringLiteral("Ceravel - Campo Geomagnético no Brasil"),
+                          3000, 75, 4620, 240, FonteArial(8.25, true), direita);
+    l8->setProperty("indice", 0);
+    CriaRotulo(faixa, QStringLiteral("Label11"), QStringLiteral("Modelo regional para datas de 1995 a 2005"), 3000,
+               315, 4620, 240, FonteArial(8.25), direita);
+    CriaRotulo(faixa, QStringLiteral("Label13"),
+               QStringLiteral("Declinação, inclinação, intensidade e componentes"), 3000, 555, 4620, 240,
+               FonteArial(8.25), direita);
+}
+
+void Main::criaMenus()
+{
+    QMenu* arquivo = menuBar()->addMenu(QStringLiteral("&Arquivo"));
+    arquivo->setObjectName(QStringLiteral("MArq"));
+    m_imprimir = arquivo->addAction(QStringLiteral("&Imprimir"));
+    m_imprimir->setObjectName(QStringLiteral("MAImp"));
+    m_imprimir->setEnabled(false);
+    m_exportar = arquivo->addAction(QStringLiteral("&Exportar Dados (.CSV)..."));
+    m_exportar->setObjectName(QStringLiteral("MAExp"));
+    m_exportar->setEnabled(false);
+    arquivo->addSeparator()->setObjectName(QStringLiteral("linha"));
+    QAction* fechar = arquivo->addAction(QStringLiteral("&Fechar"));
+    fechar->setObjectName(QStringLiteral("MAFechar"));
+
+    QMenu* ajuda = menuBar()->addMenu(QStringLiteral("A&juda"));
+    ajuda->setObjectName(QStringLiteral("MHelp"));
+    QAction* informacoes = ajuda->addAction(QStringLiteral("&Informações Gerais Termov..."));
+    informacoes->setObjectName(QStringLiteral("MAInf"));
+    ajuda->addSeparator()->setObjectName(QStringLiteral("linha2"));
+    QAction* sobre = ajuda->addAction(QStringLiteral("&Sobre o Ceravel..."));
+    sobre->setObjectName(QStringLiteral("MASobre"));
+
+    connect(m_imprimir, &QAction::triggered, this,
+            [this] { ImprimeNaImpressoraPadrao(m_janelas.relatorio(), m_janelas.mensageiro()); });
+    connect(m_exportar, &QAction::triggered, this, &Main::exportar);
+    connect(fechar, &QAction::triggered, this, &QWidget::close);
+    connect(informacoes, &QAction::triggered, this, [this] { m_janelas.mostraHelp(); });
+    connect(sobre, &QAction::triggered, this, [this] { m_janelas.mostraSobre(); });
+}
+
+void Main::defineOrdemTeclado()
+{
+    QWidget* const ordem[] = {m_dia, m_mes, m_ano,
+                              m_latitude.botaoGMS, m_latitude.decimal, m_latitude.graus, m_latitude.minutos,
+                              m_latitude.segundos,
+                              m_longitude.botaoGMS, m_longitude.decimal, m_longitude.graus, m_longitude.minutos,
+                              m_longitude.segundos,
+                              m_calcular, m_maisDados, m_limpar, m_latitude.botaoG, m_longitude.botaoG};
+    for (size_t i = 1; i < std::size(ordem); ++i)
+        setTabOrder(ordem[i - 1], ordem[i]);
+}
+
+TextosEntrada Main::entrada() const
+{
+    TextosEntrada e;
+    e.dia = m_dia->text();
+    e.mes = m_mes->text();
+    e.ano = m_ano->text();
+    e.latGraus = m_latitude.decimal->text();
+    e.latG = m_latitude.graus->text();
+    e.latM = m_latitude.minutos->text();
+    e.latS = m_latitude.segundos->text();
+    e.lonGraus = m_longitude.decimal->text();
+    e.longG = m_longitude.graus->text();
+    e.longM = m_longitude.minutos->text();
+    e.longS = m_longitude.segundos->text();
+    e.formaLatitude = m_latitude.emGrausDecimais() ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
+    e.formaLongitude =
+        m_longitude.emGrausDecimais() ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
+    return e;
+}
+
+void Main::escreveEpoca(const QString& epoca)
+{
+    m_epoca->setText(epoca);
+}
+
+void Main::escreveDeclinacao(const QString& dmin, const QString& vd)
+{
+    m_dmin3->setText(dmin);
+    m_vd2->setText(vd);
+}
+
+void Main::mostraResultados()
+{
+    m_fd->show();
+    m_exportar->setEnabled(true);
+    m_imprimir->setEnabled(true);
+    m_maisDados->show();
+}
+
+void Main::calcular()
+{
+    ResultadoCalculo resultado = Calcula(entrada(), m_janelas.locale(), m_janelas.pastaPrograma());
+
+    if (const auto* falha = std::get_if<FalhaGuarda>(&resultado)) {
+        m_janelas.mensageiro().informa(falha->mensagem);
+        if (falha->foco != Campo::Nenhum)
+            if (auto* caixa = findChild<QLineEdit*>(NomeCampo(falha->foco)))
+                caixa->setFocus();
+        return;
+    }
+    if (const auto* falha = std::get_if<FalhaModelo>(&resultado)) {
+        m_janelas.mensageiro().informa(falha->mensagem);
+        return;
+    }
+
+    // The position for the report and the export is taken only from a
+    // calculation that succeeded, so it always matches the results on display.
+    m_ultimo = std::move(std::get<Calculo>(resultado));
+    m_latExp->setText(m_ultimo->pedido.latExp);
+    m_longExp->setText(m_ultimo->pedido.longExp);
+    Apresenta(m_ultimo->textos, m_janelas);
+}
+
+void Main::limpar()
+{
+    for (QLineEdit* caixa : {m_dia, m_mes, m_ano, m_latitude.decimal, m_longitude.decimal, m_latitude.graus,
+                             m_latitude.minutos, m_latitude.segundos, m_longitude.graus, m_longitude.minutos,
+                             m_longitude.segundos})
+        caixa->clear();
+    m_exportar->setEnabled(false);
+    m_imprimir->setEnabled(false);
+    m_maisDados->hide();
+    m_agulha.mostra(false);
+    m_fd->hide();
+    m_ultimo.reset();
+    m_janelas.descarrega(Janela::DComp);
+    m_janelas.descarrega(Janela::Relatorio);
+}
+
+void Main::exportar()
+{
+    if (m_ultimo)
+        m_janelas.mostraExportar(*m_ultimo);
+}
+
+// Closing cannot be refused: every other window goes and the program ends.
+void Main::closeEvent(QCloseEvent* evento)
+{
+    evento->accept();
+    m_janelas.aoFecharMain();
+}
+
+}  // namespace ceravel
