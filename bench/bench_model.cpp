@@ -1,0 +1,69 @@
+// Speed of one model run. Goal: a whole run, three file reads included, under 50 µs.
+#include "model/CalculaCampo.h"
+#include "model/LeCoeficientes.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QString>
+
+#include <filesystem>
+
+namespace {
+
+// The coefficient files are copied beside every executable by the build.
+QString PastaDoExecutavel()
+{
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe");
+    return QString::fromStdString(exe.parent_path().string());
+}
+
+// Brasilia in mid-2000.
+constexpr double X = -15.79 + 15, Y = -47.88 + 55, T = 10.5;
+
+void ExecucaoCompleta(benchmark::State& estado)
+{
+    const QString pasta = PastaDoExecutavel();
+    for (auto _ : estado) {
+        ceravel::ResultadoModelo r = ceravel::CalculaCampo(pasta, X, Y, T);
+        if (!r.elementos) {
+            estado.SkipWithError(r.erro.toStdString().c_str());
+            break;
+        }
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(ExecucaoCompleta);
+
+void SoAvaliacao(benchmark::State& estado)
+{
+    const QString pasta = PastaDoExecutavel();
+    const auto d = ceravel::LeCoeficientes(pasta, ceravel::ArquivoDeclinacao);
+    const auto i = ceravel::LeCoeficientes(pasta, ceravel::ArquivoInclinacao);
+    const auto f = ceravel::LeCoeficientes(pasta, ceravel::ArquivoIntensidade);
+    if (!d.coeficientes || !i.coeficientes || !f.coeficientes) {
+        estado.SkipWithError("coefficient files missing beside the benchmark");
+        return;
+    }
+    double x = X;
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(x);
+        ceravel::ResultadoModelo r = ceravel::CalculaCampo(*d.coeficientes, *i.coeficientes, *f.coeficientes, x, Y, T);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(SoAvaliacao);
+
+void LeituraDeUmArquivo(benchmark::State& estado)
+{
+    const QString pasta = PastaDoExecutavel();
+    const QString nome = QString::fromLatin1(ceravel::ArquivoIntensidade);
+    for (auto _ : estado) {
+        auto lido = ceravel::LeCoeficientes(pasta, nome);
+        benchmark::DoNotOptimize(lido);
+    }
+}
+BENCHMARK(LeituraDeUmArquivo);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,1 @@
+ceravel_bench(bench_model bench_model.cpp)
