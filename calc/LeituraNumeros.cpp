@@ -15,7 +15,9 @@ bool SoCaracteresDeNumero(const QString& texto, const QLocale& locale)
     const QString mais = locale.positiveSign();
     const QString expoente = locale.exponential();
     for (const QChar ch : texto) {
-        if (ch.isDigit() || ch == u'e' || ch == u'E')
+        // The keyboard's "-" and "+" stay allowed where the locale's own signs
+        // are other characters (U+2212 in Swedish): QLocale reads both.
+        if (ch.isDigit() || ch == u'e' || ch == u'E' || ch == u'-' || ch == u'+')
             continue;
         const QString s(ch);
         if (s == decimal || s == menos || s == mais || s.compare(expoente, Qt::CaseInsensitive) == 0)
