@@ -1,0 +1,50 @@
+#include "calc/AnoDecimal.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ceravel {
+
+bool AnoBissexto(int ano)
+{
+    return (ano % 4 == 0 && ano % 100 != 0) || ano % 400 == 0;
+}
+
+int DiasNoMes(int mes, int ano)
+{
+    switch (mes) {
+    case 1: case 3: case 5: case 7: case 8: case 10: case 12:
+        return 31;
+    case 2:
+        return AnoBissexto(ano) ? 29 : 28;
+    case 4: case 6: case 9: case 11:
+        return 30;
+    default:
+        return 0;
+    }
+}
+
+int DiasNoAno(int ano)
+{
+    return AnoBissexto(ano) ? 366 : 365;
+}
+
+int AnoEquivalente(double ano)
+{
+    // fmod is exact, and 4, 100 and 400 all divide 400.
+    return static_cast<int>(std::fmod(ano, 400.0));
+}
+
+double AnoDecimal(double dia, double mes, double ano)
+{
+    const int anoCiclo = AnoEquivalente(ano);
+    const int mesInteiro = static_cast<int>(std::clamp(mes, 1.0, 12.0));
+    int diasAntes = 0;  // days of the months before the given one
+    for (int m = 1; m < mesInteiro; ++m)
+        diasAntes += DiasNoMes(m, anoCiclo);
+    // The fraction first, then the year: the order fixes the last bit.
+    const double fracao = (diasAntes + dia) / DiasNoAno(anoCiclo);
+    return fracao + ano;
+}
+
+}  // namespace ceravel
