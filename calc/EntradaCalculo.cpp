@@ -1,0 +1,24 @@
+#include "calc/EntradaCalculo.h"
+
+namespace ceravel {
+
+QString NomeCampo(Campo campo)
+{
+    switch (campo) {
+    case Campo::Nenhum: return {};
+    case Campo::Dia: return QStringLiteral("Dia");
+    case Campo::Mes: return QStringLiteral("Mes");
+    case Campo::Ano: return QStringLiteral("Ano");
+    case Campo::LatGraus: return QStringLiteral("LatGraus");
+    case Campo::LatG: return QStringLiteral("LatG");
+    case Campo::LatM: return QStringLiteral("LatM");
+    case Campo::LatS: return QStringLiteral("LatS");
+    case Campo::LonGraus: return QStringLiteral("LonGraus");
+    case Campo::LongG: return QStringLiteral("LongG");
+    case Campo::LongM: return QStringLiteral("LongM");
+    case Campo::LongS: return QStringLiteral("LongS");
+    }
+    return {};
+}
+
+}  // namespace ceravel

@@ -1,0 +1,231 @@
+#include "calc/ValidaEntrada.h"
+
+#include "calc/AnoDecimal.h"
+#include "calc/LeituraNumeros.h"
+#include "present/Formatacao.h"
+
+#include <cmath>
+#include <functional>
+
+namespace ceravel {
+
+namespace {
+
+const QString MensagemDadosIncompletos = QStringLiteral("Por favor entre com todos os dados");
+const QString MensagemNaoNumero =
+    QStringLiteral("Por favor, entre somente com números. Verifique também o separador de decimais.");
+const QString MensagemFaixaLatitude = QStringLiteral(
+    "A latitude do território brasileiro varia de aproximadamente +10 a -35 graus. "
+    "Verifique também o separador de decimais.");
+const QString MensagemFaixaLongitude = QStringLiteral(
+    "A longitude do território brasileiro varia de aproximadamente -30 a -75 graus. "
+    "Verifique também o separador de decimais.");
+const QString MensagemMinutosSegundos = QStringLiteral("Por favor verifique os minutos e segundos.");
+const QString MensagemDiaPositivo = QStringLiteral("Por favor, corrija o dia. Ele deve ser maior que zero!");
+const QString MensagemMes = QStringLiteral("Por favor, corrija o mês.");
+const QString MensagemDiaNoMes =
+    QStringLiteral("Por favor, corrija o dia. Não pode ser maior do que o número de dias no mês!");
+const QString MensagemQuatroAlgarismos = QStringLiteral("Por favor, insira o ano com 4 algarismos");
+const QString MensagemJanelaValidade =
+    QStringLiteral("Este software é válido somente para datas entre 1995 e 2005.");
+
+// Nothing when a check passes; the failure that ends the command otherwise.
+using Guarda = std::optional<FalhaGuarda>;
+
+struct Caixa {
+    const QString& texto;
+    Campo campo;
+};
+
+// One coordinate in its active entry form, with its territory range.
+struct Coordenada {
+    FormaEntrada forma;
+    Caixa decimal;
+    Caixa graus, minutos, segundos;
+    double minimo, maximo;
+    const QString& mensagemFaixa;
+
+    bool emGrausDecimais() const { return forma == FormaEntrada::GrausDecimais; }
+    // The box the range test reads.
+    const Caixa& caixaGraus() const { return emGrausDecimais() ? decimal : graus; }
+    bool preenchida() const
+    {
+        if (emGrausDecimais())
+            return !decimal.texto.isEmpty();
+        return !graus.texto.isEmpty() && !minutos.texto.isEmpty() && !segundos.texto.isEmpty();
+    }
+};
+
+// The numbers read from a coordinate's boxes (minutes and seconds stay 0 in
+// decimal entry).
+struct ValoresCoordenada {
+    double graus = 0, minutos = 0, segundos = 0;
+};
+
+Coordenada Latitude(const TextosEntrada& e)
+{
+    return {e.formaLatitude, {e.latGraus, Campo::LatGraus}, {e.latG, Campo::LatG},
+            {e.latM, Campo::LatM}, {e.latS, Campo::LatS}, -35.0, 10.0, MensagemFaixaLatitude};
+}
+
+Coordenada Longitude(const TextosEntrada& e)
+{
+    return {e.formaLongitude, {e.lonGraus, Campo::LonGraus}, {e.longG, Campo::LongG},
+            {e.longM, Campo::LongM}, {e.longS, Campo::LongS}, -75.0, -30.0, MensagemFaixaLongitude};
+}
+
+// A non-empty box that is not a number in the user's locale stops the checks
+// with the focus on it: the guards cannot compare it.
+Guarda LeCaixa(const Caixa& caixa, const QLocale& locale, double& valor)
+{
+    const std::optional<double> numero = LeNumeroLocal(caixa.texto, locale);
+    if (!numero)
+        return FalhaGuarda{MensagemNaoNumero, caixa.campo};
+    valor = *numero;
+    return std::nullopt;
+}
+
+// Day, month and year must be whole numbers, and the leading-number reading
+// of the decimal year must find the same number the guards tested.
+Guarda LeCaixaData(const Caixa& caixa, const QLocale& locale, double& valor)
+{
+    if (Guarda falha = LeCaixa(caixa, locale, valor))
+        return falha;
+    if (valor != std::trunc(valor) || LeNumeroInicial(caixa.texto) != valor)
+        return FalhaGuarda{MensagemNaoNumero, caixa.campo};
+    return std::nullopt;
+}
+
+Guarda GuardaFaixa(const Coordenada& c, const QLocale& locale, ValoresCoordenada& valores)
+{
+    if (Guarda falha = LeCaixa(c.caixaGraus(), locale, valores.graus))
+        return falha;
+    if (valores.graus < c.minimo || valores.graus > c.maximo)
+        return FalhaGuarda{c.mensagemFaixa, Campo::Nenhum};
+    return std::nullopt;
+}
+
+Guarda GuardaMinutosSegundos(const Coordenada& c, const QLocale& locale, ValoresCoordenada& valores)
+{
+    if (c.emGrausDecimais())
+        return std::nullopt;
+    const std::pair<const Caixa*, double*> caixas[] = {{&c.minutos, &valores.minutos},
+                                                       {&c.segundos, &valores.segundos}};
+    for (const auto& [caixa, valor] : caixas) {
+        if (Guarda falha = LeCaixa(*caixa, locale, *valor))
+            return falha;
+        if (*valor < 0 || *valor > 59)
+            return FalhaGuarda{MensagemMinutosSegundos, Campo::Nenhum};
+    }
+    return std::nullopt;
+}
+
+// Decimal degrees; south and west carry their sign on the degrees alone.
+double GrausDecimais(const Coordenada& c, const ValoresCoordenada& v)
+{
+    if (c.emGrausDecimais())
+        return v.graus;
+    if (v.graus > 0)
+        return v.graus + v.minutos / 60 + v.segundos / 3600;
+    return v.graus - v.minutos / 60 - v.segundos / 3600;
+}
+
+// Decimal entry keeps the text as typed; a converted position is written out.
+QString TextoExportacao(const Coordenada& c, double valor, const QLocale& locale)
+{
+    return c.emGrausDecimais() ? c.decimal.texto : TextoNumeroGeral(valor, locale);
+}
+
+Guarda GuardasData(const TextosEntrada& e, const QLocale& locale)
+{
+    struct {
+        double dia = 0, mes = 0, ano = 0;
+    } data;
+    const Caixa dia{e.dia, Campo::Dia};
+    const Caixa mes{e.mes, Campo::Mes};
+    const Caixa ano{e.ano, Campo::Ano};
+
+    if (Guarda falha = LeCaixaData(dia, locale, data.dia))
+        return falha;
+    if (data.dia < 1)
+        return FalhaGuarda{MensagemDiaPositivo, Campo::Dia};
+
+    if (Guarda falha = LeCaixaData(mes, locale, data.mes))
+        return falha;
+    if (data.mes < 1 || data.mes > 12)
+        return FalhaGuarda{MensagemMes, Campo::Mes};
+    // Only February needs the year, which is not tested yet at this point.
+    bool anoLido = false;
+    if (data.mes == 2) {
+        if (Guarda falha = LeCaixaData(ano, locale, data.ano))
+            return falha;
+        anoLido = true;
+    }
+    const int diasNoMes = DiasNoMes(static_cast<int>(data.mes), AnoEquivalente(data.ano));
+    if (data.dia > diasNoMes)
+        return FalhaGuarda{MensagemDiaNoMes, Campo::Dia};
+
+    if (!anoLido) {
+        if (Guarda falha = LeCaixaData(ano, locale, data.ano))
+            return falha;
+    }
+    if (data.ano < 100)
+        return FalhaGuarda{MensagemQuatroAlgarismos, Campo::Ano};
+    if (data.ano < 1995 || data.ano > 2005)
+        return FalhaGuarda{MensagemJanelaValidade, Campo::Ano};
+    return std::nullopt;
+}
+
+ResultadoValidacao Recusa(FalhaGuarda falha)
+{
+    return {std::nullopt, std::move(falha)};
+}
+
+}  // namespace
+
+ResultadoValidacao ValidaEntrada(const TextosEntrada& entrada, const QLocale& locale)
+{
+    const Coordenada lat = Latitude(entrada);
+    const Coordenada lon = Longitude(entrada);
+
+    // Emptiness only: a text of blanks is not empty and is judged when read.
+    if (!lat.preenchida() || !lon.preenchida() || entrada.dia.isEmpty() || entrada.mes.isEmpty()
+        || entrada.ano.isEmpty())
+        return Recusa({MensagemDadosIncompletos, Campo::Nenhum});
+
+    ValoresCoordenada vLat, vLon;
+    const std::function<Guarda()> faixaLatitude = [&] { return GuardaFaixa(lat, locale, vLat); };
+    const std::function<Guarda()> faixaLongitude = [&] { return GuardaFaixa(lon, locale, vLon); };
+    // Only latitude in degrees-minutes-seconds with longitude in decimal
+    // degrees tests the latitude first.
+    const bool latitudePrimeiro = !lat.emGrausDecimais() && lon.emGrausDecimais();
+    const std::function<Guarda()> guardasCoordenadas[] = {
+        latitudePrimeiro ? faixaLatitude : faixaLongitude,
+        latitudePrimeiro ? faixaLongitude : faixaLatitude,
+        [&] { return GuardaMinutosSegundos(lat, locale, vLat); },
+        [&] { return GuardaMinutosSegundos(lon, locale, vLon); },
+    };
+    for (const auto& guarda : guardasCoordenadas) {
+        if (Guarda falha = guarda())
+            return Recusa(*falha);
+    }
+
+    PedidoValidado pedido;
+    pedido.latitude = GrausDecimais(lat, vLat);
+    pedido.longitude = GrausDecimais(lon, vLon);
+
+    if (Guarda falha = GuardasData(entrada, locale))
+        return Recusa(*falha);
+
+    // The guards made sure this reading finds the numbers they tested.
+    pedido.anoDecimal = AnoDecimal(LeNumeroInicial(entrada.dia), LeNumeroInicial(entrada.mes),
+                                   LeNumeroInicial(entrada.ano));
+    pedido.x = pedido.latitude + 15;
+    pedido.y = pedido.longitude + 55;
+    pedido.t = pedido.anoDecimal - 1990;
+    pedido.latExp = TextoExportacao(lat, pedido.latitude, locale);
+    pedido.longExp = TextoExportacao(lon, pedido.longitude, locale);
+    return {std::move(pedido), std::nullopt};
+}
+
+}  // namespace ceravel
