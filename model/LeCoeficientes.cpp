@@ -134,6 +134,10 @@ QString MensagemItensInsuficientes(const QString& nome, int itens)
 LeituraCoeficientes LeCoeficientes(const QString& pasta, const QString& nomeArquivo)
 {
     const QString pastaVisivel = QDir::toNativeSeparators(pasta);
+    const auto ilegivel = [&] {
+        return QStringLiteral("O arquivo de coeficientes %1 não pôde ser lido na pasta do programa (%2).")
+            .arg(nomeArquivo, pastaVisivel);
+    };
     QFile arquivo(QDir(pasta).filePath(nomeArquivo));
     // Opening first spares a second look at the disk on the usual path; a
     // folder of that name fails to open and is reported as unreadable.
@@ -142,9 +146,7 @@ LeituraCoeficientes LeCoeficientes(const QString& pasta, const QString& nomeArqu
             return {std::nullopt,
                     QStringLiteral("O arquivo de coeficientes %1 não foi encontrado na pasta do programa (%2).")
                         .arg(nomeArquivo, pastaVisivel)};
-        return {std::nullopt,
-                QStringLiteral("O arquivo de coeficientes %1 não pôde ser lido na pasta do programa (%2).")
-                    .arg(nomeArquivo, pastaVisivel)};
+        return {std::nullopt, ilegivel()};
     }
 
     Coeficientes coeficientes;
@@ -175,9 +177,7 @@ LeituraCoeficientes LeCoeficientes(const QString& pasta, const QString& nomeArqu
     for (;;) {
         const qint64 tamanho = arquivo.read(bloco, sizeof bloco);
         if (tamanho < 0)
-            return {std::nullopt,
-                    QStringLiteral("O arquivo de coeficientes %1 não pôde ser lido na pasta do programa (%2).")
-                        .arg(nomeArquivo, pastaVisivel)};
+            return {std::nullopt, ilegivel()};
         std::string_view dados(bloco, static_cast<std::size_t>(tamanho));
         // Editors on some systems start a text file with a UTF-8 byte order mark.
         if (inicioDoArquivo && dados.starts_with("\xEF\xBB\xBF"))
