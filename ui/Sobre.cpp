@@ -43,8 +43,9 @@ Sobre::Sobre(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::WindowTitleHint | Qt:
                               Qt::AlignRight | Qt::AlignVCenter);
     Colore(titulo, QColor(0, 0, 192));
 
+    int regua = 0;
     for (double y : {1080, 2280, 3360, 5580})
-        new Linha(this, QStringLiteral("Line%1").arg(y), 120, y, 6255, y, Marinho, 1);
+        new Linha(this, QStringLiteral("Line%1").arg(++regua), 120, y, 6255, y, Marinho, 1);
 
     auto* info = CriaRotulo(this, QStringLiteral("Label2"), QStringLiteral("Informações Gerais"), 3720, 1200,
                             2535, 255, FonteTahoma(9.75, true), Qt::AlignRight | Qt::AlignTop);
