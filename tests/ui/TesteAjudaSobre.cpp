@@ -4,6 +4,7 @@
 #include "ui/Main.h"
 #include "ui/TextoWindows1252.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -45,6 +46,7 @@ struct ArquivoAjuda {
     const char* caso;
     std::optional<QByteArray> conteudo;  // empty optional: no file
     std::optional<QString> textoNaJanela;  // empty optional: the window does not open
+    bool diretorio = false;                // a folder named Termov.txt: cannot be read
 };
 void PrintTo(const ArquivoAjuda& p, std::ostream* os) { *os << p.caso; }
 
@@ -55,6 +57,9 @@ TEST_P(Ajuda, ShowsTheFileOrSaysWhyNot)
     const ArquivoAjuda& a = GetParam();
     const QString caminho = pasta.filePath(QStringLiteral("Termov.txt"));
     QFile::remove(caminho);
+    if (a.diretorio) {
+        ASSERT_TRUE(QDir(pasta.path()).mkdir(QStringLiteral("Termov.txt")));
+    }
     if (a.conteudo) {
         QFile f(caminho);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -66,6 +71,7 @@ TEST_P(Ajuda, ShowsTheFileOrSaysWhyNot)
                                 [&](QWidget& janela) {
                                     EXPECT_EQ(janela.objectName(), QStringLiteral("Help"));
                                     EXPECT_EQ(janela.windowTitle(), QStringLiteral("Help"));
+                                    EXPECT_EQ(janela.windowModality(), Qt::ApplicationModal);
                                     EXPECT_TRUE(janelas->existe(Janela::Help));
                                     visto = texto(janela, QStringLiteral("Acordo"));
                                     janela.close();
@@ -90,7 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
         ArquivoAjuda{"EmptyFileGivesAnEmptyBox", QByteArray(), QString()},
         ArquivoAjuda{"Windows1252WithCrLf", QByteArray("Declina\xE7\xE3o\r\nem graus\r\n"),
                      QStringLiteral("Declinação\nem graus\n")},
-        ArquivoAjuda{"MissingFileGivesAMessage", std::nullopt, std::nullopt}),
+        ArquivoAjuda{"MissingFileGivesAMessage", std::nullopt, std::nullopt},
+        ArquivoAjuda{"UnreadableFileGivesAMessage", std::nullopt, std::nullopt, true}),
     [](const auto& info) { return std::string(info.param.caso); });
 
 using AjudaSobre = AmbienteJanelas;
@@ -119,6 +126,7 @@ TEST_F(AjudaSobre, SobreShowsTheVersionTextsTheSameEveryTime)
         const int modais = comModal([&] { aciona(QStringLiteral("MASobre")); }, [&](QWidget& janela) {
             EXPECT_EQ(janela.objectName(), QStringLiteral("Sobre"));
             EXPECT_EQ(janela.windowTitle(), QStringLiteral("Sobre o Ceravel"));
+            EXPECT_EQ(janela.windowModality(), Qt::ApplicationModal);
             EXPECT_EQ(texto(janela, QStringLiteral("Label1")), QStringLiteral("Ceravel - versão 2.0"));
             EXPECT_EQ(texto(janela, QStringLiteral("Label2")), QStringLiteral("Informações Gerais"));
             EXPECT_EQ(texto(janela, QStringLiteral("Label4")), QStringLiteral("Versão: 2.0.4 - 08/07/2003"));

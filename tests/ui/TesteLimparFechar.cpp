@@ -77,6 +77,24 @@ TEST_F(Limpar, TheNextCalculationFillsFreshWindows)
     EXPECT_TRUE(habilitado(QStringLiteral("MAExp")));
 }
 
+using Exportacao = AmbienteJanelas;
+
+// The export dialog is the print helper's; here only how Main opens it.
+TEST_F(Exportacao, OpensModallyOnlyWhileACalculationIsOnDisplay)
+{
+    const auto fecha = [](QWidget& janela) {
+        EXPECT_EQ(janela.objectName(), QStringLiteral("Exportar"));
+        EXPECT_EQ(janela.windowModality(), Qt::ApplicationModal);
+        static_cast<QDialog&>(janela).reject();
+    };
+    EXPECT_EQ(comModal([&] { aciona(QStringLiteral("MAExp")); }, fecha), 0);
+    calculaComSucesso();
+    EXPECT_EQ(comModal([&] { aciona(QStringLiteral("MAExp")); }, fecha), 1);
+    EXPECT_FALSE(janelas->existe(Janela::Exportar));
+    clica(main(), QStringLiteral("BtLimpar"));
+    EXPECT_EQ(comModal([&] { aciona(QStringLiteral("MAExp")); }, fecha), 0);
+}
+
 // "Mais Dados" opens DComp modally; each row closes it one way, and the next
 // opening shows the same texts in visible frames.
 struct Fechamento {
