@@ -89,9 +89,18 @@ QIcon IconeCeravel()
 
 QPixmap FaixaCeravel()
 {
-    const int largura = 629, altura = 57;
-    QPixmap px(largura, altura);
+    QPixmap px(629, 57);
     QPainter p(&px);
+    DesenhaFaixaCeravel(p);
+    return px;
+}
+
+void DesenhaFaixaCeravel(QPainter& p)
+{
+    const int largura = 629, altura = 57;
+    p.save();
+    // The field lines reach past the box; a pixmap cuts them, a printer not.
+    p.setClipRect(QRect(0, 0, largura, altura), Qt::IntersectClip);
     p.setRenderHint(QPainter::Antialiasing);
 
     QLinearGradient fundo(0, 0, largura, 0);
@@ -113,7 +122,7 @@ QPixmap FaixaCeravel()
     p.setFont(nome);
     p.setPen(Qt::white);
     p.drawText(QRectF(60, 0, 140, altura), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ceravel"));
-    return px;
+    p.restore();
 }
 
 QPixmap LogotipoCeravel()

@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QPainter;
+
 namespace ceravel {
 
 // The program's own pictures, drawn in code so that no artwork file ships.
@@ -13,6 +15,9 @@ QIcon IconeCeravel();
 // Banner of the main window's footer and of the About window, 629 x 57 pixels:
 // compass and name on a dark band that fades to light on the right.
 QPixmap FaixaCeravel();
+// The same banner painted onto `p` in a 629 x 57 box at the origin, so that
+// the printed report keeps it as shapes and text rather than pixels.
+void DesenhaFaixaCeravel(QPainter& p);
 
 // Second logo of the About window, 129 x 45 pixels: the Earth's dipole field
 // lines beside the name.

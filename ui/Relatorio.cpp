@@ -1,21 +1,20 @@
 #include "ui/Relatorio.h"
 
 #include "ui/Controles.h"
+#include "ui/Figuras.h"
 #include "ui/Linha.h"
 #include "ui/Twips.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 
 namespace ceravel {
 
 namespace {
 
-// The banner of the report's header, drawn rather than pasted as a picture so
-// that it prints as sharp as the text: a small compass emblem and the
-// program's name on the left; the institution lines stand on its right.
+// The banner of the report's header, the program's own, painted rather than
+// held as a picture so that it prints as sharp as the text.
 class Faixa : public QWidget {
 public:
     Faixa(QWidget* pai, double esquerda, double topo, double largura, double altura)
@@ -23,6 +22,7 @@ public:
     {
         setObjectName(QStringLiteral("Picture1"));
         setGeometry(RetPx(esquerda, topo, largura, altura));
+        setAccessibleName(QStringLiteral("Faixa do Ceravel"));
         DefineFundo(this, Qt::white);
     }
 
@@ -30,40 +30,7 @@ protected:
     void paintEvent(QPaintEvent*) override
     {
         QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        const double alt = height();
-        const QPointF centro(alt / 2.0 + 6.0, alt / 2.0);
-        const double raio = alt / 2.0 - 6.0;
-
-        // Emblem: a navy ring, a light-orange dial and a red needle turned west.
-        p.setPen(QPen(Marinho, 2.0));
-        p.setBrush(QColor(255, 192, 128));
-        p.drawEllipse(centro, raio, raio);
-        p.setPen(QPen(Qt::black, 1.0));
-        p.drawLine(centro - QPointF(0, raio), centro + QPointF(0, raio));
-        p.drawLine(centro - QPointF(raio, 0), centro + QPointF(raio, 0));
-        QPainterPath agulha;
-        agulha.moveTo(centro + QPointF(-raio * 0.35, -raio * 0.85));
-        agulha.lineTo(centro + QPointF(raio * 0.12, raio * 0.04));
-        agulha.lineTo(centro + QPointF(-raio * 0.12, -raio * 0.04));
-        agulha.closeSubpath();
-        p.setPen(Qt::NoPen);
-        p.setBrush(QColor(255, 0, 0));
-        p.drawPath(agulha);
-
-        // Name and subject beside the emblem.
-        const double texto = centro.x() + raio + 10.0;
-        p.setPen(Marinho);
-        p.setFont(FonteTimes(18, true, true));
-        p.drawText(QRectF(texto, 2.0, 260.0, alt * 0.6), Qt::AlignLeft | Qt::AlignVCenter,
-                   QStringLiteral("Ceravel"));
-        p.setFont(FonteArial(8.25, false, true));
-        p.drawText(QRectF(texto, alt * 0.58, 260.0, alt * 0.4), Qt::AlignLeft | Qt::AlignTop,
-                   QStringLiteral("Campo geomagnético no Brasil"));
-
-        // A thin rule closes the banner at the bottom.
-        p.setPen(QPen(Marinho, 1.0));
-        p.drawLine(QPointF(0.5, alt - 1.5), QPointF(width() - 0.5, alt - 1.5));
+        DesenhaFaixaCeravel(p);
     }
 };
 
@@ -140,15 +107,17 @@ Relatorio::Relatorio(QWidget* pai) : QWidget(pai)
                FonteArial(14.25, true, true));
     new Linha(this, QStringLiteral("Line1"), 360, 495, 10395, 495);
     auto* faixa = new Faixa(this, 990, 585, 9435, 855);
+    // The same institution lines as the main window's footer; Label8 is an
+    // array of labels, told apart by their index.
     const Qt::Alignment direita = Qt::AlignRight | Qt::AlignTop;
-    CriaRotulo(faixa, QStringLiteral("Label8_1"), QStringLiteral("Projeto Ceravel"), 4680, 90, 4635,
-               240, FonteArial(8.25, true), direita);
-    CriaRotulo(faixa, QStringLiteral("Label11"),
-               QStringLiteral("Calculadora do campo magnético terrestre"),
-               4680, 330, 4635, 240, FonteArial(8.25), direita);
+    CriaRotulo(faixa, QStringLiteral("Label8"), QStringLiteral("Ceravel - Campo Geomagnético no Brasil"), 4680,
+               75, 4635, 240, FonteArial(8.25, true), direita)
+        ->setProperty("indice", 1);
+    CriaRotulo(faixa, QStringLiteral("Label11"), QStringLiteral("Modelo regional para datas de 1995 a 2005"),
+               4680, 315, 4635, 240, FonteArial(8.25), direita);
     CriaRotulo(faixa, QStringLiteral("Label13"),
-               QStringLiteral("Modelo regional polinomial, de 1995 a 2005"), 4680, 570, 4635,
-               240, FonteArial(8.25), direita);
+               QStringLiteral("Declinação, inclinação, intensidade e componentes"), 4680, 555, 4635, 240,
+               FonteArial(8.25), direita);
 
     // Input data.
     QGroupBox* entrada = Moldura(this, "Frame1", QStringLiteral("Dados de Entrada"), 360, 1755, 10065, 1140);
@@ -185,11 +154,13 @@ Relatorio::Relatorio(QWidget* pai) : QWidget(pai)
 
     // Complementary data.
     new Linha(this, QStringLiteral("Line18"), 240, 6720, 10440, 6720);
-    CriaRotulo(this, QStringLiteral("Label8_0"), QStringLiteral("Dados Complementares"), 360, 6840, 4800,
-               375, FonteArial(12, true));
-    QLabel* subtitulo = CriaRotulo(this, QStringLiteral("Label8_2"),
+    CriaRotulo(this, QStringLiteral("Label8"), QStringLiteral("Dados Complementares"), 360, 6840, 4800,
+               375, FonteArial(12, true))
+        ->setProperty("indice", 0);
+    QLabel* subtitulo = CriaRotulo(this, QStringLiteral("Label8"),
                                    QStringLiteral("Componentes Cartesianas do Campo Geomagnético no Brasil"),
                                    360, 7440, 3315, 615, FonteArial(11.25, false, true));
+    subtitulo->setProperty("indice", 2);
     subtitulo->setWordWrap(true);
 
     const DadosMoldura molduras[] = {
