@@ -86,6 +86,7 @@ Main::Main(Janelas& janelas) : QMainWindow(nullptr), m_janelas(janelas)
     auto* area = new QWidget(this);
     area->setObjectName(QStringLiteral("AreaCliente"));
     area->setFixedSize(Px(7695), Px(5370));
+    // The system's 3D-light colour, whatever the desktop style says it is.
     DefineFundo(area, palette().color(QPalette::Midlight));
     setCentralWidget(area);
 
