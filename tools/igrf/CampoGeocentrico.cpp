@@ -41,7 +41,8 @@ void Legendre(double cosT, double senT, Tabela& p, Tabela& dp) {
 VetorCampo CampoGeocentrico(const CoeficientesGauss& c, double raioKm, double colatitudeRad,
                             double longitudeRad) {
     const double cosT = std::cos(colatitudeRad);
-    // Keep away from the poles, where the east component divides by sin θ.
+    // At a pole the east component divides by sin θ: a tiny sin θ gives the
+    // limit along the requested meridian, as the reference routine does.
     const double senT = std::max(std::sin(colatitudeRad), 1e-10);
     Tabela p;
     Tabela dp;
