@@ -57,11 +57,10 @@ bool ImprimeOuAvisa(Relatorio& relatorio, QPrinter& impressora, Mensageiro& mens
 {
     if (ImprimeRelatorio(relatorio, impressora))
         return true;
-    const QString nome = impressora.outputFormat() == QPrinter::PdfFormat
-                             ? impressora.outputFileName()
-                             : impressora.printerName();
     mensageiro.informa(FalhaImpressao(
-        QStringLiteral("a impressora \"%1\" não aceitou a página.").arg(nome)));
+        impressora.outputFormat() == QPrinter::PdfFormat
+            ? QStringLiteral("não foi possível gravar o arquivo \"%1\".").arg(impressora.outputFileName())
+            : QStringLiteral("a impressora \"%1\" não aceitou a página.").arg(impressora.printerName())));
     return false;
 }
 
