@@ -326,6 +326,7 @@ TEST_F(Impressao, DefaultPrinterOfThePrintServerGetsOneNonBlankPage)
         for (int x = 0; x < pagina.width(); ++x)
             escuros += qGray(pagina.pixel(x, y)) < 128;
     EXPECT_GT(escuros, 500);
+    QFile::remove(novo);
 }
 
 }  // namespace
