@@ -157,15 +157,6 @@ INSTANTIATE_TEST_SUITE_P(
         CasoNome{"UnicodeName", QStringLiteral("São João Ω ☃"), QStringLiteral("São João Ω ☃-Ceravel.csv")}),
     [](const auto& info) { return std::string(info.param.nome); });
 
-TEST_F(Escrita, UnicodeNameReachesTheFileSystemAsUtf8)
-{
-    const QString nome = QStringLiteral("São João Ω");
-    ASSERT_TRUE(EscreveExportacao(pasta(), nome, LinhasCurtas).gravado);
-    struct stat info {};
-    const QByteArray bytes = (pasta() + QStringLiteral("/São João Ω-Ceravel.csv")).toUtf8();
-    EXPECT_EQ(::stat(bytes.constData(), &info), 0);
-}
-
 TEST_F(Escrita, ReplacesAnEarlierFileOfTheSameNameWithoutAsking)
 {
     Grava(caminho(QStringLiteral("dados-Ceravel.csv")), QByteArray(5000, 'v'));

@@ -256,18 +256,6 @@ TEST_F(Impressao, NoPrinterIsReportedAndTheReportKept)
     EXPECT_EQ(Estado(r), antes);
 }
 
-TEST_F(Impressao, PrintedPageIsQuietOnSuccess)
-{
-    Relatorio r;
-    Preenche(r, calculo(QLocale::c(), FormaEntrada::GrausDecimais, FormaEntrada::GrausDecimais));
-    QPrinter p(QPrinter::HighResolution);
-    p.setOutputFormat(QPrinter::PdfFormat);
-    p.setOutputFileName(m_saida.filePath(QStringLiteral("ok.pdf")));
-    MensageiroRegistro m;
-    EXPECT_TRUE(ImprimeOuAvisa(r, p, m));
-    EXPECT_TRUE(m.mensagens.isEmpty());
-}
-
 // ----------------------------------------------------------------- CUPS
 
 using Instantaneo = std::map<QString, std::pair<QDateTime, qint64>>;
