@@ -13,8 +13,8 @@ namespace {
 
 constexpr int colunas = Coeficientes::Quantidade;
 
-// One observation: its design row, target, scale to goal units and the limit
-// (in goal units) beyond which reweighting pushes on it.
+// One row per observation: design row, target, scale to goal units, base
+// weight and the limit (in goal units) beyond which the penalty pulls on it.
 struct Sistema {
     Eigen::MatrixXd A;
     Eigen::VectorXd b;
@@ -100,13 +100,14 @@ Eigen::VectorXd ResolveComLimites(const Sistema& s, Eigen::VectorXd c, double mu
                 alvo(i) = s.b(i) + mu * ativo * s.limite(i) / s.escala(i) / (w + mu);
             }
         }
-        if (!mudou && passo > 0) {
+        if (!mudou) {
             break;
         }
         c = Resolve(s, pesos, alvo);
     }
     return c;
 }
+
 }  // namespace
 
 Coeficientes AjustaElemento(const std::vector<Amostra>& treino, Elemento e, const OpcoesAjuste& opcoes) {
