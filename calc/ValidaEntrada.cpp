@@ -5,7 +5,6 @@
 #include "present/Formatacao.h"
 
 #include <cmath>
-#include <functional>
 
 namespace ceravel {
 
@@ -194,21 +193,23 @@ ResultadoValidacao ValidaEntrada(const TextosEntrada& entrada, const QLocale& lo
         return Recusa({MensagemDadosIncompletos, Campo::Nenhum});
 
     ValoresCoordenada vLat, vLon;
-    const std::function<Guarda()> faixaLatitude = [&] { return GuardaFaixa(lat, locale, vLat); };
-    const std::function<Guarda()> faixaLongitude = [&] { return GuardaFaixa(lon, locale, vLon); };
     // Only latitude in degrees-minutes-seconds with longitude in decimal
     // degrees tests the latitude first.
     const bool latitudePrimeiro = !lat.emGrausDecimais() && lon.emGrausDecimais();
-    const std::function<Guarda()> guardasCoordenadas[] = {
-        latitudePrimeiro ? faixaLatitude : faixaLongitude,
-        latitudePrimeiro ? faixaLongitude : faixaLatitude,
-        [&] { return GuardaMinutosSegundos(lat, locale, vLat); },
-        [&] { return GuardaMinutosSegundos(lon, locale, vLon); },
+    struct CoordenadaLida {
+        const Coordenada& coordenada;
+        ValoresCoordenada& valores;
     };
-    for (const auto& guarda : guardasCoordenadas) {
-        if (Guarda falha = guarda())
-            return Recusa(*falha);
-    }
+    const CoordenadaLida primeira = latitudePrimeiro ? CoordenadaLida{lat, vLat} : CoordenadaLida{lon, vLon};
+    const CoordenadaLida segunda = latitudePrimeiro ? CoordenadaLida{lon, vLon} : CoordenadaLida{lat, vLat};
+    if (Guarda falha = GuardaFaixa(primeira.coordenada, locale, primeira.valores))
+        return Recusa(*falha);
+    if (Guarda falha = GuardaFaixa(segunda.coordenada, locale, segunda.valores))
+        return Recusa(*falha);
+    if (Guarda falha = GuardaMinutosSegundos(lat, locale, vLat))
+        return Recusa(*falha);
+    if (Guarda falha = GuardaMinutosSegundos(lon, locale, vLon))
+        return Recusa(*falha);
 
     PedidoValidado pedido;
     pedido.latitude = GrausDecimais(lat, vLat);
