@@ -96,9 +96,16 @@ QString TextoDeclinacao(float D, const QLocale& locale)
     const float minD = Minutos(D);
     const float minDInt = std::floor(minD);
     const float segD = std::floor((minD - minDInt) * 60.0f);
-    return TextoInteirosComSinal(Inteiros(D), D, locale) + u'\u00BA'
-        + FormataPadrao(minDInt, Padrao::DoisDigitos, locale) + u'\''
-        + FormataPadrao(segD, Padrao::DoisDigitos, locale) + QStringLiteral("''");
+    // Appended to one buffer: the batch program writes this text for every point.
+    QString texto;
+    texto.reserve(16);
+    texto += TextoInteirosComSinal(Inteiros(D), D, locale);
+    texto += u'\u00BA';
+    texto += FormataPadrao(minDInt, Padrao::DoisDigitos, locale);
+    texto += u'\'';
+    texto += FormataPadrao(segD, Padrao::DoisDigitos, locale);
+    texto += QLatin1StringView("''");
+    return texto;
 }
 
 QString TextoVariacaoDeclinacao(float m, const QLocale& locale)

@@ -1,5 +1,6 @@
 #include "present/Formatacao.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -82,11 +83,14 @@ QString Monta(const Decimal& d, std::size_t minimoInteiro, const QLocale& locale
     if (inteiro.size() < minimoInteiro)
         inteiro.insert(0, minimoInteiro - inteiro.size(), '0');
     QString texto;
+    texto.reserve(static_cast<qsizetype>(inteiro.size() + d.digitos.size() - d.ponto) + 2);
     if (d.negativo)
         texto += u'-';
-    texto += QString::fromLatin1(inteiro);
-    if (d.digitos.size() > d.ponto)
-        texto += locale.decimalPoint() + QString::fromLatin1(d.digitos.substr(d.ponto));
+    texto += QLatin1StringView(inteiro.data(), static_cast<qsizetype>(inteiro.size()));
+    if (d.digitos.size() > d.ponto) {
+        texto += locale.decimalPoint();
+        texto += QLatin1StringView(d.digitos.data() + d.ponto, static_cast<qsizetype>(d.digitos.size() - d.ponto));
+    }
     return texto;
 }
 
@@ -108,6 +112,26 @@ QString FormataPadrao(double valor, Padrao padrao, const QLocale& locale)
     case Padrao::UmaDecimal: casas = 1; break;
     case Padrao::DuasDecimais: casas = 2; break;
     case Padrao::CincoDecimais: casas = 5; break;
+    }
+    // A whole number (the split degrees, minutes and seconds always are)
+    // needs no rounding: its digits come straight from the integer, which is
+    // far cheaper than the exact expansion and gives the same text.
+    if (valor == std::trunc(valor) && std::fabs(valor) < 0x1p53) {
+        char digitos[24];
+        const auto fimDigitos = std::to_chars(digitos, digitos + sizeof digitos,
+                                              static_cast<long long>(std::fabs(valor))).ptr;
+        const auto quantos = static_cast<std::size_t>(fimDigitos - digitos);
+        char texto[48];
+        char* fim = texto;
+        if (valor < 0)  // never for zero, negative zero included
+            *fim++ = '-';
+        for (std::size_t i = quantos; i < minimoInteiro; ++i)
+            *fim++ = '0';
+        fim = std::copy(digitos, fimDigitos, fim);
+        QString resultado = QString::fromLatin1(texto, fim - texto);
+        if (casas > 0)
+            resultado += locale.decimalPoint() + QString(static_cast<qsizetype>(casas), u'0');
+        return resultado;
     }
     Decimal d = ExpansaoExata(valor);
     Arredonda(d, d.ponto + casas);
