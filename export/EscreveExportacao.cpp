@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QStringEncoder>
 
+#include <algorithm>
 #include <cerrno>
 #include <unistd.h>
 
@@ -77,16 +78,41 @@ QString NomeArquivoExportacao(const QString& nomeDigitado)
     return nomeDigitado + QStringLiteral("-Ceravel.csv");
 }
 
-TextoWindows1252 CodificaWindows1252(const QString& texto)
+bool AcrescentaWindows1252(QByteArray& destino, QStringView texto)
 {
+    // Below U+0080 and from U+00A0 to U+00FF the code page holds each
+    // character as the byte of the same value, so the usual text (digits,
+    // Portuguese letters, º and °) needs no converter at all.
+    const bool latin1Comum = std::all_of(texto.cbegin(), texto.cend(), [](QChar ch) {
+        return ch.unicode() < 0x80 || (ch.unicode() >= 0xA0 && ch.unicode() <= 0xFF);
+    });
+    if (latin1Comum) {
+        const qsizetype inicio = destino.size();
+        destino.resize(inicio + texto.size());
+        char* bytes = destino.data() + inicio;
+        for (qsizetype i = 0; i < texto.size(); ++i)
+            bytes[i] = static_cast<char>(texto[i].unicode());
+        return true;
+    }
     // ICU's converter behind QStringEncoder; it flags, and never silently
     // substitutes, what the code page lacks.
     QStringEncoder codificador(NomeCodificacao, QStringEncoder::Flag::Stateless);
     if (!codificador.isValid())
-        return {{}, QStringLiteral("o sistema não oferece a codificação Windows-1252")};
-    QByteArray bytes = codificador.encode(texto);
-    if (!codificador.hasError())
+        return false;
+    const QByteArray bytes = codificador.encode(texto);
+    if (codificador.hasError())
+        return false;
+    destino += bytes;
+    return true;
+}
+
+TextoWindows1252 CodificaWindows1252(const QString& texto)
+{
+    QByteArray bytes;
+    if (AcrescentaWindows1252(bytes, texto))
         return {bytes, {}};
+    if (!QStringEncoder(NomeCodificacao, QStringEncoder::Flag::Stateless).isValid())
+        return {{}, QStringLiteral("o sistema não oferece a codificação Windows-1252")};
     return {{},
             QStringLiteral("o texto \"%1\" tem o caractere \"%2\", que a codificação Windows-1252 "
                            "não representa")

@@ -19,6 +19,9 @@ struct TextoWindows1252 {
     bool valido() const { return problema.isEmpty(); }
 };
 TextoWindows1252 CodificaWindows1252(const QString& texto);
+// The same conversion appended to `destino`, for writers of many lines: false,
+// with `destino` unchanged, when a character is not in the code page.
+bool AcrescentaWindows1252(QByteArray& destino, QStringView texto);
 
 // What came of writing the file, and the message the user reads either way.
 struct ResultadoExportacao {
