@@ -1,0 +1,39 @@
+#pragma once
+
+#include "calc/EntradaCalculo.h"
+#include "model/Coeficientes.h"
+#include "model/ElementosCampo.h"
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+namespace ceravel::lote {
+
+// The three coefficient sets, read once for the whole batch.
+struct ModeloLote {
+    Coeficientes declinacao, inclinacao, intensidade;
+};
+
+struct LeituraModelo {
+    std::optional<ModeloLote> modelo;
+    QString erro;  // the message of the first file that failed
+};
+
+// Reads COEF-D2000, COEF-I2000 and COEF-F2000 from `pasta`, in that order.
+LeituraModelo CarregaModelo(const QString& pasta);
+
+// What one point gives: the field with its decimal year and declination text,
+// or the calculator's message.
+struct ResultadoPonto {
+    std::optional<ElementosCampo> elementos;
+    double anoDecimal = 0;  // year + elapsed fraction, the given day counted
+    QString declinacao;     // as the calculator shows it, e.g. -21º07'30''
+    QString mensagem;       // why the point was refused (empty on success)
+};
+
+// The calculator's checks, model run and declination text for one point,
+// with the sets read once instead of on every press.
+ResultadoPonto CalculaPonto(const TextosEntrada& entrada, const ModeloLote& modelo, const QLocale& locale);
+
+}  // namespace ceravel::lote

@@ -1,0 +1,172 @@
+#include "lote/CamposLinha.h"
+
+#include <QVarLengthArray>
+
+#include <algorithm>
+
+namespace ceravel::lote {
+
+namespace {
+
+const QString MensagemCampos = QStringLiteral(
+    "A linha deve ter três campos separados por ponto e vírgula: latitude, longitude e data.");
+const QString MensagemLatitude = QStringLiteral(
+    "A latitude deve ser um número em graus decimais ou três números separados por espaços "
+    "(graus, minutos e segundos).");
+const QString MensagemLongitude = QStringLiteral(
+    "A longitude deve ser um número em graus decimais ou três números separados por espaços "
+    "(graus, minutos e segundos).");
+const QString MensagemData = QStringLiteral("A data deve estar na forma dd/mm/aaaa.");
+
+// A box that refers to the line's characters: no copy for each of the
+// millions of points.
+QString Caixa(QStringView texto)
+{
+    return QString::fromRawData(texto.data(), texto.size());
+}
+
+// The pieces of `texto` between runs of blanks.
+QVarLengthArray<QStringView, 4> Palavras(QStringView texto)
+{
+    QVarLengthArray<QStringView, 4> palavras;
+    qsizetype i = 0;
+    while (i < texto.size()) {
+        while (i < texto.size() && texto[i].isSpace())
+            ++i;
+        const qsizetype inicio = i;
+        while (i < texto.size() && !texto[i].isSpace())
+            ++i;
+        if (i > inicio)
+            palavras.append(texto.sliced(inicio, i - inicio));
+    }
+    return palavras;
+}
+
+// Numbers in files often come from programs that always write the full stop.
+// A coordinate holding a full stop never reads under a locale whose separator
+// is something else (the locale's reading refuses it, and rejects digit
+// grouping), so the full stop is replaced by that separator before the
+// calculator's checks: the same as retrying after the locale's reading fails.
+QString ComSeparadorDoLocale(QStringView texto, QStringView separador)
+{
+    const bool separadorPonto = separador.size() == 1 && separador.front() == u'.';
+    if (separadorPonto || !texto.contains(u'.'))
+        return Caixa(texto);
+    return texto.toString().replace(u'.', separador.toString());
+}
+
+struct Coordenada {
+    FormaEntrada forma;
+    QString graus, g, m, s;
+    bool valida;
+};
+
+Coordenada LeCoordenada(QStringView campo, QStringView separador)
+{
+    const auto palavras = Palavras(campo);
+    if (palavras.size() == 3)
+        return {FormaEntrada::GrausMinutosSegundos, {}, ComSeparadorDoLocale(palavras[0], separador),
+                ComSeparadorDoLocale(palavras[1], separador), ComSeparadorDoLocale(palavras[2], separador), true};
+    // No number at all leaves the decimal box empty, for the calculator's own message.
+    const bool valida = palavras.size() <= 1;
+    const QString graus = palavras.size() == 1 ? ComSeparadorDoLocale(palavras[0], separador) : QString();
+    return {FormaEntrada::GrausDecimais, graus, {}, {}, {}, valida};
+}
+
+}  // namespace
+
+LinhaSeparada SeparaLinha(QStringView linha)
+{
+    LinhaSeparada separada;
+    const QStringView limpa = linha.trimmed();
+    if (limpa.startsWith(u'#'))
+        return separada;
+
+    QVarLengthArray<QStringView, 4> campos;
+    bool algumPreenchido = false;
+    bool excesso = false;
+    qsizetype inicio = 0;
+    for (;;) {
+        const qsizetype fim = linha.indexOf(u';', inicio);
+        const QStringView campo = linha.sliced(inicio, (fim < 0 ? linha.size() : fim) - inicio).trimmed();
+        algumPreenchido = algumPreenchido || !campo.isEmpty();
+        if (campos.size() < 3)
+            campos.append(campo);
+        else if (!campo.isEmpty())
+            excesso = true;  // trailing empty fields, as spreadsheets write them, are fine
+        if (fim < 0)
+            break;
+        inicio = fim + 1;
+    }
+    if (!algumPreenchido)
+        return separada;
+    separada.latitude = campos.value(0);
+    separada.longitude = campos.value(1);
+    separada.data = campos.value(2);
+    separada.tipo = excesso ? LinhaSeparada::Tipo::Invalida : LinhaSeparada::Tipo::Ponto;
+    if (excesso)
+        separada.mensagem = MensagemCampos;
+    return separada;
+}
+
+bool EhCabecalho(QStringView linha)
+{
+    const bool temDigito = std::any_of(linha.begin(), linha.end(), [](QChar ch) { return ch.isDigit(); });
+    const bool temLetra = std::any_of(linha.begin(), linha.end(), [](QChar ch) { return ch.isLetter(); });
+    return temLetra && !temDigito;
+}
+
+EntradaPonto MontaEntrada(const LinhaSeparada& linha, QStringView separador)
+{
+    EntradaPonto entrada;
+    TextosEntrada& t = entrada.textos;
+
+    const Coordenada lat = LeCoordenada(linha.latitude, separador);
+    if (!lat.valida) {
+        entrada.mensagem = MensagemLatitude;
+        return entrada;
+    }
+    const Coordenada lon = LeCoordenada(linha.longitude, separador);
+    if (!lon.valida) {
+        entrada.mensagem = MensagemLongitude;
+        return entrada;
+    }
+    t.formaLatitude = lat.forma;
+    t.latGraus = lat.graus;
+    t.latG = lat.g;
+    t.latM = lat.m;
+    t.latS = lat.s;
+    t.formaLongitude = lon.forma;
+    t.lonGraus = lon.graus;
+    t.longG = lon.g;
+    t.longM = lon.m;
+    t.longS = lon.s;
+
+    // An empty date is three empty boxes, for the calculator's own message.
+    if (!linha.data.isEmpty()) {
+        QVarLengthArray<QStringView, 3> partes;
+        qsizetype inicio = 0;
+        for (;;) {
+            const qsizetype fim = linha.data.indexOf(u'/', inicio);
+            if (partes.size() == 3) {
+                entrada.mensagem = MensagemData;
+                return entrada;
+            }
+            partes.append(linha.data.sliced(inicio, (fim < 0 ? linha.data.size() : fim) - inicio));
+            if (fim < 0)
+                break;
+            inicio = fim + 1;
+        }
+        if (partes.size() != 3) {
+            entrada.mensagem = MensagemData;
+            return entrada;
+        }
+        // Each part is a box exactly as typed, blanks included.
+        t.dia = Caixa(partes[0]);
+        t.mes = Caixa(partes[1]);
+        t.ano = Caixa(partes[2]);
+    }
+    return entrada;
+}
+
+}  // namespace ceravel::lote

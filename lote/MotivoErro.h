@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace ceravel::lote {
+
+// The system's reason for a failed open, read or write, in Portuguese (Qt's
+// own texts are English); `detalhe` is shown when the reason is not a known one.
+QString MotivoErro(int erro, const QString& detalhe = {});
+
+}  // namespace ceravel::lote

@@ -1,0 +1,149 @@
+#include "lote/OpcoesLote.h"
+
+namespace ceravel::lote {
+
+OpcoesLote InterpretaArgumentos(const QStringList& argumentos)
+{
+    OpcoesLote opcoes;
+    bool soArquivos = false;  // after "--" every argument is a file name
+    QStringList arquivos;
+
+    for (qsizetype i = 0; i < argumentos.size(); ++i) {
+        const QString& argumento = argumentos[i];
+        if (soArquivos || argumento == QLatin1StringView("-") || !argumento.startsWith(u'-')) {
+            arquivos << argumento;
+            continue;
+        }
+        if (argumento == QLatin1StringView("--")) {
+            soArquivos = true;
+            continue;
+        }
+        // "--opcao=valor" and "--opcao valor" alike.
+        QString nome = argumento;
+        QString valor;
+        bool valorJunto = false;
+        const qsizetype igual = argumento.indexOf(u'=');
+        if (argumento.startsWith(QLatin1StringView("--")) && igual > 0) {
+            nome = argumento.first(igual);
+            valor = argumento.sliced(igual + 1);
+            valorJunto = true;
+        }
+        const auto leValor = [&](QString& destino) {
+            if (!valorJunto) {
+                if (i + 1 >= argumentos.size()) {
+                    opcoes.erro = QStringLiteral("a opção %1 precisa de um valor.").arg(nome);
+                    return;
+                }
+                valor = argumentos[++i];
+            }
+            if (valor.isEmpty())
+                opcoes.erro = QStringLiteral("a opção %1 precisa de um valor.").arg(nome);
+            destino = valor;
+        };
+        const auto semValor = [&] {
+            if (valorJunto)
+                opcoes.erro = QStringLiteral("a opção %1 não aceita valor.").arg(nome);
+            return true;
+        };
+
+        if (nome == QLatin1StringView("-o") || nome == QLatin1StringView("--saida"))
+            leValor(opcoes.saida);
+        else if (nome == QLatin1StringView("--coeficientes"))
+            leValor(opcoes.coeficientes);
+        else if (nome == QLatin1StringView("--locale"))
+            leValor(opcoes.locale);
+        else if (nome == QLatin1StringView("--utf8") && semValor())
+            opcoes.codificacao = CodificacaoSaida::Utf8;
+        else if (nome == QLatin1StringView("-q") || nome == QLatin1StringView("--silencioso"))
+            opcoes.silencioso = semValor();
+        else if (nome == QLatin1StringView("-h") || nome == QLatin1StringView("--ajuda")
+                 || nome == QLatin1StringView("--help"))
+            opcoes.ajuda = semValor();
+        else if (nome == QLatin1StringView("--versao"))
+            opcoes.versao = semValor();
+        else
+            opcoes.erro = QStringLiteral("opção desconhecida: %1").arg(nome);
+        if (!opcoes.erro.isEmpty())
+            return opcoes;
+    }
+
+    if (arquivos.size() > 1) {
+        opcoes.erro = QStringLiteral("só um arquivo de entrada é aceito (foram dados %1).").arg(arquivos.size());
+        return opcoes;
+    }
+    if (!arquivos.isEmpty())
+        opcoes.entrada = arquivos.front();
+    // "-o -" names standard output, as "-" names standard input.
+    if (opcoes.saida == QLatin1StringView("-"))
+        opcoes.saida.clear();
+    return opcoes;
+}
+
+QString TextoAjuda(const QString& localeSistema)
+{
+    return QStringLiteral(
+               "Uso: ceravel-lote [opções] [ENTRADA]\n"
+               "\n"
+               "Calcula o campo magnético da Terra sobre o Brasil para uma lista de pontos,\n"
+               "com o mesmo modelo e as mesmas verificações da calculadora Ceravel.\n"
+               "\n"
+               "ENTRADA é um arquivo de texto, em UTF-8 ou em Windows-1252, com um ponto por\n"
+               "linha: latitude; longitude; data. As coordenadas vão em graus decimais (com o\n"
+               "separador de decimais da localidade ou com ponto) ou em graus, minutos e\n"
+               "segundos separados por espaços; a data vai na forma dd/mm/aaaa. Uma primeira\n"
+               "linha com os nomes das colunas é reconhecida e pulada; linhas em branco e\n"
+               "linhas que começam com # são ignoradas. Sem ENTRADA, ou com -, lê a entrada\n"
+               "padrão.\n"
+               "\n"
+               "A saída, separada por ponto e vírgula, tem uma linha de cabeçalho e uma linha\n"
+               "por ponto: o número da linha na entrada, os textos de entrada, o ano decimal,\n"
+               "D, dD, I, dI, F, dF, X, dX, Y, dY, Z, dZ e a declinação como a calculadora a\n"
+               "mostra. D e I em graus, dD e dI em minutos de arco por ano, F, X, Y e Z em nT\n"
+               "e suas variações em nT por ano, com os algarismos necessários para o valor\n"
+               "exato. Um ponto recusado aparece com a mensagem da calculadora na última\n"
+               "coluna, e o lote continua.\n"
+               "\n"
+               "Opções:\n"
+               "  -o, --saida ARQUIVO     grava em ARQUIVO, que só é substituído ao final, por\n"
+               "                          inteiro; sem esta opção, grava na saída padrão\n"
+               "      --utf8              grava em UTF-8 em vez de Windows-1252\n"
+               "      --locale NOME       localidade dos números, por exemplo pt_BR ou C\n"
+               "                          (padrão: a do sistema, agora %1)\n"
+               "      --coeficientes PASTA\n"
+               "                          lê COEF-D2000, COEF-I2000 e COEF-F2000 de PASTA\n"
+               "                          (padrão: a pasta do programa)\n"
+               "  -q, --silencioso        não mostra o progresso nem o resumo final\n"
+               "  -h, --ajuda             mostra esta ajuda\n"
+               "      --versao            mostra a versão\n"
+               "\n"
+               "Código de saída: 0 se todos os pontos foram calculados, 1 se alguma linha foi\n"
+               "recusada, 2 se nada foi calculado (opção inválida, arquivo de coeficientes\n"
+               "ausente ou incompleto, entrada ou saída inacessível).\n"
+               "\n"
+               "Exemplo, com o arquivo pontos.txt:\n"
+               "    latitude;longitude;data\n"
+               "    -23,5;-46,625;15/06/2000\n"
+               "    -15 47 30;-47 52 30;01/01/1998\n"
+               "\n"
+               "    ceravel-lote --locale pt_BR pontos.txt -o campo.csv\n")
+        .arg(localeSistema);
+}
+
+}  // namespace ceravel::lote
+
+namespace ceravel::lote {
+
+std::optional<QLocale> LocaleDoNome(const QString& nome)
+{
+    if (nome.isEmpty())
+        return QLocale::system();
+    const QLocale locale(nome);
+    // QLocale falls back to C for a name it does not know.
+    const bool pedidoC = nome.compare(QLatin1StringView("C"), Qt::CaseInsensitive) == 0
+        || nome == QLatin1StringView("POSIX");
+    if (locale.language() == QLocale::C && !pedidoC)
+        return std::nullopt;
+    return locale;
+}
+
+}  // namespace ceravel::lote

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "lote/SaidaLote.h"
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace ceravel::lote {
+
+// What the command line asks for.
+struct OpcoesLote {
+    QString entrada;       // file name; empty or "-": standard input
+    QString saida;         // file name; empty: standard output
+    QString coeficientes;  // folder of the coefficient files; empty: the program's folder
+    QString locale;        // locale name; empty: the system's
+    CodificacaoSaida codificacao = CodificacaoSaida::Windows1252;
+    bool silencioso = false;  // neither progress bar nor summary
+    bool ajuda = false;
+    bool versao = false;
+    QString erro;             // a malformed command line, in Portuguese
+};
+
+// `argumentos` without the program's name.
+OpcoesLote InterpretaArgumentos(const QStringList& argumentos);
+
+// The locale of --locale NOME (the system's when empty); nothing for a name
+// no locale answers to.
+std::optional<QLocale> LocaleDoNome(const QString& nome);
+
+// The text of --ajuda; `localeSistema` names the default locale.
+QString TextoAjuda(const QString& localeSistema);
+
+}  // namespace ceravel::lote

@@ -1,0 +1,100 @@
+#include "lote/ProcessaLote.h"
+
+#include "lote/CamposLinha.h"
+#include "lote/DecodificaLinha.h"
+#include "lote/LinhaSaida.h"
+
+namespace ceravel::lote {
+
+namespace {
+
+const QString MensagemLongaDemais = QStringLiteral("A linha é longa demais para conter um ponto.");
+
+QString MensagemNaoRepresentavel(const QString& caractere)
+{
+    return QStringLiteral("A linha tem o caractere %1, que a codificação Windows-1252 não representa; "
+                          "os textos da linha foram omitidos. Use a opção --utf8.")
+        .arg(caractere);
+}
+
+}  // namespace
+
+ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const ModeloLote& modelo,
+                        const QLocale& locale, Progresso* progresso)
+{
+    ResumoLote resumo;
+    DecodificaLinha decodificador;
+    const QString separador = locale.decimalPoint();
+    bool primeiraComConteudo = true;
+
+    if (!saida.erro().isEmpty() || !EscreveCabecalho(saida)) {
+        resumo.erro = saida.erro();
+        return resumo;
+    }
+
+    QByteArrayView bytes;
+    while (entrada.proxima(bytes)) {
+        if (entrada.numero() == 1) {
+            const InicioEntrada inicio = ExaminaInicio(bytes);
+            if (!inicio.erro.isEmpty()) {
+                resumo.erro = inicio.erro;
+                return resumo;
+            }
+            bytes = bytes.sliced(inicio.marcaUtf8);
+        }
+        const QString& texto = decodificador.decodifica(bytes);
+        const LinhaSeparada separada = SeparaLinha(texto);
+        if (separada.tipo == LinhaSeparada::Tipo::Ignorada && !entrada.longaDemais())
+            continue;
+        if (primeiraComConteudo) {
+            primeiraComConteudo = false;
+            if (EhCabecalho(texto))
+                continue;
+        }
+
+        ++resumo.pontos;
+        TextosLinha textos{separada.latitude, separada.longitude, separada.data};
+        ResultadoPonto resultado;
+        if (entrada.longaDemais()) {
+            textos = {};
+            resultado.mensagem = MensagemLongaDemais;
+        } else if (separada.tipo == LinhaSeparada::Tipo::Invalida) {
+            resultado.mensagem = separada.mensagem;
+        } else {
+            const EntradaPonto ponto = MontaEntrada(separada, separador);
+            if (!ponto.mensagem.isEmpty())
+                resultado.mensagem = ponto.mensagem;
+            else
+                resultado = CalculaPonto(ponto.textos, modelo, locale);
+        }
+        if (!resultado.elementos)
+            ++resumo.falhas;
+
+        if (!EscreveLinhaPonto(saida, entrada.numero(), textos, resultado)) {
+            if (!saida.erro().isEmpty()) {
+                resumo.erro = saida.erro();
+                return resumo;
+            }
+            // The row again without the line's texts, the only ones that can hold such a character.
+            if (resultado.elementos)
+                ++resumo.falhas;
+            const QString caractere = PrimeiroNaoRepresentavel(
+                QStringList{textos.latitude.toString(), textos.longitude.toString(), textos.data.toString()}.join(u';'));
+            if (!EscreveLinhaFalha(saida, entrada.numero(), {}, MensagemNaoRepresentavel(caractere))) {
+                resumo.erro = saida.erro();
+                return resumo;
+            }
+        }
+        if (progresso)
+            progresso->atualiza(entrada.bytesLidos(), resumo.pontos);
+    }
+    if (!entrada.erro().isEmpty()) {
+        resumo.erro = entrada.erro();
+        return resumo;
+    }
+    if (!saida.descarrega())
+        resumo.erro = saida.erro();
+    return resumo;
+}
+
+}  // namespace ceravel::lote

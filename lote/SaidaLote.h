@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+#include <QStringView>
+
+namespace ceravel::lote {
+
+enum class CodificacaoSaida { Windows1252, Utf8 };
+
+// The output file, written line by line straight into a large byte buffer in
+// its encoding; every line ends in CR LF (the calculator's export convention).
+// A line is built from pieces between `iniciaLinha` and `terminaLinha`.
+class SaidaLote {
+public:
+    // `separador`: the locale's decimal separator, written in every number.
+    SaidaLote(QIODevice& destino, CodificacaoSaida codificacao, QStringView separador);
+
+    // Empty unless the separator itself cannot be written in the encoding
+    // (then nothing may be written at all), or a write failed.
+    const QString& erro() const { return erro_; }
+
+    void iniciaLinha() { inicioLinha_ = buffer_.size(); }
+    // False, with nothing appended, when the encoding lacks a character of `texto`:
+    // text is never altered to fit.
+    bool texto(QStringView texto);
+    void separaCampo() { buffer_.append(';'); }
+    void inteiro(qint64 valor);
+    // The fewest digits that read back as the same value of the number's own
+    // type, positional (never an exponent), with the locale's separator.
+    void numero(float valor);
+    void numero(double valor);
+    void desfazLinha() { buffer_.truncate(inicioLinha_); }
+    // Ends the line; false when the buffer had to be written and that failed.
+    bool terminaLinha();
+
+    // Writes what is gathered; false on failure, with `erro()` saying why.
+    bool descarrega();
+
+private:
+    static constexpr qsizetype TamanhoBuffer = 1 << 20;
+    // Room for any number: a double in fixed notation takes at most about 330 characters.
+    static constexpr qsizetype TamanhoNumero = 400;
+
+    template <typename Real>
+    void real(Real valor);
+
+    QIODevice& destino_;
+    CodificacaoSaida codificacao_;
+    QByteArray separador_;  // encoded
+    QByteArray buffer_;
+    qsizetype inicioLinha_ = 0;
+    QString erro_;
+};
+
+// The first character of `texto` Windows-1252 cannot hold, written as its
+// code point ("U+2212"), since the character itself cannot be written.
+QString PrimeiroNaoRepresentavel(QStringView texto);
+
+}  // namespace ceravel::lote

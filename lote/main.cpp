@@ -1,0 +1,167 @@
+// ceravel-lote: the field at many points and dates, from a list in a text file.
+#include "lote/CalculaPonto.h"
+#include "lote/LeitorLinhas.h"
+#include "lote/MotivoErro.h"
+#include "lote/OpcoesLote.h"
+#include "lote/ProcessaLote.h"
+#include "lote/Progresso.h"
+#include "lote/SaidaLote.h"
+#include "present/Formatacao.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace ceravel;
+using namespace ceravel::lote;
+
+namespace {
+
+enum CodigoSaida { TodosCalculados = 0, AlgumaFalha = 1, NadaCalculado = 2 };
+
+void EscreveErro(const QString& texto)
+{
+    const QByteArray bytes = QStringLiteral("ceravel-lote: %1\n").arg(texto).toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stderr);
+    std::fflush(stderr);
+}
+
+// The input's size when it is a regular file (for the progress bar), else -1.
+qint64 TamanhoEntrada(int descritor)
+{
+    struct stat info {};
+    if (::fstat(descritor, &info) != 0 || !S_ISREG(info.st_mode))
+        return -1;
+    return info.st_size;
+}
+
+QString Resumo(const ResumoLote& resumo, double segundos, const QLocale& locale)
+{
+    return QStringLiteral("%1 %2, %3 com falha, %4 s.")
+        .arg(resumo.pontos)
+        .arg(resumo.pontos == 1 ? QStringLiteral("ponto") : QStringLiteral("pontos"))
+        .arg(resumo.falhas)
+        .arg(FormataPadrao(segundos, Padrao::DuasDecimais, locale));
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QElapsedTimer relogio;
+    relogio.start();
+
+    const OpcoesLote opcoes = InterpretaArgumentos(app.arguments().mid(1));
+    if (!opcoes.erro.isEmpty()) {
+        EscreveErro(opcoes.erro + QStringLiteral("\nUse --ajuda para ver as opções."));
+        return NadaCalculado;
+    }
+    if (opcoes.ajuda || opcoes.versao) {
+        const QString texto = opcoes.ajuda ? TextoAjuda(QLocale::system().name())
+                                           : QStringLiteral("ceravel-lote %1\n").arg(QStringLiteral(CERAVEL_VERSAO));
+        const QByteArray bytes = texto.toLocal8Bit();
+        std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
+        return TodosCalculados;
+    }
+    const std::optional<QLocale> locale = LocaleDoNome(opcoes.locale);
+    if (!locale) {
+        EscreveErro(QStringLiteral("localidade desconhecida: %1").arg(opcoes.locale));
+        return NadaCalculado;
+    }
+
+    // The coefficients once, before any point: a missing or short file stops here.
+    const QString pasta = opcoes.coeficientes.isEmpty() ? QCoreApplication::applicationDirPath() : opcoes.coeficientes;
+    const LeituraModelo leitura = CarregaModelo(pasta);
+    if (!leitura.modelo) {
+        EscreveErro(leitura.erro);
+        return NadaCalculado;
+    }
+
+    QFile entrada;
+    qint64 tamanho = -1;
+    const bool entradaPadrao = opcoes.entrada.isEmpty() || opcoes.entrada == QLatin1StringView("-");
+    const QString nomeEntrada = entradaPadrao ? QStringLiteral("a entrada padrão") : opcoes.entrada;
+    errno = 0;
+    bool aberta = false;
+    if (entradaPadrao) {
+        aberta = entrada.open(STDIN_FILENO, QIODevice::ReadOnly | QIODevice::Unbuffered);
+        tamanho = TamanhoEntrada(STDIN_FILENO);
+    } else if (QFileInfo(opcoes.entrada).isDir()) {
+        errno = EISDIR;
+    } else {
+        entrada.setFileName(opcoes.entrada);
+        aberta = entrada.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+        tamanho = aberta ? TamanhoEntrada(entrada.handle()) : -1;
+    }
+    if (!aberta) {
+        EscreveErro(QStringLiteral("não foi possível abrir %1: %2.")
+                        .arg(nomeEntrada, MotivoErro(errno, entrada.errorString())));
+        return NadaCalculado;
+    }
+
+    // A named output file is replaced only once it is complete.
+    std::unique_ptr<QFileDevice> destino;
+    if (opcoes.saida.isEmpty()) {
+        auto padrao = std::make_unique<QFile>();
+        if (!padrao->open(STDOUT_FILENO, QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            EscreveErro(QStringLiteral("não foi possível gravar na saída padrão."));
+            return NadaCalculado;
+        }
+        destino = std::move(padrao);
+    } else {
+        auto arquivo = std::make_unique<QSaveFile>(opcoes.saida);
+        errno = QFileInfo(opcoes.saida).isDir() ? EISDIR : 0;
+        if (errno != 0 || !arquivo->open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+            EscreveErro(QStringLiteral("não foi possível criar o arquivo %1: %2.")
+                            .arg(opcoes.saida, MotivoErro(errno, arquivo->errorString())));
+            return NadaCalculado;
+        }
+        destino = std::move(arquivo);
+    }
+
+    std::unique_ptr<Progresso> progresso;
+    if (!opcoes.silencioso && ::isatty(STDERR_FILENO)) {
+        progresso = std::make_unique<Progresso>(tamanho, [](const QByteArray& barra) {
+            std::fwrite(barra.constData(), 1, static_cast<std::size_t>(barra.size()), stderr);
+            std::fflush(stderr);
+        });
+    }
+
+    LeitorLinhas leitor(entrada);
+    SaidaLote saida(*destino, opcoes.codificacao, locale->decimalPoint());
+    const ResumoLote resumo = ProcessaLote(leitor, saida, *leitura.modelo, *locale, progresso.get());
+    if (progresso)
+        progresso->termina();
+
+    auto* arquivo = dynamic_cast<QSaveFile*>(destino.get());
+    if (!resumo.erro.isEmpty()) {
+        if (arquivo)
+            arquivo->cancelWriting();
+        EscreveErro(resumo.erro + (arquivo ? QStringLiteral(" O arquivo %1 não foi alterado.").arg(opcoes.saida)
+                                           : QString()));
+        return NadaCalculado;
+    }
+    if (arquivo) {
+        errno = 0;
+        if (::fsync(arquivo->handle()) != 0 || !arquivo->commit()) {
+            const int erro = errno;
+            arquivo->cancelWriting();
+            EscreveErro(QStringLiteral("não foi possível gravar o arquivo %1: %2.")
+                            .arg(opcoes.saida, MotivoErro(erro, arquivo->errorString())));
+            return NadaCalculado;
+        }
+    }
+
+    if (!opcoes.silencioso)
+        EscreveErro(Resumo(resumo, relogio.elapsed() / 1000.0, *locale));
+    return resumo.falhas > 0 ? AlgumaFalha : TodosCalculados;
+}
