@@ -1,0 +1,181 @@
+// Throughput of ceravel-lote on one core. Goal: at least 2 million points per
+// second for a million generated points, input parsing and output included
+// (the file system is left out: the input is in memory, the output is
+// encoded in full and then dropped).
+#include "calc/LeituraNumeros.h"
+#include "calc/ValidaEntrada.h"
+#include "export/EscreveExportacao.h"
+#include "lote/CalculaPonto.h"
+#include "lote/LeitorLinhas.h"
+#include "lote/ProcessaLote.h"
+#include "lote/SaidaLote.h"
+#include "present/FormataResultados.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QBuffer>
+#include <QLocale>
+
+#include <charconv>
+#include <filesystem>
+#include <random>
+
+namespace ceravel::lote {
+namespace {
+
+constexpr qint64 Pontos = 1000000;
+
+QString PastaDoExecutavel()
+{
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe");
+    return QString::fromStdString(exe.parent_path().string());
+}
+
+// Output that keeps nothing: the bytes are counted, not stored.
+class Descarte : public QIODevice {
+public:
+    Descarte() { open(QIODevice::WriteOnly); }
+    qint64 bytes = 0;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 tamanho) override
+    {
+        bytes += tamanho;
+        return tamanho;
+    }
+};
+
+enum class Forma { Decimal, GrausMinutosSegundos };
+
+// Points spread over the whole territory and period, four decimals (about
+// ten metres), one date per line; a header line first.
+QByteArray GeraEntrada(Forma forma, char separador)
+{
+    std::mt19937_64 aleatorio(20000615);
+    std::uniform_real_distribution<double> lat(-35, 10), lon(-75, -30);
+    std::uniform_int_distribution<int> dia(1, 28), mes(1, 12), ano(1995, 2005), minuto(0, 59);
+    QByteArray texto = "latitude;longitude;data\n";
+    texto.reserve(40 * Pontos);
+    char numero[32];
+    const auto decimal = [&](double valor) {
+        const auto fim = std::to_chars(numero, numero + sizeof numero, valor, std::chars_format::fixed, 4).ptr;
+        for (char* c = numero; c != fim; ++c)
+            texto += *c == '.' ? separador : *c;
+    };
+    for (qint64 i = 0; i < Pontos; ++i) {
+        if (forma == Forma::Decimal) {
+            decimal(lat(aleatorio));
+            texto += ';';
+            decimal(lon(aleatorio));
+        } else {
+            texto += QByteArray::number(static_cast<int>(lat(aleatorio))) + ' ' + QByteArray::number(minuto(aleatorio))
+                + ' ' + QByteArray::number(minuto(aleatorio)) + ';';
+            texto += QByteArray::number(static_cast<int>(lon(aleatorio))) + ' ' + QByteArray::number(minuto(aleatorio))
+                + ' ' + QByteArray::number(minuto(aleatorio));
+        }
+        texto += ';' + QByteArray::number(dia(aleatorio)) + '/' + QByteArray::number(mes(aleatorio)) + '/'
+            + QByteArray::number(ano(aleatorio)) + '\n';
+    }
+    return texto;
+}
+
+void MilhaoDePontos(benchmark::State& estado, Forma forma, char separador, const QLocale& locale,
+                    CodificacaoSaida codificacao)
+{
+    const LeituraModelo leitura = CarregaModelo(PastaDoExecutavel());
+    if (!leitura.modelo) {
+        estado.SkipWithError(leitura.erro.toStdString().c_str());
+        return;
+    }
+    QByteArray texto = GeraEntrada(forma, separador);
+    qint64 bytesSaida = 0;
+    for (auto _ : estado) {
+        QBuffer entrada(&texto);
+        entrada.open(QIODevice::ReadOnly);
+        Descarte destino;
+        LeitorLinhas leitor(entrada);
+        SaidaLote saida(destino, codificacao, locale.decimalPoint());
+        const ResumoLote resumo = ProcessaLote(leitor, saida, *leitura.modelo, locale);
+        if (!resumo.erro.isEmpty() || resumo.pontos != Pontos || resumo.falhas != 0) {
+            estado.SkipWithError("the generated points did not all go through");
+            return;
+        }
+        bytesSaida = destino.bytes;
+    }
+    estado.SetItemsProcessed(estado.iterations() * Pontos);
+    estado.counters["MB_saida"] = static_cast<double>(bytesSaida) / 1e6;
+}
+
+const QLocale PtBr(QLocale::Portuguese, QLocale::Brazil);
+
+BENCHMARK_CAPTURE(MilhaoDePontos, DecimalPontoC, Forma::Decimal, '.', QLocale::c(), CodificacaoSaida::Windows1252)
+    ->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK_CAPTURE(MilhaoDePontos, DecimalVirgulaPtBr, Forma::Decimal, ',', PtBr, CodificacaoSaida::Windows1252)
+    ->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK_CAPTURE(MilhaoDePontos, DecimalPontoPtBr, Forma::Decimal, '.', PtBr, CodificacaoSaida::Windows1252)
+    ->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK_CAPTURE(MilhaoDePontos, DecimalPontoUtf8, Forma::Decimal, '.', QLocale::c(), CodificacaoSaida::Utf8)
+    ->Unit(benchmark::kMillisecond)->MinTime(3);
+BENCHMARK_CAPTURE(MilhaoDePontos, GrausMinutosSegundosC, Forma::GrausMinutosSegundos, '.', QLocale::c(),
+                  CodificacaoSaida::Windows1252)
+    ->Unit(benchmark::kMillisecond)->MinTime(3);
+
+// ---- the core pieces each point goes through
+
+void LeituraLocalDecimal(benchmark::State& estado)
+{
+    const QString texto = QStringLiteral("-23,5833");
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(LeNumeroLocal(texto, PtBr));
+}
+BENCHMARK(LeituraLocalDecimal);
+
+void LeituraInicialAno(benchmark::State& estado)
+{
+    const QString texto = QStringLiteral("2000");
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(LeNumeroInicial(texto));
+}
+BENCHMARK(LeituraInicialAno);
+
+void ChecagensDeUmPonto(benchmark::State& estado)
+{
+    TextosEntrada e;
+    e.formaLatitude = e.formaLongitude = FormaEntrada::GrausDecimais;
+    e.latGraus = QStringLiteral("-23.5833");
+    e.lonGraus = QStringLiteral("-46.6250");
+    e.dia = QStringLiteral("15");
+    e.mes = QStringLiteral("6");
+    e.ano = QStringLiteral("2000");
+    for (auto _ : estado)
+        benchmark::DoNotOptimize(ValidaEntrada(e, QLocale::c()));
+}
+BENCHMARK(ChecagensDeUmPonto);
+
+void TextoDaDeclinacao(benchmark::State& estado)
+{
+    float D = -21.1234f;
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(D);
+        benchmark::DoNotOptimize(TextoDeclinacao(D, QLocale::c()));
+    }
+}
+BENCHMARK(TextoDaDeclinacao);
+
+void CodificacaoDeUmaLinha(benchmark::State& estado)
+{
+    const QString linha = QStringLiteral("-21º07'30'';Por favor, corrija o mês.");
+    QByteArray destino;
+    destino.reserve(1024);
+    for (auto _ : estado) {
+        destino.resize(0);
+        benchmark::DoNotOptimize(AcrescentaWindows1252(destino, linha));
+    }
+}
+BENCHMARK(CodificacaoDeUmaLinha);
+
+}  // namespace
+}  // namespace ceravel::lote
+
+BENCHMARK_MAIN();
