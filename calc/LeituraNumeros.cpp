@@ -44,50 +44,48 @@ std::optional<double> LeDecimalSimples(QStringView texto, QChar separador)
 {
     if (texto.isEmpty() || texto.size() > TamanhoSimples)
         return std::nullopt;
-    char numero[TamanhoSimples];
-    qsizetype n = 0;
-    qsizetype i = 0;
     const bool negativo = texto[0] == u'-';
-    if (negativo) {
-        numero[n++] = '-';
-        ++i;
-    }
-    std::uint64_t mantissa = 0;
-    int significativos = 0;
-    int casas = 0;
-    const auto copiaDigitos = [&](bool fracao) {
+    qsizetype i = negativo ? 1 : 0;
+    const auto pulaDigitos = [&] {
         const qsizetype inicio = i;
-        for (; i < texto.size() && DigitoAscii(texto[i]); ++i) {
-            const int digito = texto[i].unicode() - u'0';
-            numero[n++] = static_cast<char>('0' + digito);
-            if (significativos > 0 || digito != 0)
-                ++significativos;
-            if (significativos <= 15)
-                mantissa = mantissa * 10 + static_cast<std::uint64_t>(digito);
-            casas += fracao ? 1 : 0;
-        }
-        return i > inicio;
+        while (i < texto.size() && DigitoAscii(texto[i]))
+            ++i;
+        return i - inicio;
     };
-    if (!copiaDigitos(false))
+    const qsizetype inicioInteiros = i;
+    const qsizetype inteiros = pulaDigitos();
+    if (inteiros == 0)
         return std::nullopt;
+    qsizetype casas = 0;
     if (i < texto.size()) {
         if (texto[i] != separador)
             return std::nullopt;
-        numero[n++] = '.';
         ++i;
-        if (!copiaDigitos(true) || i != texto.size())
+        casas = pulaDigitos();
+        if (casas == 0 || i != texto.size())
             return std::nullopt;
     }
+    const auto digitos = [&](auto usa) {
+        for (qsizetype k = inicioInteiros; k < texto.size(); ++k) {
+            if (DigitoAscii(texto[k]))
+                usa(static_cast<char>(texto[k].unicode()));
+        }
+    };
     // Up to 15 digits and 22 decimals both the digits and the power of ten
     // are exact doubles, and one division rounds their quotient correctly.
-    if (significativos <= 15 && casas <= 22) {
+    if (inteiros + casas <= 15) {
         static constexpr double Potencias[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
-                                               1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        std::uint64_t mantissa = 0;
+        digitos([&](char c) { mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0'); });
         const double inteiro = static_cast<double>(mantissa);
         const double valor = casas == 0 ? inteiro : inteiro / Potencias[casas];
         return negativo ? -valor : valor;
     }
+    char numero[TamanhoSimples + 1];
+    std::size_t n = 0;
+    for (qsizetype k = 0; k < texto.size(); ++k)
+        numero[n++] = texto[k] == separador ? '.' : static_cast<char>(texto[k].unicode());
     double valor = 0;
     const auto [fim, erro] = std::from_chars(numero, numero + n, valor);
     if (erro != std::errc() || fim != numero + n)
