@@ -28,48 +28,48 @@ QString PrimeiroNaoRepresentavel(QStringView texto)
 SaidaLote::SaidaLote(QIODevice& destino, CodificacaoSaida codificacao, QStringView separador)
     : destino_(destino), codificacao_(codificacao)
 {
-    buffer_.reserve(TamanhoBuffer + 64 * 1024);
+    buffer_.resize(TamanhoBuffer + Folga);
     if (!texto(separador))
         erro_ = QStringLiteral("o separador de decimais da localidade (%1) não existe em Windows-1252; "
                                "use a opção --utf8.")
                     .arg(PrimeiroNaoRepresentavel(separador));
-    separador_ = QByteArray(buffer_.constData(), buffer_.size());  // a copy: the buffer keeps its room
-    buffer_.resize(0);
+    separador_ = QByteArray(buffer_.constData(), usado_);
+    usado_ = 0;
+}
+
+void SaidaLote::acrescenta(const char* bytes, qsizetype quantos)
+{
+    if (usado_ + quantos + Folga > buffer_.size())
+        buffer_.resize(usado_ + quantos + Folga);
+    std::memcpy(fim(), bytes, static_cast<std::size_t>(quantos));
+    usado_ += quantos;
 }
 
 bool SaidaLote::texto(QStringView texto)
 {
-    if (codificacao_ == CodificacaoSaida::Windows1252)
-        return AcrescentaWindows1252(buffer_, texto);
-    const bool ascii = std::all_of(texto.begin(), texto.end(), [](QChar ch) { return ch.unicode() < 0x80; });
-    if (!ascii) {
-        buffer_ += texto.toUtf8();
-        return true;
+    codificado_.resize(0);
+    if (codificacao_ == CodificacaoSaida::Windows1252) {
+        if (!AcrescentaWindows1252(codificado_, texto))
+            return false;
+    } else {
+        codificado_ = texto.toUtf8();
     }
-    const qsizetype inicio = buffer_.size();
-    buffer_.resize(inicio + texto.size());
-    char* bytes = buffer_.data() + inicio;
-    for (qsizetype i = 0; i < texto.size(); ++i)
-        bytes[i] = static_cast<char>(texto[i].unicode());
+    acrescenta(codificado_.constData(), codificado_.size());
     return true;
 }
 
 void SaidaLote::inteiro(qint64 valor)
 {
-    char texto[24];
-    const auto fim = std::to_chars(texto, texto + sizeof texto, valor).ptr;
-    buffer_.append(texto, fim - texto);
+    usado_ = std::to_chars(fim(), fim() + Folga, valor).ptr - buffer_.constData();
 }
 
 template <typename Real>
 void SaidaLote::real(Real valor)
 {
-    // Written in place behind the used bytes: fixed notation at the shortest
-    // exact length, then the locale's separator in place of the point.
-    const qsizetype inicioNumero = buffer_.size();
-    buffer_.resize(inicioNumero + TamanhoNumero + separador_.size());
-    char* inicio = buffer_.data() + inicioNumero;
-    char* final = std::to_chars(inicio, inicio + TamanhoNumero, valor, std::chars_format::fixed).ptr;
+    // Fixed notation at the shortest exact length, written in place, then the
+    // locale's separator in place of the point.
+    char* inicio = fim();
+    char* final = std::to_chars(inicio, inicio + Folga - separador_.size(), valor, std::chars_format::fixed).ptr;
     char* ponto = std::find(inicio, final, '.');
     if (ponto != final) {
         if (separador_.size() == 1) {
@@ -81,7 +81,7 @@ void SaidaLote::real(Real valor)
             final = ponto + separador_.size() + decimais;
         }
     }
-    buffer_.truncate(final - buffer_.constData());
+    usado_ = final - buffer_.constData();
 }
 
 void SaidaLote::numero(float valor) { real(valor); }
@@ -89,8 +89,8 @@ void SaidaLote::numero(double valor) { real(valor); }
 
 bool SaidaLote::terminaLinha()
 {
-    buffer_.append("\r\n", 2);
-    return buffer_.size() < TamanhoBuffer || descarrega();
+    acrescenta("\r\n", 2);
+    return usado_ < TamanhoBuffer || descarrega();
 }
 
 bool SaidaLote::descarrega()
@@ -98,11 +98,11 @@ bool SaidaLote::descarrega()
     if (!erro_.isEmpty())
         return false;
     errno = 0;
-    if (destino_.write(buffer_.constData(), buffer_.size()) != buffer_.size()) {
+    if (destino_.write(buffer_.constData(), usado_) != usado_) {
         erro_ = QStringLiteral("não foi possível gravar a saída: %1.").arg(MotivoErro(errno, destino_.errorString()));
         return false;
     }
-    buffer_.resize(0);
+    usado_ = 0;
     return true;
 }
 

@@ -21,17 +21,17 @@ public:
     // (then nothing may be written at all), or a write failed.
     const QString& erro() const { return erro_; }
 
-    void iniciaLinha() { inicioLinha_ = buffer_.size(); }
+    void iniciaLinha() { inicioLinha_ = usado_; }
     // False, with nothing appended, when the encoding lacks a character of `texto`:
     // text is never altered to fit.
     bool texto(QStringView texto);
-    void separaCampo() { buffer_.append(';'); }
+    void separaCampo() { buffer_.data()[usado_++] = ';'; }
     void inteiro(qint64 valor);
     // The fewest digits that read back as the same value of the number's own
     // type, positional (never an exponent), with the locale's separator.
     void numero(float valor);
     void numero(double valor);
-    void desfazLinha() { buffer_.truncate(inicioLinha_); }
+    void desfazLinha() { usado_ = inicioLinha_; }
     // Ends the line; false when the buffer had to be written and that failed.
     bool terminaLinha();
 
@@ -40,17 +40,23 @@ public:
 
 private:
     static constexpr qsizetype TamanhoBuffer = 1 << 20;
-    // Room for any number: a double in fixed notation takes at most about 330 characters.
-    static constexpr qsizetype TamanhoNumero = 400;
+    // Room kept free behind the used bytes for any one piece but a text (a
+    // double in fixed notation takes at most about 330 characters).
+    static constexpr qsizetype Folga = 1024;
 
+    // Where the next byte goes; `Folga` bytes are always free from there.
+    char* fim() { return buffer_.data() + usado_; }
+    void acrescenta(const char* bytes, qsizetype quantos);
     template <typename Real>
     void real(Real valor);
 
     QIODevice& destino_;
     CodificacaoSaida codificacao_;
-    QByteArray separador_;  // encoded
-    QByteArray buffer_;
+    QByteArray separador_;   // encoded
+    QByteArray buffer_;      // its size is its room; the first `usado_` bytes are the output
+    qsizetype usado_ = 0;
     qsizetype inicioLinha_ = 0;
+    QByteArray codificado_;  // one text in the output's encoding, reused
     QString erro_;
 };
 

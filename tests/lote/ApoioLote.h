@@ -6,12 +6,34 @@
 #include <QDir>
 #include <QFile>
 #include <QIODevice>
+#include <QLocale>
 #include <QString>
 
 #include <charconv>
 #include <gtest/gtest.h>
+#include <ostream>
+#include <vector>
 
 namespace ceravel::teste {
+
+// The locale column of the tables: a full-stop locale and a decimal-comma one.
+struct LocaleTeste {
+    const char* nome;
+    QLocale locale;
+};
+
+inline std::vector<LocaleTeste> LocalesTeste()
+{
+    return {{"C", QLocale::c()}, {"ptBR", QLocale(QLocale::Portuguese, QLocale::Brazil)}};
+}
+
+inline void PrintTo(const LocaleTeste& l, std::ostream* os) { *os << l.nome; }
+
+// A number written with "." in the tables, as a user of `locale` types it.
+inline QString NoLocale(const char* texto, const QLocale& locale)
+{
+    return QString::fromUtf8(texto).replace(u'.', locale.decimalPoint());
+}
 
 // A model whose results are known by hand: D = 0 and I = 0 everywhere, F =
 // 25000 + 10 t nT. So X = F, Y = Z = 0, dF = dX = 10 nT/ano, every other

@@ -3,7 +3,7 @@
 #include "calc/Calculo.h"
 #include "lote/CalculaPonto.h"
 #include "lote/CamposLinha.h"
-#include "tests/calc/LocalesTeste.h"
+#include "tests/lote/ApoioLote.h"
 
 #include <gtest/gtest.h>
 
