@@ -1,46 +1,52 @@
 #include "AmbienteJanelas.h"
 
-#include "ui/DComp.h"
-#include "ui/Main.h"
-#include "ui/Relatorio.h"
-
-#include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QTimer>
 
 namespace ceravel::teste {
 
-void EscreveCoeficientes(const QString& pasta, const QString& nome, const Coeficientes31& c, int itens)
+namespace {
+
+// Widgets need one QApplication for the whole run; no screen is needed.
+struct AmbienteQt : ::testing::Environment {
+    void SetUp() override
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QApplication>(argc, argv);
+    }
+    void TearDown() override { app.reset(); }
+    int argc = 1;
+    char nome[6] = "teste";
+    char* argv[2] = {nome, nullptr};
+    std::unique_ptr<QApplication> app;
+};
+
+[[maybe_unused]] ::testing::Environment* const ambiente = ::testing::AddGlobalTestEnvironment(new AmbienteQt);
+
+}  // namespace
+
+void EscreveCoeficientes(const QString& pasta, const QString& nome, const std::map<int, double>& c, int itens)
 {
     QFile arquivo(pasta + u'/' + nome);
     ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    for (int k = 1; k <= itens; ++k) {
-        const auto v = c.find(k);
-        arquivo.write(QByteArray::number(v == c.end() ? 0.0 : v->second, 'g', 17) + "\r\n");
-    }
+    for (int k = 1; k <= itens; ++k)
+        arquivo.write(QByteArray::number(c.count(k) ? c.at(k) : 0.0, 'g', 17) + "\r\n");
 }
 
 void AmbienteJanelas::SetUp()
 {
     ASSERT_TRUE(pasta.isValid());
-    // t = 10.5 at 1/7/2000: c1 is set so that D = -20 there at x = y = 0.
-    EscreveCoeficientes(pasta.path(), QStringLiteral("COEF-D2000"),
-                        {{1, -18.6875}, {2, 0.5}, {3, 0.25}, {4, -0.125}});
-    EscreveCoeficientes(pasta.path(), QStringLiteral("COEF-I2000"), {{1, -30.125}});
-    EscreveCoeficientes(pasta.path(), QStringLiteral("COEF-F2000"), {{1, 23724.49}, {4, -25.5}});
+    // c1 makes D = -20 at x = y = 0 and t = 10.5; c4 is the t term.
+    EscreveCoeficientes(pasta.path(), "COEF-D2000", {{1, -18.6875}, {2, 0.5}, {3, 0.25}, {4, -0.125}});
+    EscreveCoeficientes(pasta.path(), "COEF-I2000", {{1, -30.125}});
+    EscreveCoeficientes(pasta.path(), "COEF-F2000", {{1, 23724.49}, {4, -25.5}});
     usaLocale(QLocale::c());
-}
-
-void AmbienteJanelas::TearDown()
-{
-    janelas.reset();
 }
 
 void AmbienteJanelas::usaLocale(const QLocale& l)
@@ -49,10 +55,6 @@ void AmbienteJanelas::usaLocale(const QLocale& l)
     locale = l;
     janelas = std::make_unique<Janelas>(pasta.path(), locale, mensageiro, [this] { ++encerramentos; });
 }
-
-Main& AmbienteJanelas::main() { return janelas->main(); }
-QWidget& AmbienteJanelas::dcomp() { return janelas->dcomp(); }
-QWidget& AmbienteJanelas::relatorio() { return janelas->relatorio(); }
 
 QString AmbienteJanelas::texto(QWidget& janela, const QString& nome)
 {
@@ -66,64 +68,28 @@ QString AmbienteJanelas::texto(QWidget& janela, const QString& nome)
     throw std::runtime_error(("no text in " + nome).toStdString());
 }
 
-bool AmbienteJanelas::visivel(QWidget& janela, const QString& nome)
-{
-    return controle(janela, nome).isVisibleTo(&janela);
-}
-
-bool AmbienteJanelas::habilitado(const QString& acao)
-{
-    return controle<QAction>(main(), acao).isEnabled();
-}
-
-void AmbienteJanelas::aciona(const QString& acao)
-{
-    controle<QAction>(main(), acao).trigger();
-}
-
-void AmbienteJanelas::digita(const QString& caixa, const QString& t)
-{
-    controle<QLineEdit>(main(), caixa).setText(t);
-}
-
-void AmbienteJanelas::clica(QWidget& janela, const QString& botao)
-{
-    controle<QAbstractButton>(janela, botao).click();
-}
-
 void AmbienteJanelas::preenche(const QString& dia, const QString& mes, const QString& ano,
                                const QStringList& latitude, const QStringList& longitude)
 {
-    digita(QStringLiteral("Dia"), dia);
-    digita(QStringLiteral("Mes"), mes);
-    digita(QStringLiteral("Ano"), ano);
-    const auto coordenada = [&](const QStringList& v, const char* decimal, const char* botaoG,
-                                const char* botaoGMS, const char* g, const char* m, const char* s) {
-        if (v.size() == 1) {
-            if (!visivel(main(), QString::fromLatin1(decimal)))
-                clica(main(), QString::fromLatin1(botaoG));
-            digita(QString::fromLatin1(decimal), v[0]);
-        } else {
-            if (visivel(main(), QString::fromLatin1(decimal)))
-                clica(main(), QString::fromLatin1(botaoGMS));
-            digita(QString::fromLatin1(g), v.value(0));
-            digita(QString::fromLatin1(m), v.value(1));
-            digita(QString::fromLatin1(s), v.value(2));
-        }
+    digita("Dia", dia);
+    digita("Mes", mes);
+    digita("Ano", ano);
+    const auto coordenada = [&](const QStringList& v, const char* botaoG, const char* botaoGMS, QStringList caixas) {
+        clica(main(), v.size() == 1 ? botaoG : botaoGMS);
+        for (int i = 0; i < v.size(); ++i)
+            digita(caixas[v.size() == 1 ? 0 : i + 1], v[i]);
     };
-    coordenada(latitude, "LatGraus", "BtLatG", "BtLatGMS", "LatG", "LatM", "LatS");
-    coordenada(longitude, "LonGraus", "BtLonG", "BtLonGMS", "LongG", "LongM", "LongS");
+    coordenada(latitude, "BtLatG", "BtLatGMS", {"LatGraus", "LatG", "LatM", "LatS"});
+    coordenada(longitude, "BtLonG", "BtLonGMS", {"LonGraus", "LongG", "LongM", "LongS"});
 }
 
 void AmbienteJanelas::calculaComSucesso()
 {
-    preenche(QStringLiteral("1"), QStringLiteral("7"), QStringLiteral("2000"),
-             {QStringLiteral("-15"), QStringLiteral("0"), QStringLiteral("0")},
-             {QStringLiteral("-55"), QStringLiteral("0"), QStringLiteral("0")});
+    preenche("1", "7", "2000", {"-15", "0", "0"}, {"-55", "0", "0"});
     const auto antes = mensageiro.mensagens.size();
-    clica(main(), QStringLiteral("BtCalcular"));
+    clica(main(), "BtCalcular");
     ASSERT_EQ(mensageiro.mensagens.size(), antes) << mensageiro.mensagens.join(u'\n').toStdString();
-    ASSERT_EQ(texto(main(), QStringLiteral("DMIN3")), QStringLiteral("-20º00'00''"));
+    ASSERT_EQ(texto(main(), "DMIN3"), "-20º00'00''");
 }
 
 int AmbienteJanelas::comModal(const std::function<void()>& comando, const std::function<void(QWidget&)>& noModal)

@@ -1,314 +1,192 @@
+// The report printed: texts read back from the PDF (poppler-utils), true size,
+// reduced fit, the same page twice, failures, and the print server's page.
+#include "AmbienteJanelas.h"
+
 #include "ui/ImpressaoRelatorio.h"
 
-#include "test_impressao_apoio.h"
-#include "ui/Forma.h"
-#include "ui/Linha.h"
-#include "ui/Relatorio.h"
-
-#include <gtest/gtest.h>
-
-#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QLabel>
+#include <QImage>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QThread>
 
-#include <map>
-#include <ostream>
-
-namespace ceravel {
+namespace ceravel::teste {
 namespace {
 
-using teste::MensageiroRegistro;
-
-// What the report shows: every label's text and visibility, and the needle.
-std::map<QString, QString> Estado(const Relatorio& r)
-{
-    std::map<QString, QString> estado;
-    for (const QLabel* l : r.findChildren<QLabel*>())
-        estado[l->objectName() + l->property("indice").toString()] =
-            l->text() + (l->isHidden() ? QStringLiteral(" [hidden]") : QString());
-    const Agulha& a = const_cast<Relatorio&>(r).agulha();
-    estado[QStringLiteral("NVLine")] = QStringLiteral("%1 %2 %3").arg(a.linha->x2()).arg(a.linha->y2()).arg(a.linha->isHidden());
-    estado[QStringLiteral("NVCirc")] = QStringLiteral("%1 %2").arg(a.circulo->esquerda()).arg(a.circulo->topo());
-    return estado;
-}
-
-// The report as a successful calculation leaves it (texts, then needle).
-void Preenche(Relatorio& r, const Calculo& c)
-{
-    r.preencheTextos(c.textos);
-    r.agulha().mostra(true);
-    r.agulha().posiciona(c.textos.agulhaRelatorio);
-}
-
-// A word of pdftotext -bbox: its box in points from the page's top left.
-struct Palavra {
-    QString texto;
-    double x0, y0, x1, y1;
-};
-
-std::vector<Palavra> Palavras(const QString& pdf)
+// Runs a poppler tool; fails the test when it is missing or fails.
+QByteArray Executa(const QString& programa, const QStringList& argumentos)
 {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    EXPECT_TRUE(p.waitForFinished(30000));
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
+    p.start(programa, argumentos);
+    const bool terminou = p.waitForFinished(30000);
+    EXPECT_TRUE(terminou && p.exitStatus() == QProcess::NormalExit && p.exitCode() == 0)
+        << programa.toStdString() << " (poppler-utils): " << p.readAllStandardError().toStdString();
+    return p.readAllStandardOutput();
+}
+
+// Text in reading order; each page ends with a form feed.
+QString TextoDoPdf(const QString& pdf) { return QString::fromUtf8(Executa("pdftotext", {"-enc", "UTF-8", pdf, "-"})); }
+
+QImage PaginaDoPdf(const QString& pdf, int pontosPorPolegada)
+{
+    QTemporaryDir pasta;
+    const QString prefixo = pasta.filePath("pagina");
+    Executa("pdftoppm", {"-r", QString::number(pontosPorPolegada), "-png", "-singlefile", pdf, prefixo});
+    return QImage(prefixo + ".png").convertToFormat(QImage::Format_Grayscale8);
+}
+
+// Each word's box, in points from the page's top left (pdftotext -bbox).
+std::map<QString, QRectF> Palavras(const QString& pdf)
+{
     static const QRegularExpression palavra(QStringLiteral(
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    std::vector<Palavra> palavras;
-    for (const auto& m : palavra.globalMatch(html))
-        palavras.push_back({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
-                            m.captured(3).toDouble(), m.captured(4).toDouble()});
+    std::map<QString, QRectF> palavras;
+    for (const auto& m : palavra.globalMatch(QString::fromUtf8(Executa("pdftotext", {"-bbox", pdf, "-"}))))
+        palavras.try_emplace(m.captured(5), QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                             QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()));
     return palavras;
 }
 
-const Palavra* Acha(const std::vector<Palavra>& palavras, const QString& texto)
-{
-    for (const Palavra& p : palavras)
-        if (p.texto == texto)
-            return &p;
-    return nullptr;
-}
+struct CasoPagina {
+    const char* nome;
+    bool ptBR;
+    QStringList latitude, longitude;
+    QPageSize::PageSizeId pagina;
+};
+void PrintTo(const CasoPagina& c, std::ostream* os) { *os << c.nome; }
 
-class Impressao : public ::testing::Test {
+class PaginaImpressa : public AmbienteJanelas, public ::testing::WithParamInterface<CasoPagina> {
 protected:
-    void SetUp() override
+    // Through Qt's own PDF output, with margins of 10 points.
+    QString imprime(const QString& nome)
     {
-        ASSERT_TRUE(m_programa.isValid());
-        ASSERT_TRUE(m_saida.isValid());
-        teste::EscreveModeloDeTeste(m_programa.path());
-    }
-
-    Calculo calculo(const QLocale& locale, FormaEntrada latitude, FormaEntrada longitude)
-    {
-        return teste::CalculoDeTeste(teste::EntradaDeTeste(latitude, longitude, locale), locale,
-                                     m_programa.path());
-    }
-
-    // Prints to a PDF file through Qt's own PDF output; the page is A4 with
-    // margins of 10 points unless the test says otherwise.
-    QString imprime(Relatorio& r, const QString& nome, const QPageSize& pagina = QPageSize(QPageSize::A4))
-    {
-        const QString pdf = m_saida.filePath(nome);
         QPrinter p(QPrinter::HighResolution);
         p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(pdf);
-        p.setPageSize(pagina);
+        p.setOutputFileName(pasta.filePath(nome));
+        p.setPageSize(QPageSize(GetParam().pagina));
         p.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Point);
-        EXPECT_TRUE(ImprimeRelatorio(r, p));
-        return pdf;
+        EXPECT_TRUE(ImprimeRelatorio(janelas->relatorio(), p));
+        return p.outputFileName();
     }
-
-    QTemporaryDir m_programa, m_saida;
 };
-
-struct CasoTextos {
-    const char* nome;
-    QLocale locale;
-    FormaEntrada latitude, longitude;
-};
-
-void PrintTo(const CasoTextos& c, std::ostream* os) { *os << c.nome; }
-
-class TextosImpressos : public Impressao, public ::testing::WithParamInterface<CasoTextos> {};
 
 // The page is text, not a picture: every text of the report reads back from
-// the PDF, and the PDF holds no image at all.
-TEST_P(TextosImpressos, EveryReportTextIsOnThePageAsText)
+// the PDF, which holds no image. One twip is 1/20 point on paper: the page
+// comes out at its true size (10680 x 11145 twips) from the printable area's
+// corner, or reduced by the tighter of width and height to fit a smaller one.
+// Printing again gives the same page and leaves the report as it was.
+TEST_P(PaginaImpressa, EveryTextAtItsPlaceTheSameEveryTime)
 {
-    const Calculo c = calculo(GetParam().locale, GetParam().latitude, GetParam().longitude);
-    Relatorio r;
-    Preenche(r, c);
-    const QString pdf = imprime(r, QStringLiteral("relatorio.pdf"));
+    const CasoPagina& c = GetParam();
+    usaLocale(c.ptBR ? QLocale(QLocale::Portuguese, QLocale::Brazil) : QLocale::c());
+    preenche("1", "7", "2000", c.latitude, c.longitude);
+    clica(main(), "BtCalcular");
+    ASSERT_TRUE(main().ultimoCalculo().has_value()) << mensageiro.mensagens.join(u'\n').toStdString();
+    const QImage antes = janelas->relatorio().grab().toImage();
+    const QString pdf = imprime("relatorio.pdf");
 
-    EXPECT_EQ(teste::PaginasDoPdf(pdf), 1);
-    EXPECT_EQ(teste::ImagensDoPdf(pdf), 0);
-    const QString texto = teste::TextoDoPdf(pdf);
-    const TextosResultado& t = c.textos;
-    for (const QString& esperado :
-         {t.relData, t.relEpoca, t.relLatitude, t.relLongitude, t.cx, t.vx2, t.cy, t.vy2, t.cz, t.vz2, t.cf,
-          t.vf2, t.dmin, t.vd, t.inc2, t.aimin2, t.vi2})
+    const QString texto = TextoDoPdf(pdf);
+    EXPECT_EQ(texto.count(u'\f'), 1);
+    EXPECT_EQ(QString::fromUtf8(Executa("pdfimages", {"-list", pdf})).split(u'\n', Qt::SkipEmptyParts).size(),
+              2);  // the two header lines only
+    const TextosResultado& t = main().ultimoCalculo()->textos;
+    for (const QString& esperado : {t.relData, t.relEpoca, t.relLatitude, t.relLongitude, t.cx, t.vx2, t.cy, t.vy2,
+                                    t.cz, t.vz2, t.cf, t.vf2, t.dmin, t.vd, t.inc2, t.aimin2, t.vi2})
         EXPECT_TRUE(texto.contains(esperado)) << esperado.toStdString() << "\n" << texto.toStdString();
-    for (const char* fixo :
-         {"Ceravel", "Dados de Entrada", "Data:", "Época:", "Latitude:", "Longitude:", "Dados Complementares",
-          "Intensidade Total", "Inclinação", "Componente:", "Variação:", "NG", "NM",
-          "Modelo regional para datas de 1995 a 2005"})
-        EXPECT_TRUE(texto.contains(QString::fromUtf8(fixo))) << fixo;
+    // Frame captions, banner lines and compass letters are texts too.
+    for (const char* fixo : {"Dados de Entrada", "Inclinação", "Modelo regional para datas de 1995 a 2005", "NG", "NM"})
+        EXPECT_TRUE(texto.contains(fixo)) << fixo;
     // "graus" stands only after the coordinate typed in decimal degrees.
-    EXPECT_EQ(texto.count(QStringLiteral("graus")), 1);
+    EXPECT_EQ(texto.count("graus"), 1);
+
+    const QSizeF pagina = QPageSize(c.pagina).size(QPageSize::Point);
+    const auto palavras = Palavras(pdf);
+    ASSERT_TRUE(palavras.count("Data:") && palavras.count("Época:") && palavras.count("Latitude:"));
+    for (const auto& [texto, p] : palavras) {
+        EXPECT_LE(p.right(), pagina.width() - 10 + 0.5) << texto.toStdString();
+        EXPECT_LE(p.bottom(), pagina.height() - 10 + 0.5) << texto.toStdString();
+    }
+    const double reducao = std::min({1.0, (pagina.width() - 20) / 534.0, (pagina.height() - 20) / 557.25});
+    const QRectF data = palavras.at("Data:");
+    // "Data:" is 600 twips in; "Latitude:" 4920 twips to its right, "Época:" 360 below.
+    EXPECT_NEAR(data.left(), 10 + 600 / 20.0 * reducao, 1.5);
+    EXPECT_NEAR(palavras.at("Latitude:").left() - data.left(), 4920 / 20.0 * reducao, 1.0);
+    EXPECT_NEAR(palavras.at("Época:").top() - data.top(), 360 / 20.0 * reducao, 1.0);
+
+    const QString outra = imprime("outra.pdf");
+    EXPECT_EQ(TextoDoPdf(outra), texto);
+    const QImage imagem = PaginaDoPdf(pdf, 60);
+    ASSERT_FALSE(imagem.isNull());
+    EXPECT_EQ(PaginaDoPdf(outra, 60), imagem);
+    EXPECT_EQ(janelas->relatorio().grab().toImage(), antes);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Locais, TextosImpressos,
-    ::testing::Values(CasoTextos{"FullStopLatitudeDmsLongitudeDecimal", QLocale::c(),
-                                 FormaEntrada::GrausMinutosSegundos, FormaEntrada::GrausDecimais},
-                      CasoTextos{"DecimalCommaLatitudeDecimalLongitudeDms",
-                                 QLocale(QLocale::Portuguese, QLocale::Brazil), FormaEntrada::GrausDecimais,
-                                 FormaEntrada::GrausMinutosSegundos}),
+    Paginas, PaginaImpressa,
+    ::testing::Values(CasoPagina{"FullStopLatitudeDmsOnA4", false, {"-15", "30", "0"}, {"-55.25"}, QPageSize::A4},
+                      CasoPagina{"DecimalCommaLongitudeDmsOnA6", true, {"-15,5"}, {"-55", "15", "0"}, QPageSize::A6}),
     [](const auto& info) { return std::string(info.param.nome); });
 
-// A report printed before any calculation shows its design captions and no
-// needle; the needle's label only comes with a calculation.
-TEST_F(Impressao, FreshReportPrintsItsDesignCaptionsWithoutNeedle)
-{
-    Relatorio r;
-    const QString texto = teste::TextoDoPdf(imprime(r, QStringLiteral("vazio.pdf")));
-    for (const char* design : {"DMIN", "VD", "CX", "VX", "INC", "AIMIN", "VI", "Epoca", "Lat", "Long"})
-        EXPECT_TRUE(texto.contains(QString::fromLatin1(design))) << design;
-    EXPECT_FALSE(texto.contains(QStringLiteral("NM")));
-    EXPECT_EQ(texto.count(QStringLiteral("graus")), 2);
-}
+using Impressao = AmbienteJanelas;
 
-// One twip is 1/20 point on paper: the page is printed at its true size
-// (10680 x 11145 twips, 7.4 x 7.7 inches) from the printable area's corner.
-TEST_F(Impressao, PageComesOutAtItsTrueSize)
+TEST_F(Impressao, PageThatCannotBeWrittenOrNoPrinterGivesAMessage)
 {
-    Relatorio r;
-    Preenche(r, calculo(QLocale::c(), FormaEntrada::GrausDecimais, FormaEntrada::GrausDecimais));
-    const auto palavras = Palavras(imprime(r, QStringLiteral("tamanho.pdf")));
-    const Palavra* data = Acha(palavras, QStringLiteral("Data:"));
-    const Palavra* epoca = Acha(palavras, QStringLiteral("Época:"));
-    const Palavra* latitude = Acha(palavras, QStringLiteral("Latitude:"));
-    ASSERT_TRUE(data && epoca && latitude);
-    // "Data:" sits 240 twips into Frame1 (at 360): 30 points, plus the margin.
-    EXPECT_NEAR(data->x0, 10 + 600 / 20.0, 1.5);
-    // "Latitude:" stands 4920 twips to the right of "Data:", "Época:" 360 below.
-    EXPECT_NEAR(latitude->x0 - data->x0, 4920 / 20.0, 1.0);
-    EXPECT_NEAR(epoca->y0 - data->y0, 360 / 20.0, 1.0);
-}
-
-// A page smaller than the report gets the whole report, reduced to fit.
-TEST_F(Impressao, SmallerPageGetsTheWholeReportReduced)
-{
-    Relatorio r;
-    const Calculo c = calculo(QLocale::c(), FormaEntrada::GrausDecimais, FormaEntrada::GrausDecimais);
-    Preenche(r, c);
-    const QPageSize a6(QPageSize::A6);
-    const QString pdf = imprime(r, QStringLiteral("a6.pdf"), a6);
-    const auto palavras = Palavras(pdf);
-    const QSizeF pagina = a6.size(QPageSize::Point);
-    ASSERT_FALSE(palavras.empty());
-    for (const Palavra& p : palavras) {
-        EXPECT_LE(p.x1, pagina.width() - 10 + 0.5) << p.texto.toStdString();
-        EXPECT_LE(p.y1, pagina.height() - 10 + 0.5) << p.texto.toStdString();
-    }
-    const QString texto = teste::TextoDoPdf(pdf);
-    for (const QString& esperado : {c.textos.vi2, c.textos.vz2, c.textos.relLongitude})
-        EXPECT_TRUE(texto.contains(esperado)) << esperado.toStdString();
-    // Reduced by the tighter of width and height: (419.53 - 20) / (11145 / 20).
-    const double reducao = std::min((pagina.width() - 20) / 534.0, (pagina.height() - 20) / 557.25);
-    const Palavra* data = Acha(palavras, QStringLiteral("Data:"));
-    const Palavra* latitude = Acha(palavras, QStringLiteral("Latitude:"));
-    ASSERT_TRUE(data && latitude);
-    EXPECT_NEAR(latitude->x0 - data->x0, 4920 / 20.0 * reducao, 1.0);
-}
-
-TEST_F(Impressao, PrintingTwiceGivesTheSamePageAndLeavesTheReportAsItWas)
-{
-    Relatorio r;
-    Preenche(r, calculo(QLocale::c(), FormaEntrada::GrausMinutosSegundos, FormaEntrada::GrausDecimais));
-    const auto antes = Estado(r);
-    const QString primeiro = imprime(r, QStringLiteral("primeiro.pdf"));
-    const QString segundo = imprime(r, QStringLiteral("segundo.pdf"));
-    EXPECT_EQ(teste::TextoDoPdf(primeiro), teste::TextoDoPdf(segundo));
-    const QImage a = teste::PaginaDoPdf(primeiro, 60);
-    const QImage b = teste::PaginaDoPdf(segundo, 60);
-    ASSERT_FALSE(a.isNull());
-    EXPECT_EQ(a, b);
-    EXPECT_EQ(Estado(r), antes);
-    EXPECT_FALSE(r.isVisible()) << "the report is never shown";
-}
-
-TEST_F(Impressao, PageThatCannotBeProducedIsReportedAndTheReportKept)
-{
-    Relatorio r;
-    Preenche(r, calculo(QLocale::c(), FormaEntrada::GrausDecimais, FormaEntrada::GrausDecimais));
-    const auto antes = Estado(r);
+    calculaComSucesso();
     QPrinter p(QPrinter::HighResolution);
     p.setOutputFormat(QPrinter::PdfFormat);
-    const QString destino = m_saida.filePath(QStringLiteral("sumiu/relatorio.pdf"));
+    const QString destino = pasta.filePath("sumiu/relatorio.pdf");
     p.setOutputFileName(destino);
-    MensageiroRegistro m;
-    EXPECT_FALSE(ImprimeOuAvisa(r, p, m));
-    ASSERT_EQ(m.mensagens.size(), 1);
-    EXPECT_TRUE(m.mensagens[0].startsWith(QStringLiteral("Não foi possível imprimir o relatório: ")))
-        << m.mensagens[0].toStdString();
-    EXPECT_TRUE(m.mensagens[0].contains(destino));
-    EXPECT_EQ(Estado(r), antes);
+    EXPECT_FALSE(ImprimeOuAvisa(janelas->relatorio(), p, mensageiro));
+    ASSERT_EQ(mensageiro.mensagens.size(), 1);
+    EXPECT_TRUE(mensageiro.mensagens[0].startsWith("Não foi possível imprimir o relatório: "));
+    EXPECT_TRUE(mensageiro.mensagens[0].contains(destino)) << mensageiro.mensagens[0].toStdString();
+
+    ImprimeNaImpressora(janelas->relatorio(), QPrinterInfo(), mensageiro);
+    EXPECT_EQ(mensageiro.mensagens.value(1), "Não foi possível imprimir o relatório: nenhuma impressora disponível.");
 }
 
-TEST_F(Impressao, NoPrinterIsReportedAndTheReportKept)
-{
-    Relatorio r;
-    Preenche(r, calculo(QLocale::c(), FormaEntrada::GrausDecimais, FormaEntrada::GrausDecimais));
-    const auto antes = Estado(r);
-    MensageiroRegistro m;
-    ImprimeNaImpressora(r, QPrinterInfo(), m);
-    EXPECT_EQ(m.mensagens,
-              QStringList{QStringLiteral("Não foi possível imprimir o relatório: nenhuma impressora disponível.")});
-    EXPECT_EQ(Estado(r), antes);
-}
-
-// ----------------------------------------------------------------- CUPS
-
-using Instantaneo = std::map<QString, std::pair<QDateTime, qint64>>;
-
-Instantaneo Arquivos(const QString& pasta)
-{
-    Instantaneo arquivos;
-    for (const QFileInfo& f : QDir(pasta).entryInfoList({QStringLiteral("*.pdf")}, QDir::Files))
-        arquivos[f.fileName()] = {f.lastModified(), f.size()};
-    return arquivos;
-}
-
-// Through the real print path: the default printer of a print server that
-// scripts/start-cups.sh started, a cups-pdf queue that writes a PDF file.
+// Through "&Imprimir" to the default printer of the print server that
+// scripts/start-cups.sh started: a cups-pdf queue that writes a PDF file.
 TEST_F(Impressao, DefaultPrinterOfThePrintServerGetsOneNonBlankPage)
 {
     const QString fila = qEnvironmentVariable("CERAVEL_CUPS_FILA");
-    const QString pasta = qEnvironmentVariable("CERAVEL_CUPS_PDF_DIR");
-    if (fila.isEmpty() || pasta.isEmpty())
+    const QDir pastaPdf(qEnvironmentVariable("CERAVEL_CUPS_PDF_DIR"));
+    if (fila.isEmpty() || qEnvironmentVariableIsEmpty("CERAVEL_CUPS_PDF_DIR"))
         GTEST_SKIP() << "no print server: scripts/test.sh starts one (scripts/start-cups.sh)";
-    ASSERT_EQ(QPrinterInfo::defaultPrinterName(), fila) << "start-cups.sh made the cups-pdf queue the default";
+    ASSERT_EQ(QPrinterInfo::defaultPrinterName(), fila);
+    const auto arquivos = [&] {
+        std::map<QString, QDateTime> a;
+        for (const QFileInfo& f : pastaPdf.entryInfoList({"*.pdf"}, QDir::Files))
+            a[f.absoluteFilePath()] = f.lastModified();
+        return a;
+    };
+    const auto antes = arquivos();
+    calculaComSucesso();
+    aciona("MAImp");
+    EXPECT_TRUE(mensageiro.mensagens.isEmpty()) << mensageiro.mensagens.join(u'\n').toStdString();
 
-    Relatorio r;
-    Preenche(r, calculo(QLocale::c(), FormaEntrada::GrausMinutosSegundos, FormaEntrada::GrausDecimais));
-    const Instantaneo antes = Arquivos(pasta);
-    MensageiroRegistro m;
-    ImprimeNaImpressoraPadrao(r, m);
-    EXPECT_TRUE(m.mensagens.isEmpty()) << m.mensagens.join(u'\n').toStdString();
-
-    // cups-pdf writes the file some seconds later; it is complete once
-    // poppler can read it.
+    // cups-pdf writes the file some seconds later; it is complete once poppler reads it.
     QString novo;
     QElapsedTimer relogio;
     relogio.start();
-    while (relogio.elapsed() < 30000) {
-        for (const auto& [nome, info] : Arquivos(pasta)) {
-            const auto anterior = antes.find(nome);
-            if (anterior == antes.end() || anterior->second != info) {
-                QProcess pdfinfo;
-                pdfinfo.start(QStringLiteral("pdfinfo"), {QDir(pasta).filePath(nome)});
-                if (pdfinfo.waitForFinished(10000) && pdfinfo.exitCode() == 0)
-                    novo = QDir(pasta).filePath(nome);
-            }
-        }
-        if (!novo.isEmpty())
-            break;
+    while (novo.isEmpty() && relogio.elapsed() < 30000) {
         QThread::msleep(250);
+        for (const auto& [nome, quando] : arquivos()) {
+            QProcess pdfinfo;
+            if (antes.count(nome) == 0 || antes.at(nome) != quando)
+                pdfinfo.start("pdfinfo", {nome});
+            if (pdfinfo.waitForFinished(10000) && pdfinfo.exitCode() == 0)
+                novo = nome;
+        }
     }
-    ASSERT_FALSE(novo.isEmpty()) << "no PDF arrived in " << pasta.toStdString() << " within 30 s";
-    EXPECT_EQ(teste::PaginasDoPdf(novo), 1);
+    ASSERT_FALSE(novo.isEmpty()) << "no PDF arrived in " << pastaPdf.path().toStdString() << " within 30 s";
+    EXPECT_EQ(TextoDoPdf(novo).count(u'\f'), 1);
     // Not blank: the rule, the compass and the texts darken a good part of it.
-    const QImage pagina = teste::PaginaDoPdf(novo, 30).convertToFormat(QImage::Format_Grayscale8);
-    ASSERT_FALSE(pagina.isNull());
+    const QImage pagina = PaginaDoPdf(novo, 30);
     int escuros = 0;
     for (int y = 0; y < pagina.height(); ++y)
         for (int x = 0; x < pagina.width(); ++x)
@@ -318,4 +196,4 @@ TEST_F(Impressao, DefaultPrinterOfThePrintServerGetsOneNonBlankPage)
 }
 
 }  // namespace
-}  // namespace ceravel
+}  // namespace ceravel::teste
