@@ -113,16 +113,6 @@ TEST_F(Executavel, EntradaPadraoParaSaidaPadraoEmUtf8)
               "1;-23.5;-46.625;31/12/2004;2005;0;0;0;0;25150;10;25150;10;0;0;0;0;0\xC2\xBA" "00'00'';\r\n");
 }
 
-TEST_F(Executavel, ArquivoVazioDaSoOCabecalho)
-{
-    Grava("vazio.txt", {});
-    const Execucao e = Roda(ComModelo({"vazio.txt", "-o", "vazio.csv"}));
-    EXPECT_EQ(e.codigo, 0) << e.erro.toStdString();
-    EXPECT_TRUE(Le("vazio.csv").startsWith("Linha;"));
-    EXPECT_EQ(Le("vazio.csv").count("\r\n"), 1);
-    EXPECT_TRUE(e.erro.startsWith("ceravel-lote: 0 pontos, 0 com falha, ")) << e.erro.toStdString();
-}
-
 TEST_F(Executavel, CoeficientesDaPastaDoPrograma)
 {
     Grava("pontos.txt", Entrada);
@@ -134,29 +124,22 @@ TEST_F(Executavel, CoeficientesDaPastaDoPrograma)
     EXPECT_EQ(linhas[1].count(';'), 18);
 }
 
-TEST_F(Executavel, SemCoeficientesNadaECalculado)
+TEST_F(Executavel, CoeficientesAusentesOuCurtosAntesDeQualquerPonto)
 {
     ASSERT_TRUE(QDir(pasta.path()).mkdir(QStringLiteral("vazia")));
     Grava("pontos.txt", Entrada);
-    const Execucao e = Roda({"--coeficientes", Caminho("vazia"), "pontos.txt", "-o", "campo.csv"});
-    EXPECT_EQ(e.codigo, 2);
-    EXPECT_TRUE(QString::fromUtf8(e.erro).contains(QStringLiteral("COEF-D2000 não foi encontrado")))
-        << e.erro.toStdString();
+    const Execucao ausente = Roda({"--coeficientes", Caminho("vazia"), "pontos.txt", "-o", "campo.csv"});
+    EXPECT_EQ(ausente.codigo, 2);
+    EXPECT_TRUE(QString::fromUtf8(ausente.erro).contains(QStringLiteral("COEF-D2000 não foi encontrado")))
+        << ausente.erro.toStdString();
     EXPECT_FALSE(QFile::exists(Caminho("campo.csv")));
-}
 
-TEST_F(Executavel, ArquivoDeCoeficientesCurto)
-{
-    QByteArray trinta;
-    for (int i = 0; i < 30; ++i)
-        trinta += "0\n";
-    Grava("coef/COEF-I2000", trinta);
-    Grava("pontos.txt", Entrada);
-    const Execucao e = Roda(ComModelo({"pontos.txt"}));
-    EXPECT_EQ(e.codigo, 2);
-    EXPECT_TRUE(QString::fromUtf8(e.erro).contains(QStringLiteral("COEF-I2000 terminou antes do 31º coeficiente")))
-        << e.erro.toStdString();
-    EXPECT_TRUE(e.saida.isEmpty());
+    Grava("coef/COEF-I2000", QByteArray(30, '\n').replace("\n", "0\n"));
+    const Execucao curto = Roda(ComModelo({"pontos.txt"}));
+    EXPECT_EQ(curto.codigo, 2);
+    EXPECT_TRUE(QString::fromUtf8(curto.erro).contains(QStringLiteral("COEF-I2000 terminou antes do 31º coeficiente")))
+        << curto.erro.toStdString();
+    EXPECT_TRUE(curto.saida.isEmpty());
 }
 
 TEST_F(Executavel, FalhaNaoTocaNoArquivoDeSaidaExistente)
@@ -170,16 +153,7 @@ TEST_F(Executavel, FalhaNaoTocaNoArquivoDeSaidaExistente)
     EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files).size(), 2);  // no temporary file left behind
 }
 
-TEST_F(Executavel, EntradaInexistente)
-{
-    const Execucao e = Roda(ComModelo({"nao-existe.txt"}));
-    EXPECT_EQ(e.codigo, 2);
-    EXPECT_TRUE(QString::fromUtf8(e.erro).contains(QStringLiteral("não foi possível abrir nao-existe.txt: o arquivo "
-                                                                  "ou a pasta não existe")))
-        << e.erro.toStdString();
-}
-
-TEST_F(Executavel, AjudaEOpcaoErrada)
+TEST_F(Executavel, AjudaEErrosDeUso)
 {
     const Execucao ajuda = Roda({"--ajuda"});
     EXPECT_EQ(ajuda.codigo, 0);
@@ -192,9 +166,11 @@ TEST_F(Executavel, AjudaEOpcaoErrada)
         << errada.erro.toStdString();
     EXPECT_TRUE(errada.saida.isEmpty());
 
-    const Execucao locale = Roda({"--locale", "klingon"});
-    EXPECT_EQ(locale.codigo, 2);
-    EXPECT_TRUE(QString::fromUtf8(locale.erro).contains(QStringLiteral("localidade desconhecida")));
+    const Execucao inexistente = Roda(ComModelo({"nao-existe.txt"}));
+    EXPECT_EQ(inexistente.codigo, 2);
+    EXPECT_TRUE(QString::fromUtf8(inexistente.erro)
+                    .contains(QStringLiteral("não foi possível abrir nao-existe.txt: o arquivo ou a pasta não existe")))
+        << inexistente.erro.toStdString();
 }
 
 }  // namespace
