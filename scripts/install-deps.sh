@@ -9,7 +9,7 @@ pacotes=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libeigen3-dev
   fonts-liberation2 fonts-dejavu-core fontconfig
-  poppler-utils
+  poppler-utils locales
   cups cups-client cups-bsd printer-driver-cups-pdf
 )
 
@@ -26,4 +26,14 @@ if [ ${#faltando[@]} -gt 0 ]; then
   echo "Installing: ${faltando[*]}"
   "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
   "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${faltando[@]}"
+fi
+
+# A Brazilian C library locale lets the tests prove that reading coefficient
+# files does not depend on the process's locale.
+if ! locale -a 2>/dev/null | grep -qi '^pt_BR\.utf-\?8$'; then
+  sudo_cmd=()
+  [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+  "${sudo_cmd[@]}" sed -i 's/^# *\(pt_BR.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^pt_BR.UTF-8 UTF-8' /etc/locale.gen || echo 'pt_BR.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo_cmd[@]}" locale-gen >/dev/null
 fi
