@@ -1,13 +1,15 @@
-// Every point of a batch gives, bit for bit and text for text, what the
-// calculator's Calculate command gives for the same boxes typed by hand.
+// Every point of a batch is split into its fields, fills the calculator's
+// boxes as a user would type them, and gives, bit for bit and text for text,
+// what its Calculate command gives; its number readings give what QLocale gives.
 #include "calc/Calculo.h"
+#include "calc/LeituraNumeros.h"
 #include "lote/CalculaPonto.h"
 #include "lote/CamposLinha.h"
-#include "tests/lote/ApoioLote.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <QStringList>
+
 #include <bit>
 #include <cstdint>
 #include <random>
@@ -15,170 +17,185 @@
 namespace ceravel::teste {
 namespace {
 
-constexpr FormaEntrada GMS = FormaEntrada::GrausMinutosSegundos;
-constexpr FormaEntrada DEC = FormaEntrada::GrausDecimais;
 const QString PastaDados = QStringLiteral(CERAVEL_DADOS_PROJETO);
+const QLocale PtBr(QLocale::Portuguese, QLocale::Brazil);
 
-// The calculator's boxes for a line: one decimal box or three boxes per
-// coordinate ("." stands for the locale's separator); nullptr is an empty box.
-struct Caixas {
-    FormaEntrada formaLat;
-    std::array<const char*, 3> lat;
-    FormaEntrada formaLon;
-    std::array<const char*, 3> lon;
-    std::array<const char*, 3> data;
-};
-
-TextosEntrada Digitado(const Caixas& c, const QLocale& locale)
+// Forms (D decimal, G degrees-minutes-seconds), then latGraus|latG|latM|latS|lonGraus|longG|longM|longS|dia|mes|ano.
+std::string Caixas(const TextosEntrada& t)
 {
-    const auto caixa = [&](const char* texto) { return texto ? NoLocale(texto, locale) : QString(); };
-    TextosEntrada e;
-    e.formaLatitude = c.formaLat;
-    e.formaLongitude = c.formaLon;
-    (c.formaLat == DEC ? e.latGraus : e.latG) = caixa(c.lat[0]);
-    if (c.formaLat == GMS) {
-        e.latM = caixa(c.lat[1]);
-        e.latS = caixa(c.lat[2]);
-    }
-    (c.formaLon == DEC ? e.lonGraus : e.longG) = caixa(c.lon[0]);
-    if (c.formaLon == GMS) {
-        e.longM = caixa(c.lon[1]);
-        e.longS = caixa(c.lon[2]);
-    }
-    e.dia = caixa(c.data[0]);
-    e.mes = caixa(c.data[1]);
-    e.ano = caixa(c.data[2]);
-    return e;
+    const auto forma = [](FormaEntrada f) { return f == FormaEntrada::GrausDecimais ? u'D' : u'G'; };
+    const QStringList caixas{t.latGraus, t.latG, t.latM, t.latS, t.lonGraus, t.longG, t.longM, t.longS,
+                             t.dia,      t.mes,  t.ano};
+    return (QString(forma(t.formaLatitude)) + forma(t.formaLongitude) + u' ' + caixas.join(u'|')).toStdString();
 }
 
 // bit-exact: the batch runs the calculator's own checks and model, so every
 // value carries the same bits, signs of zero included.
-void ConfereIgual(const lote::ResultadoPonto& lote, const ResultadoCalculo& calculadora)
+void ConfereIgual(const TextosEntrada& caixas, const QLocale& locale)
 {
-    if (!std::holds_alternative<Calculo>(calculadora)) {
-        const QString mensagem = std::holds_alternative<FalhaGuarda>(calculadora)
-            ? std::get<FalhaGuarda>(calculadora).mensagem
-            : std::get<FalhaModelo>(calculadora).mensagem;
+    static const lote::LeituraModelo leitura = lote::CarregaModelo(PastaDados);
+    ASSERT_TRUE(leitura.modelo) << leitura.erro.toStdString();
+    const lote::ResultadoPonto lote = lote::CalculaPonto(caixas, *leitura.modelo, locale);
+    const ResultadoCalculo calculadora = Calcula(caixas, locale, PastaDados);
+    const Calculo* calculo = std::get_if<Calculo>(&calculadora);
+    if (!calculo) {
+        const auto* guarda = std::get_if<FalhaGuarda>(&calculadora);
         EXPECT_FALSE(lote.elementos.has_value());
-        EXPECT_EQ(lote.mensagem.toStdString(), mensagem.toStdString());
+        EXPECT_EQ(lote.mensagem.toStdString(),
+                  (guarda ? guarda->mensagem : std::get<FalhaModelo>(calculadora).mensagem).toStdString());
         return;
     }
-    const Calculo& calculo = std::get<Calculo>(calculadora);
     ASSERT_TRUE(lote.elementos.has_value()) << lote.mensagem.toStdString();
     const ElementosCampo& a = *lote.elementos;
-    const ElementosCampo& b = calculo.elementos;
+    const ElementosCampo& b = calculo->elementos;
     for (const auto& [x, y] : {std::pair{a.D, b.D}, {a.I, b.I}, {a.F, b.F}, {a.m, b.m}, {a.n, b.n}, {a.dF, b.dF}})
         EXPECT_EQ(std::bit_cast<std::uint32_t>(x), std::bit_cast<std::uint32_t>(y));
     for (const auto& [x, y] : {std::pair{a.X, b.X}, {a.Y, b.Y}, {a.Z, b.Z}, {a.dX, b.dX}, {a.dY, b.dY},
-                               {a.dZ, b.dZ}, {lote.anoDecimal, calculo.pedido.anoDecimal}})
+                               {a.dZ, b.dZ}, {lote.anoDecimal, calculo->pedido.anoDecimal}})
         EXPECT_EQ(std::bit_cast<std::uint64_t>(x), std::bit_cast<std::uint64_t>(y));
-    EXPECT_EQ(lote.declinacao.toStdString(), calculo.textos.dmin.toStdString());
+    EXPECT_EQ(lote.declinacao.toStdString(), calculo->textos.dmin.toStdString());
 }
 
-lote::ResultadoPonto PeloLote(const QString& linha, const QLocale& locale)
+// A line split at ";" into its three fields, without surrounding blanks.
+TEST(Campos, SeparadosSemBrancosEmVolta)
 {
-    static const lote::LeituraModelo leitura = lote::CarregaModelo(PastaDados);
-    EXPECT_TRUE(leitura.modelo) << leitura.erro.toStdString();
-    const lote::EntradaPonto entrada = lote::MontaEntrada(lote::SeparaLinha(linha), locale.decimalPoint());
-    EXPECT_TRUE(entrada.mensagem.isEmpty()) << entrada.mensagem.toStdString();
-    return lote::CalculaPonto(entrada.textos, *leitura.modelo, locale);
-}
-
-struct CasoPonto {
-    const char* nome;
-    const char* linha;  // "." stands for the locale's separator, as in the boxes
-    Caixas caixas;
-};
-
-void PrintTo(const CasoPonto& c, std::ostream* os) { *os << c.nome; }
-
-const CasoPonto Casos[] = {
-    {"DecimalAmbas", "-23.5;-46.625;15/06/2000", {DEC, {"-23.5"}, DEC, {"-46.625"}, {"15", "06", "2000"}}},
-    {"GmsAmbas", "-23 30 0;-47 52 30;29/02/1996", {GMS, {"-23", "30", "0"}, GMS, {"-47", "52", "30"}, {"29", "02", "1996"}}},
-    {"GmsEDecimal", " -0 30 12.5 ;\t-48.5;5/6/2000", {GMS, {"-0", "30", "12.5"}, DEC, {"-48.5"}, {"5", "6", "2000"}}},
-    {"BrancosNaData", "3.25;-60;1 / 1 / 1995", {DEC, {"3.25"}, DEC, {"-60"}, {"1 ", " 1 ", " 1995"}}},
-    {"LimitesDoTerritorio", "-35;-30;31/12/2005", {DEC, {"-35"}, DEC, {"-30"}, {"31", "12", "2005"}}},
-    {"AmbasForaLatitudeGmsPrimeiro", "11 0 0;-80;15/06/2000", {GMS, {"11", "0", "0"}, DEC, {"-80"}, {"15", "06", "2000"}}},
-    {"MinutosSessenta", "-23 60 0;-46;15/06/2000", {GMS, {"-23", "60", "0"}, DEC, {"-46"}, {"15", "06", "2000"}}},
-    {"FevereiroSemBissexto", "-23;-46;29/02/1995", {DEC, {"-23"}, DEC, {"-46"}, {"29", "02", "1995"}}},
-    {"AnoComDoisAlgarismos", "-23;-46;15/06/05", {DEC, {"-23"}, DEC, {"-46"}, {"15", "06", "05"}}},
-    {"LetrasNaLatitude", "abc;-46;15/06/2000", {DEC, {"abc"}, DEC, {"-46"}, {"15", "06", "2000"}}},
-    {"DataVazia", "-23;-46;", {DEC, {"-23"}, DEC, {"-46"}, {}}},
-};
-
-class Equivalencia : public testing::TestWithParam<std::tuple<CasoPonto, LocaleTeste>> {};
-
-TEST_P(Equivalencia, MesmosBitsEMesmosTextos)
-{
-    const auto& [caso, loc] = GetParam();
-    ConfereIgual(PeloLote(NoLocale(caso.linha, loc.locale), loc.locale),
-                 Calcula(Digitado(caso.caixas, loc.locale), loc.locale, PastaDados));
-}
-
-INSTANTIATE_TEST_SUITE_P(Tabela, Equivalencia,
-                         testing::Combine(testing::ValuesIn(Casos), testing::ValuesIn(LocalesTeste())),
-                         [](const auto& info) {
-                             return std::string(std::get<0>(info.param).nome) + "_" + std::get<1>(info.param).nome;
-                         });
-
-// A full stop in a coordinate reads as the locale's separator; dates keep theirs.
-TEST(SeparadorDecimal, PontoValeComoOSeparadorDoLocale)
-{
-    const QLocale ptBr(QLocale::Portuguese, QLocale::Brazil);
-    const QLocale c = QLocale::c();  // the boxes below are literal
-    const std::tuple<QLocale, const char*, Caixas> casos[] = {
-        {ptBr, "-23.5;-46 0 0.25;15/06/2000", {DEC, {"-23,5"}, GMS, {"-46", "0", "0,25"}, {"15", "06", "2000"}}},
-        {ptBr, "-23.5;-75.5;15/06/2000", {DEC, {"-23,5"}, DEC, {"-75,5"}, {"15", "06", "2000"}}},
-        {ptBr, "-1.023,5;-46;15/06/2000", {DEC, {"-1,023,5"}, DEC, {"-46"}, {"15", "06", "2000"}}},
-        {ptBr, "-23.5;-46;1.5/06/2000", {DEC, {"-23,5"}, DEC, {"-46"}, {"1.5", "06", "2000"}}},
-        {c, "-23,5;-46;15/06/2000", {DEC, {"-23,5"}, DEC, {"-46"}, {"15", "06", "2000"}}},
+    using Tipo = lote::LinhaSeparada::Tipo;
+    const std::tuple<const char*, Tipo, const char*> casos[] = {
+        {" -23.5\t; -46 52 30 ;\t15/06/2000 ", Tipo::Ponto, "-23.5|-46 52 30|15/06/2000"},
+        {"-23.5;-46;1/1/2000;;", Tipo::Ponto, "-23.5|-46|1/1/2000"},  // as spreadsheets end rows
+        {"-23.5", Tipo::Ponto, "-23.5||"},
+        {"-23;#;1/1/2000", Tipo::Ponto, "-23|#|1/1/2000"},
+        {"-23.5;-46;1/1/2000;obs", Tipo::Invalida, "-23.5|-46|1/1/2000"},
+        {" ; ;; ", Tipo::Ignorada, "||"},
+        {"   # comentário", Tipo::Ignorada, "||"},
     };
-    for (const auto& [locale, linha, caixas] : casos) {
-        SCOPED_TRACE(linha);
-        ConfereIgual(PeloLote(QString::fromUtf8(linha), locale), Calcula(Digitado(caixas, c), locale, PastaDados));
+    for (const auto& [linha, tipo, campos] : casos) {
+        const QString texto = QString::fromUtf8(linha);
+        const lote::LinhaSeparada s = lote::SeparaLinha(texto);
+        EXPECT_EQ(s.tipo, tipo) << linha;
+        const QStringList obtidos{s.latitude.toString(), s.longitude.toString(), s.data.toString()};
+        EXPECT_EQ(obtidos.join(u'|').toStdString(), campos) << linha;
+        EXPECT_EQ(s.mensagem.isEmpty(), tipo != Tipo::Invalida) << linha;
+    }
+    // Column names: some letter and no digit.
+    EXPECT_FALSE(lote::EhCabecalho(u"lat1;lon1;data"));
+    EXPECT_FALSE(lote::EhCabecalho(u"-;-;/"));
+}
+
+const QString MensagemCoordenada = QStringLiteral(
+    " deve ser um número em graus decimais ou três números separados por espaços (graus, minutos e segundos).");
+
+TEST(Equivalencia, CaixasDigitadasEResultadoDaCalculadora)
+{
+    const std::tuple<const char*, QLocale, const char*, QString> casos[] = {
+        // name, locale, line, the boxes (as Caixas writes them) or why the line cannot fill them
+        {"AgrupamentoRecusado", PtBr, "-1.023,5;-46;15/06/2000", "DD -1,023,5||||-46||||15|06|2000"},
+        {"PontoDaDataFica", PtBr, "-23.5;-46;1.5/06/2000", "DD -23,5||||-46||||1.5|06|2000"},
+        {"VirgulaNoLocaleC", QLocale::c(), "-23,5;-46;15/06/2000", "DD -23,5||||-46||||15|06|2000"},
+        {"GmsComBrancos", QLocale::c(), "-23 30 0;-47  52\t30;29/02/1996", "GG |-23|30|0||-47|52|30|29|02|1996"},
+        {"MenosZeroGraus", PtBr, " -0 30 12.5 ;\t-48.5;5/6/2000", "GD |-0|30|12,5|-48,5||||5|6|2000"},
+        {"DataComoDigitada", QLocale::c(), "3.25;-60;1 / 1 / 1995", "DD 3.25||||-60||||1 | 1 | 1995"},
+        {"CamposVazios", QLocale::c(), "-23;;/6/", "DD -23|||||||||6|"},
+        {"DataVazia", PtBr, "-23;-46;", "DD -23||||-46||||||"},
+        {"LatitudeComDoisNumeros", QLocale::c(), "-23 30;-46;1/1/2000", "A latitude" + MensagemCoordenada},
+        {"LongitudeComQuatroNumeros", PtBr, "-23;-46 30 0 0;1/1/2000", "A longitude" + MensagemCoordenada},
+        {"DataComHifens", QLocale::c(), "-23;-46;15-06-2000", "A data deve estar na forma dd/mm/aaaa."},
+        {"DataComQuatroPartes", QLocale::c(), "-23;-46;15/06/2000/1", "A data deve estar na forma dd/mm/aaaa."},
+    };
+    for (const auto& [nome, locale, linha, esperado] : casos) {
+        SCOPED_TRACE(nome);
+        const QString texto = QString::fromUtf8(linha);
+        const lote::EntradaPonto e = lote::MontaEntrada(lote::SeparaLinha(texto), locale.decimalPoint());
+        if (!e.mensagem.isEmpty()) {
+            EXPECT_EQ(e.mensagem.toStdString(), esperado.toStdString());
+            continue;
+        }
+        EXPECT_EQ(Caixas(e.textos), esperado.toStdString());
+        ConfereIgual(e.textos, locale);
     }
 }
 
-class Varredura : public testing::TestWithParam<LocaleTeste> {};
-
-// Random positions a little beyond every bound, both entry forms, dates
-// beyond the period and the calendar: some points pass, many are refused.
-TEST_P(Varredura, MilPontosAleatorios)
+// Random positions a little beyond every bound, both entry forms, both
+// separators, dates beyond the period and the calendar: many are refused.
+TEST(Equivalencia, MilPontosAleatoriosPorLocale)
 {
-    const QLocale& locale = GetParam().locale;
     std::mt19937 aleatorio(1995);
     std::uniform_real_distribution<double> lat(-36, 11), lon(-76, -29);
-    std::uniform_int_distribution<int> dia(0, 32), mes(0, 13), ano(1994, 2006), minuto(0, 60), forma(0, 1);
-    for (int i = 0; i < 1000 && !HasFailure(); ++i) {
-        Caixas caixas{};
-        std::string textos[9];
-        std::string linha;
-        for (int c = 0; c < 2; ++c) {
-            const double valor = c == 0 ? lat(aleatorio) : lon(aleatorio);
-            const bool gms = forma(aleatorio) == 1;
-            auto& destino = c == 0 ? caixas.lat : caixas.lon;
-            (c == 0 ? caixas.formaLat : caixas.formaLon) = gms ? GMS : DEC;
-            textos[3 * c] = gms ? std::to_string(static_cast<int>(valor)) : std::to_string(valor);
-            textos[3 * c + 1] = std::to_string(minuto(aleatorio));
-            textos[3 * c + 2] = std::to_string(minuto(aleatorio)) + ".25";
-            for (int k = 0; k < (gms ? 3 : 1); ++k) {
-                destino[k] = textos[3 * c + k].c_str();
-                linha += textos[3 * c + k] + (k + 1 < (gms ? 3 : 1) ? " " : ";");
+    std::uniform_int_distribution<int> dia(0, 32), mes(0, 13), ano(1994, 2006), minuto(0, 60), moeda(0, 1);
+    for (const QLocale& locale : {QLocale::c(), PtBr}) {
+        for (int i = 0; i < 1000 && !HasFailure(); ++i) {
+            const QString separador = moeda(aleatorio) ? locale.decimalPoint() : QStringLiteral(".");
+            QString linha, formas;
+            QStringList caixas;
+            for (const double valor : {lat(aleatorio), lon(aleatorio)}) {
+                if (moeda(aleatorio)) {
+                    const QString g = QString::number(int(valor)), m = QString::number(minuto(aleatorio));
+                    const QString s = QString::number(minuto(aleatorio)) + QStringLiteral(".25");
+                    linha += g + u' ' + m + u' ' + QString(s).replace(u'.', separador) + u';';
+                    caixas << QString() << g << m << QString(s).replace(u'.', locale.decimalPoint());
+                    formas += u'G';
+                } else {
+                    const QString graus = QString::number(valor, 'f', 6);
+                    linha += QString(graus).replace(u'.', separador) + u';';
+                    caixas << QString(graus).replace(u'.', locale.decimalPoint()) << QString() << QString()
+                           << QString();
+                    formas += u'D';
+                }
             }
+            for (auto* parte : {&dia, &mes, &ano})
+                caixas << QString::number((*parte)(aleatorio));
+            linha += caixas.mid(8).join(u'/');
+            SCOPED_TRACE(linha.toStdString());
+            const lote::EntradaPonto e = lote::MontaEntrada(lote::SeparaLinha(linha), locale.decimalPoint());
+            ASSERT_EQ(Caixas(e.textos), (formas + u' ' + caixas.join(u'|')).toStdString());
+            ConfereIgual(e.textos, locale);
         }
-        textos[6] = std::to_string(dia(aleatorio));
-        textos[7] = std::to_string(mes(aleatorio));
-        textos[8] = std::to_string(ano(aleatorio));
-        caixas.data = {textos[6].c_str(), textos[7].c_str(), textos[8].c_str()};
-        linha += textos[6] + "/" + textos[7] + "/" + textos[8];
-        SCOPED_TRACE(linha);
-        ConfereIgual(PeloLote(NoLocale(linha.c_str(), locale), locale),
-                     Calcula(Digitado(caixas, locale), locale, PastaDados));
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Locales, Varredura, testing::ValuesIn(LocalesTeste()),
-                         [](const auto& info) { return std::string(info.param.nome); });
+// The readings skip QLocale for the plain typed forms. From 1 to 40 digits (both
+// sides of the 15-digit shortcut), either separator, blanks or a stray character.
+TEST(LeiturasRapidas, ComoOQLocaleEmTextosAleatorios)
+{
+    std::mt19937_64 aleatorio(46);
+    std::uniform_int_distribution<int> digitos(1, 20), digito(0, 9), qualquer(0, 1000);
+    const QString estranhos = QStringLiteral("-.,+e /a");
+    for (const QLocale& locale :
+         {QLocale::c(), PtBr, QLocale(QLocale::Swedish), QLocale(QLocale::Arabic, QLocale::Egypt)}) {
+        QLocale semAgrupamento = locale;
+        semAgrupamento.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
+        for (int i = 0; i < 5000 && !HasFailure(); ++i) {
+            QString texto = i % 4 == 0 ? QStringLiteral("-") : QString();
+            for (int parte = 0; parte < (i % 3 ? 2 : 1); ++parte) {
+                if (parte == 1)
+                    texto += i % 2 ? locale.decimalPoint() : QStringLiteral(".");
+                for (int k = digitos(aleatorio); k > 0; --k)
+                    texto += QChar(u'0' + digito(aleatorio));
+            }
+            const bool simples = i % 5 != 0;
+            if (!simples)
+                texto.insert(qualquer(aleatorio) % (texto.size() + 1),
+                             estranhos[qualquer(aleatorio) % estranhos.size()]);
+            if (i % 7 == 0)
+                texto = u' ' + texto + u'\t';
+            SCOPED_TRACE(texto.toStdString() + " in " + locale.name().toStdString());
+            // bit-exact: both give the correctly rounded double of the text.
+            bool ok = false;
+            const double geral = semAgrupamento.toDouble(texto.trimmed(), &ok);
+            const std::optional<double> rapido = LeNumeroLocal(texto, locale);
+            ASSERT_EQ(rapido.has_value(), ok);
+            if (ok) {
+                ASSERT_EQ(std::bit_cast<std::uint64_t>(*rapido), std::bit_cast<std::uint64_t>(geral));
+            }
+            // The leading-number reading stops at the "/" and reads the rest like the C locale.
+            if (simples && locale.language() == QLocale::C) {
+                const double inicial = LeNumeroInicial(texto + QStringLiteral("/06"));
+                ASSERT_EQ(std::bit_cast<std::uint64_t>(inicial),
+                          std::bit_cast<std::uint64_t>(QLocale::c().toDouble(texto.trimmed())));
+            }
+        }
+    }
+}
 
 }  // namespace
 }  // namespace ceravel::teste

@@ -1,6 +1,8 @@
-// The built ceravel-lote run on small files: output bytes, standard error and
-// exit status.
-#include "tests/lote/ApoioLote.h"
+// The program as run: its command line and progress bar, and the built
+// ceravel-lote on small files (output bytes, standard error, exit status).
+#include "lote/LinhaSaida.h"
+#include "lote/OpcoesLote.h"
+#include "lote/Progresso.h"
 
 #include <gtest/gtest.h>
 
@@ -12,18 +14,73 @@
 namespace ceravel::teste {
 namespace {
 
+// The options as entrada|saida|coeficientes|locale|utf8|silencioso|ajuda, or the message.
+std::string Interpretadas(const QStringList& argumentos)
+{
+    const lote::OpcoesLote o = lote::InterpretaArgumentos(argumentos);
+    if (!o.erro.isEmpty())
+        return o.erro.toStdString();
+    const QStringList campos{o.entrada, o.saida, o.coeficientes, o.locale,
+                             o.codificacao == lote::CodificacaoSaida::Utf8 ? "utf8" : "",
+                             o.silencioso ? "q" : "", o.ajuda ? "h" : ""};
+    return campos.join(u'|').toStdString();
+}
+
+TEST(Opcoes, Interpretadas)
+{
+    EXPECT_EQ(Interpretadas({"--saida=campo.csv", "--locale=C", "--coeficientes", "/dados", "-"}),
+              "-|campo.csv|/dados|C|||");
+    EXPECT_EQ(Interpretadas({"-o", "-", "--utf8", "-q", "-h", "--", "-p.txt"}), "-p.txt||||utf8|q|h");
+    EXPECT_EQ(Interpretadas({"p.txt", "-o"}), "a opção -o precisa de um valor.");
+    EXPECT_EQ(Interpretadas({"--locale="}), "a opção --locale precisa de um valor.");
+    EXPECT_EQ(Interpretadas({"--utf8=sim"}), "a opção --utf8 não aceita valor.");
+    EXPECT_EQ(Interpretadas({"a.txt", "b.txt"}), "só um arquivo de entrada é aceito (foram dados 2).");
+    // QLocale falls back to C for unknown names: only C itself may give it.
+    EXPECT_EQ(lote::LocaleDoNome(QStringLiteral("C"))->decimalPoint(), QStringLiteral("."));
+}
+
+TEST(Progresso, BarraSoParaEntradaGrande)
+{
+    EXPECT_EQ(lote::Progresso::Barra(1000, 500, 12345).toStdString(),
+              "[###############...............]  50%  12345 pontos");
+    EXPECT_EQ(lote::Progresso::Barra(-1, 5000, 250000).toStdString(), "250000 pontos");  // a pipe: size unknown
+    QByteArray escrito;
+    const auto escreve = [&](const QByteArray& b) { escrito += b; };
+    lote::Progresso pequeno(1000, escreve), pipeCurto(-1, escreve);
+    for (qint64 p = 1; p <= 50000; ++p) {
+        pequeno.atualiza(p / 50, p);
+        pipeCurto.atualiza(p * 20, p);
+    }
+    pequeno.termina();
+    pipeCurto.termina();
+    EXPECT_TRUE(escrito.isEmpty());
+    lote::Progresso grande(lote::Progresso::BytesGrande, escreve);
+    grande.atualiza(0, 4096);
+    grande.termina();
+    EXPECT_EQ(escrito.toStdString(), "\r[..............................]   0%  4096 pontos\r\x1b[K");  // left clean
+}
+
 struct Execucao {
     int codigo = -1;
     QByteArray saida, erro;
 };
 
+// A temporary folder with pontos.txt and, in coef/, a model known by hand:
+// D = I = 0 and F = 25000 + 10 t nT, so X = F and dF = dX = 10 nT/ano.
 class Executavel : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(pasta.isValid());
-        ASSERT_TRUE(QDir(pasta.path()).mkdir(QStringLiteral("coef")));
-        EscreveModelo(Caminho("coef"), ModeloSimples());
+        ASSERT_TRUE(QDir(pasta.path()).mkpath(QStringLiteral("coef")));
+        const QByteArray zeros = QByteArray("0\r\n").repeated(31);  // only the first 31 items count
+        Grava("coef/COEF-D2000", zeros);
+        Grava("coef/COEF-I2000", zeros);
+        Grava("coef/COEF-F2000", "25000\r\n0\r\n0\r\n10\r\n" + zeros);
+        Grava("pontos.txt", "# pontos de teste\n\n"
+                            "latitude;longitude;data\n"
+                            "-23.5;-46.625;31/12/2004\r\n"
+                            "-15 30 0;-47 52 30;01/01/1995\n"
+                            "-23.5;-96;31/12/2004");
     }
 
     QString Caminho(const char* nome) const { return QDir(pasta.path()).filePath(QString::fromUtf8(nome)); }
@@ -31,146 +88,94 @@ protected:
     void Grava(const char* nome, const QByteArray& bytes) const
     {
         QFile arquivo(Caminho(nome));
-        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
-        ASSERT_EQ(arquivo.write(bytes), bytes.size());
+        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly) && arquivo.write(bytes) == bytes.size()) << nome;
     }
 
     QByteArray Le(const char* nome) const
     {
         QFile arquivo(Caminho(nome));
-        return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray("<missing>");
+        return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray("<ausente>");
     }
 
-    // Runs in the temporary folder, never the program's, with the C locale
-    // as the system's.
+    // In the temporary folder, never the program's.
     Execucao Roda(const QStringList& argumentos, const QByteArray& entradaPadrao = {}) const
     {
         QProcess processo;
         processo.setWorkingDirectory(pasta.path());
-        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
-        ambiente.insert(QStringLiteral("LC_ALL"), QStringLiteral("C.UTF-8"));
-        processo.setProcessEnvironment(ambiente);
         processo.start(QStringLiteral(CERAVEL_LOTE_EXECUTAVEL), argumentos);
-        if (!processo.waitForStarted(10000))
-            return {};
         processo.write(entradaPadrao);
         processo.closeWriteChannel();
-        if (!processo.waitForFinished(60000)) {
-            processo.kill();
-            processo.waitForFinished();
-            return {};
-        }
-        Execucao e;
-        e.codigo = processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -1;
-        e.saida = processo.readAllStandardOutput();
-        e.erro = processo.readAllStandardError();
-        return e;
-    }
-
-    QStringList ComModelo(QStringList argumentos) const
-    {
-        return QStringList{QStringLiteral("--coeficientes"), Caminho("coef")} + argumentos;
+        if (!processo.waitForFinished(60000))
+            return {};  // the process is killed with its QProcess
+        return {processo.exitStatus() == QProcess::NormalExit ? processo.exitCode() : -1,
+                processo.readAllStandardOutput(), processo.readAllStandardError()};
     }
 
     QTemporaryDir pasta;
 };
 
-const QByteArray Entrada =
-    "latitude;longitude;data\n"
-    "-23.5;-46.625;31/12/2004\n"
-    "# o mesmo ponto em graus, minutos e segundos\n"
-    "-15 30 0;-47 52 30;01/01/1995\n"
-    "-23.5;-96;31/12/2004\n";
-
+// For 01/01/1995, t = 5.002739726027357 and F is the float 25050.02734375,
+// whose shortest text is 25050.027; X = F in double.
 TEST_F(Executavel, ArquivoEmWindows1252ComCrLfEVirgula)
 {
-    Grava("pontos.txt", Entrada);
-    const Execucao e = Roda(ComModelo({"--locale", "pt_BR", "pontos.txt", "-o", "campo.csv"}));
+    const Execucao e = Roda({"--coeficientes", "coef", "--locale", "pt_BR", "pontos.txt", "-o", "campo.csv"});
     EXPECT_EQ(e.codigo, 1) << e.erro.toStdString();  // one line refused
-    EXPECT_TRUE(e.saida.isEmpty());
     EXPECT_EQ(Le("campo.csv").toStdString(),
-              "Linha;Latitude;Longitude;Data;Ano decimal;D (graus);dD (min/ano);I (graus);dI (min/ano);F (nT);"
-              "dF (nT/ano);X (nT);dX (nT/ano);Y (nT);dY (nT/ano);Z (nT);dZ (nT/ano);Declina\xE7\xE3o;Mensagem\r\n"
-              "2;-23.5;-46.625;31/12/2004;2005;0;0;0;0;25150;10;25150;10;0;0;0;0;0\xBA" "00'00'';\r\n"
-              "4;-15 30 0;-47 52 30;01/01/1995;1995,0027397260274;0;0;0;0;25050,027;10;25050,02734375;10;"
-              "0;0;0;0;0\xBA" "00'00'';\r\n"
-              "5;-23.5;-96;31/12/2004;;;;;;;;;;;;;;;A longitude do territ\xF3rio brasileiro varia de "
-              "aproximadamente -30 a -75 graus. Verifique tamb\xE9m o separador de decimais.\r\n");
-    EXPECT_TRUE(e.erro.startsWith("ceravel-lote: 3 pontos, 1 com falha, ")) << e.erro.toStdString();
-    EXPECT_TRUE(e.erro.endsWith(" s.\n")) << e.erro.toStdString();
+              (lote::CabecalhoSaida().toLatin1() + "\r\n"
+               "4;-23.5;-46.625;31/12/2004;2005;0;0;0;0;25150;10;25150;10;0;0;0;0;0\xBA" "00'00'';\r\n"
+               "5;-15 30 0;-47 52 30;01/01/1995;1995,0027397260274;0;0;0;0;25050,027;10;25050,02734375;10;"
+               "0;0;0;0;0\xBA" "00'00'';\r\n"
+               "6;-23.5;-96;31/12/2004;;;;;;;;;;;;;;;A longitude do territ\xF3rio brasileiro varia de "
+               "aproximadamente -30 a -75 graus. Verifique tamb\xE9m o separador de decimais.\r\n")
+                  .toStdString());
+    EXPECT_TRUE(e.erro.startsWith("ceravel-lote: 3 pontos, 1 com falha, ") && e.erro.endsWith(" s.\n"))
+        << e.erro.toStdString();
 }
 
-TEST_F(Executavel, EntradaPadraoParaSaidaPadraoEmUtf8)
+// Standard input to standard output in UTF-8, the coefficients from the program's folder.
+TEST_F(Executavel, EntradaPadraoEmUtf8ComOsCoeficientesDoPrograma)
 {
-    const QByteArray entrada = "\xEF\xBB\xBF-23.5;-46.625;31/12/2004\r\n";
-    const Execucao e = Roda(ComModelo({"--utf8", "-q"}), entrada);
+    const Execucao e = Roda({"--utf8", "-q"}, "\xEF\xBB\xBF-23.5;-46.625;31/12/2004\n");
     EXPECT_EQ(e.codigo, 0) << e.erro.toStdString();
     EXPECT_TRUE(e.erro.isEmpty()) << e.erro.toStdString();
-    EXPECT_EQ(e.saida.toStdString(),
-              "Linha;Latitude;Longitude;Data;Ano decimal;D (graus);dD (min/ano);I (graus);dI (min/ano);F (nT);"
-              "dF (nT/ano);X (nT);dX (nT/ano);Y (nT);dY (nT/ano);Z (nT);dZ (nT/ano);Declina\xC3\xA7\xC3\xA3o;"
-              "Mensagem\r\n"
-              "1;-23.5;-46.625;31/12/2004;2005;0;0;0;0;25150;10;25150;10;0;0;0;0;0\xC2\xBA" "00'00'';\r\n");
-}
-
-TEST_F(Executavel, CoeficientesDaPastaDoPrograma)
-{
-    Grava("pontos.txt", Entrada);
-    const Execucao e = Roda({"-q", "pontos.txt"});
-    EXPECT_EQ(e.codigo, 1) << e.erro.toStdString();
     const QList<QByteArray> linhas = e.saida.split('\n');
-    ASSERT_GE(linhas.size(), 3);
-    EXPECT_TRUE(linhas[1].startsWith("2;-23.5;-46.625;31/12/2004;2005;")) << linhas[1].toStdString();
-    EXPECT_EQ(linhas[1].count(';'), 18);
+    ASSERT_EQ(linhas.size(), 3) << e.saida.toStdString();
+    EXPECT_EQ(linhas[0], (lote::CabecalhoSaida() + u'\r').toUtf8());
+    EXPECT_TRUE(linhas[1].startsWith("1;-23.5;-46.625;31/12/2004;2005;") && linhas[1].contains("\xC2\xBA")
+                && linhas[1].endsWith("'';\r"))
+        << linhas[1].toStdString();
 }
 
-TEST_F(Executavel, CoeficientesAusentesOuCurtosAntesDeQualquerPonto)
-{
-    ASSERT_TRUE(QDir(pasta.path()).mkdir(QStringLiteral("vazia")));
-    Grava("pontos.txt", Entrada);
-    const Execucao ausente = Roda({"--coeficientes", Caminho("vazia"), "pontos.txt", "-o", "campo.csv"});
-    EXPECT_EQ(ausente.codigo, 2);
-    EXPECT_TRUE(QString::fromUtf8(ausente.erro).contains(QStringLiteral("COEF-D2000 não foi encontrado")))
-        << ausente.erro.toStdString();
-    EXPECT_FALSE(QFile::exists(Caminho("campo.csv")));
-
-    Grava("coef/COEF-I2000", QByteArray(30, '\n').replace("\n", "0\n"));
-    const Execucao curto = Roda(ComModelo({"pontos.txt"}));
-    EXPECT_EQ(curto.codigo, 2);
-    EXPECT_TRUE(QString::fromUtf8(curto.erro).contains(QStringLiteral("COEF-I2000 terminou antes do 31º coeficiente")))
-        << curto.erro.toStdString();
-    EXPECT_TRUE(curto.saida.isEmpty());
-}
-
-TEST_F(Executavel, FalhaNaoTocaNoArquivoDeSaidaExistente)
+// Nothing calculated: exit status 2, the reason on standard error (the help,
+// status 0, on standard output), no output file created or touched, none left behind.
+TEST_F(Executavel, NenhumPonto)
 {
     Grava("campo.csv", "resultado anterior\r\n");
     Grava("utf16.txt", QByteArray("\xFF\xFE-\0" "2\0" "3\0", 8));
-    const Execucao e = Roda(ComModelo({"utf16.txt", "-o", "campo.csv"}));
-    EXPECT_EQ(e.codigo, 2);
-    EXPECT_TRUE(QString::fromUtf8(e.erro).contains(QStringLiteral("UTF-16"))) << e.erro.toStdString();
+    ASSERT_TRUE(QDir(pasta.path()).mkdir(QStringLiteral("curta")));
+    Grava("curta/COEF-D2000", QByteArray("0\n").repeated(31));
+    Grava("curta/COEF-I2000", QByteArray("0\n").repeated(30));
+    const std::tuple<QStringList, int, QString> casos[] = {
+        {{"--coeficientes", "sumiu", "pontos.txt", "-o", "novo.csv"}, 2,
+         QStringLiteral("COEF-D2000 não foi encontrado")},
+        {{"--coeficientes", "curta", "pontos.txt"}, 2, QStringLiteral("COEF-I2000 terminou antes do 31º coeficiente")},
+        {{"--coeficientes", "coef", "utf16.txt", "-o", "campo.csv"}, 2, QStringLiteral("UTF-16")},
+        {{"--coeficientes", "coef", "nao-existe.txt", "-o", "campo.csv"}, 2,
+         QStringLiteral("não foi possível abrir nao-existe.txt: o arquivo ou a pasta não existe")},
+        {{"--rapido"}, 2, QStringLiteral("opção desconhecida: --rapido")},
+        {{"--locale", "klingon"}, 2, QStringLiteral("localidade desconhecida: klingon")},
+        {{"--help"}, 0, QStringLiteral("Uso: ceravel-lote [opções] [ENTRADA]")},
+    };
+    for (const auto& [argumentos, codigo, mensagem] : casos) {
+        const Execucao e = Roda(argumentos);
+        EXPECT_EQ(e.codigo, codigo) << mensagem.toStdString();
+        EXPECT_TRUE(QString::fromUtf8(codigo ? e.erro : e.saida).contains(mensagem))
+            << (e.erro + e.saida).toStdString();
+        EXPECT_TRUE((codigo ? e.saida : e.erro).isEmpty());
+    }
+    EXPECT_FALSE(QFile::exists(Caminho("novo.csv")));
     EXPECT_EQ(Le("campo.csv"), "resultado anterior\r\n");
-    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files).size(), 2);  // no temporary file left behind
-}
-
-TEST_F(Executavel, AjudaEErrosDeUso)
-{
-    const Execucao ajuda = Roda({"--ajuda"});
-    EXPECT_EQ(ajuda.codigo, 0);
-    EXPECT_TRUE(ajuda.saida.startsWith("Uso: ceravel-lote")) << ajuda.saida.toStdString();
-    EXPECT_TRUE(ajuda.saida.contains("Exemplo"));
-
-    const Execucao errada = Roda({"--rapido"});
-    EXPECT_EQ(errada.codigo, 2);
-    EXPECT_TRUE(QString::fromUtf8(errada.erro).contains(QStringLiteral("opção desconhecida: --rapido")))
-        << errada.erro.toStdString();
-    EXPECT_TRUE(errada.saida.isEmpty());
-
-    const Execucao inexistente = Roda(ComModelo({"nao-existe.txt"}));
-    EXPECT_EQ(inexistente.codigo, 2);
-    EXPECT_TRUE(QString::fromUtf8(inexistente.erro)
-                    .contains(QStringLiteral("não foi possível abrir nao-existe.txt: o arquivo ou a pasta não existe")))
-        << inexistente.erro.toStdString();
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files).size(), 3);
 }
 
 }  // namespace

@@ -1,74 +1,97 @@
-// A whole batch in the process: which lines count, the rows written, the
-// counts, both input encodings and what stops the batch.
+// A whole batch in the process: its lines and their text, which lines count, the
+// rows and counts, both input encodings, what stops the batch, and the output.
+#include "lote/DecodificaLinha.h"
 #include "lote/LeitorLinhas.h"
+#include "lote/LinhaSaida.h"
 #include "lote/ProcessaLote.h"
 #include "lote/SaidaLote.h"
-#include "tests/lote/ApoioLote.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFile>
+
+#include <string>
+#include <vector>
 
 namespace ceravel::teste {
 namespace {
 
+using Linhas = std::vector<std::string>;
+
+// Each line as its bytes or, when cut for being overlong, "LONGA:<size>".
+Linhas LeTudo(QByteArray conteudo)
+{
+    QBuffer origem(&conteudo);
+    origem.open(QIODevice::ReadOnly);
+    lote::LeitorLinhas leitor(origem, 1);  // the smallest block: long inputs straddle the reads
+    Linhas linhas;
+    QByteArrayView linha;
+    while (leitor.proxima(linha)) {
+        EXPECT_EQ(leitor.numero(), static_cast<qint64>(linhas.size() + 1));
+        linhas.push_back(leitor.longaDemais() ? "LONGA:" + std::to_string(linha.size())
+                                              : linha.toByteArray().toStdString());
+    }
+    EXPECT_EQ(leitor.bytesLidos(), conteudo.size());
+    return linhas;
+}
+
+// Lines without their end, short lines across many reads, a line of the largest size kept
+// whole, and overlong ones cut (the last one without a line end) with the next read whole.
+TEST(Leitura, LinhasSemOFimAtravessandoAsLeituras)
+{
+    EXPECT_EQ(LeTudo(""), Linhas{});
+    EXPECT_EQ(LeTudo("a;b\r\n\na\rb\nc\r"), (Linhas{"a;b", "", "a\rb", "c"}));
+    constexpr qsizetype maximo = lote::LeitorLinhas::TamanhoMaximoLinha;
+    QByteArray conteudo;
+    Linhas esperadas;
+    for (int i = 0; i < 30000; ++i) {
+        esperadas.push_back("-23." + std::to_string(i) + ";-46;1/1/2000");
+        conteudo += QByteArray::fromStdString(esperadas.back()) + (i % 2 ? "\r\n" : "\n");
+    }
+    const QByteArray cheia(maximo, 'y'), longa(3 * maximo + 17, 'x');
+    conteudo += cheia + "\n" + longa + "\r\nb;c\n" + longa;
+    esperadas.insert(esperadas.end(), {cheia.toStdString(), "LONGA:" + std::to_string(maximo), "b;c",
+                                       "LONGA:" + std::to_string(maximo)});
+    EXPECT_EQ(LeTudo(conteudo), esperadas);
+}
+
+TEST(Texto, CadaLinhaEmUtf8OuWindows1252)
+{
+    lote::DecodificaLinha d;
+    EXPECT_EQ(d.decodifica("Observa\xC3\xA7\xC3\xA3o \xE2\x88\x92" "23"), QStringLiteral("Observação −23"));
+    // 0x80-0x9F, where it is not Latin-1; the five undefined bytes read as Windows reads them.
+    EXPECT_EQ(d.decodifica("Observa\xE7\xE3o \x93" "dado\x94 \x80 \x81"),
+              QStringLiteral("Observação “dado” € \u0081"));
+    EXPECT_EQ(d.decodifica("\xC3"), QStringLiteral("Ã"));  // UTF-8 cut short
+    // A byte order mark: UTF-8 skipped, UTF-16 refused; a leading "ÿ" is neither.
+    EXPECT_EQ(lote::ExaminaInicio("\xEF\xBB\xBFlat").marcaUtf8, 3);
+    EXPECT_FALSE(lote::ExaminaInicio(QByteArrayView("\xFE\xFF\0l", 4)).erro.isEmpty());
+    EXPECT_TRUE(lote::ExaminaInicio("\xFF" "a").erro.isEmpty());
+}
+
 using lote::CodificacaoSaida;
+constexpr auto Windows1252 = CodificacaoSaida::Windows1252;
+const QByteArray Cabecalho = lote::CabecalhoSaida().toLatin1() + "\r\n";
 
 struct Processado {
     QByteArray saida;
     lote::ResumoLote resumo;
 };
 
-Processado Processa(QByteArray entrada, const QLocale& locale = QLocale::c(),
-                    CodificacaoSaida codificacao = CodificacaoSaida::Windows1252,
-                    const lote::ModeloLote& modelo = ModeloSimples())
+// With a model of zeros, unless given: every point passing the checks is computed.
+Processado Processa(QByteArray entrada, CodificacaoSaida codificacao = Windows1252,
+                    const lote::ModeloLote& modelo = {}, QIODevice* destino = nullptr)
 {
     QBuffer origem(&entrada);
     origem.open(QIODevice::ReadOnly);
     Processado resultado;
-    QBuffer destino(&resultado.saida);
-    destino.open(QIODevice::WriteOnly);
+    QBuffer buffer(&resultado.saida);
+    buffer.open(QIODevice::WriteOnly);
     lote::LeitorLinhas leitor(origem);
-    lote::SaidaLote saida(destino, codificacao, locale.decimalPoint());
-    resultado.resumo = lote::ProcessaLote(leitor, saida, modelo, locale);
+    lote::SaidaLote saida(destino ? *destino : buffer, codificacao, u".");
+    resultado.resumo = lote::ProcessaLote(leitor, saida, modelo, QLocale::c());
     return resultado;
-}
-
-const QByteArray Cabecalho =
-    "Linha;Latitude;Longitude;Data;Ano decimal;D (graus);dD (min/ano);I (graus);dI (min/ano);F (nT);"
-    "dF (nT/ano);X (nT);dX (nT/ano);Y (nT);dY (nT/ano);Z (nT);dZ (nT/ano);Declina\xE7\xE3o;Mensagem\r\n";
-
-const QByteArray Entrada =
-    "# pontos de teste\n"
-    "latitude;longitude;data\n"
-    "\n"
-    "-23.5;-46.625;31/12/2004\n"
-    "-15 30 0;-47 52 30;01/01/1995\r\n"
-    "-23.5;-46.625;31/02/2000";
-
-// With ModeloSimples: 31/12/2004 is exactly 2005 (t = 15, F = 25150); for
-// 01/01/1995, t = 5.002739726027357 and F is the float 25050.02734375, whose
-// shortest text is 25050.027; X = F in double; D = I = 0 give 0º00'00''.
-TEST(ProcessaLote, LinhasNumeradasComoNaEntrada)
-{
-    const Processado r = Processa(Entrada);
-    ASSERT_TRUE(r.resumo.erro.isEmpty()) << r.resumo.erro.toStdString();
-    EXPECT_EQ(r.saida.toStdString(),
-              (Cabecalho +
-               "4;-23.5;-46.625;31/12/2004;2005;0;0;0;0;25150;10;25150;10;0;0;0;0;0\xBA" "00'00'';\r\n"
-               "5;-15 30 0;-47 52 30;01/01/1995;1995.0027397260274;0;0;0;0;25050.027;10;25050.02734375;10;"
-               "0;0;0;0;0\xBA" "00'00'';\r\n"
-               "6;-23.5;-46.625;31/02/2000;;;;;;;;;;;;;;;Por favor, corrija o dia. N\xE3o pode ser maior do que o "
-               "n\xFAmero de dias no m\xEAs!\r\n")
-                  .toStdString());
-    EXPECT_EQ(r.resumo.pontos, 3);
-    EXPECT_EQ(r.resumo.falhas, 1);
-
-    // pt_BR: commas in the numbers written, the full stop of the input still read.
-    const Processado pt = Processa(Entrada, QLocale(QLocale::Portuguese, QLocale::Brazil));
-    EXPECT_TRUE(pt.saida.contains("\r\n4;-23.5;-46.625;31/12/2004;2005;0;0;0;0;25150;10;25150;10;0;0;0;0;0\xBA"));
-    EXPECT_TRUE(pt.saida.contains(";1995,0027397260274;0;0;0;0;25050,027;10;25050,02734375;10;"));
-    EXPECT_EQ(pt.resumo.falhas, 1);
 }
 
 TEST(ProcessaLote, SemPontosSoOCabecalho)
@@ -77,28 +100,23 @@ TEST(ProcessaLote, SemPontosSoOCabecalho)
         const Processado r = Processa(entrada);
         EXPECT_EQ(r.saida, Cabecalho) << entrada.toStdString();
         EXPECT_EQ(r.resumo.pontos, 0);
-        EXPECT_TRUE(r.resumo.erro.isEmpty());
     }
 }
 
-TEST(ProcessaLote, SoAPrimeiraLinhaComConteudoPodeSerCabecalho)
-{
-    const Processado r = Processa("-23.5;-46.625;31/12/2004\nlat;lon;data\n");
-    EXPECT_EQ(r.resumo.pontos, 2);
-    EXPECT_EQ(r.resumo.falhas, 1);
-    EXPECT_TRUE(r.saida.contains(Cabecalho + "1;-23.5;-46.625;31/12/2004;2005;"));
-    EXPECT_TRUE(r.saida.endsWith("\r\n2;lat;lon;data;;;;;;;;;;;;;;;A data deve estar na forma dd/mm/aaaa.\r\n"));
-}
-
-TEST(ProcessaLote, LinhasQueNaoCabemNumPonto)
+// Only the first line with content may be column names; later ones, a line
+// with a fourth field and an overlong one are failing points, numbered as in the input.
+TEST(ProcessaLote, LinhasQueNaoSaoPontosFalhamEOLoteContinua)
 {
     const QByteArray longa(lote::LeitorLinhas::TamanhoMaximoLinha + 10, '1');
-    const Processado r = Processa("-23.5;-46.625;31/12/2004;extra\n" + longa + "\n-23.5;-46.625;31/12/2004\n");
-    EXPECT_EQ(r.resumo.pontos, 3);
-    EXPECT_EQ(r.resumo.falhas, 2);
-    EXPECT_TRUE(r.saida.contains("\r\n1;-23.5;-46.625;31/12/2004;;;;;;;;;;;;;;;A linha deve ter tr\xEAs campos "
-                                 "separados por ponto e v\xEDrgula: latitude, longitude e data.\r\n"
-                                 "2;;;;;;;;;;;;;;;;;;A linha \xE9 longa demais para conter um ponto.\r\n3;-23.5;"))
+    const Processado r =
+        Processa("-23.5;-46.625;31/12/2004;extra\nlat;lon;data\n" + longa + "\n-23.5;-46.625;31/12/2004\n");
+    EXPECT_EQ(r.resumo.pontos, 4);
+    EXPECT_EQ(r.resumo.falhas, 3);
+    EXPECT_TRUE(r.saida.startsWith(Cabecalho + "1;-23.5;-46.625;31/12/2004;;;;;;;;;;;;;;;A linha deve ter tr\xEAs "
+                                   "campos separados por ponto e v\xEDrgula: latitude, longitude e data.\r\n"
+                                   "2;lat;lon;data;;;;;;;;;;;;;;;A data deve estar na forma dd/mm/aaaa.\r\n"
+                                   "3;;;;;;;;;;;;;;;;;;A linha \xE9 longa demais para conter um ponto.\r\n"
+                                   "4;-23.5;-46.625;31/12/2004;2005;0;0;0;0;0;0;0;0;0;0;0;0;0\xBA" "00'00'';\r\n"))
         << r.saida.left(1000).toStdString();
 }
 
@@ -108,7 +126,6 @@ TEST(ProcessaLote, AsDuasCodificacoesDaEntradaDaoOsMesmosBytes)
     const Processado windows1252 = Processa("Observa\xE7\xE3o;Longitude;Data\n-23\xBA;-46;1/1/2000\n");
     EXPECT_EQ(utf8.saida, windows1252.saida);
     EXPECT_TRUE(utf8.saida.contains("\r\n2;-23\xBA;-46;1/1/2000;")) << utf8.saida.toStdString();
-    EXPECT_EQ(utf8.resumo.pontos, 1);
 }
 
 TEST(ProcessaLote, CaractereForaDeWindows1252NaoEMutilado)
@@ -121,36 +138,68 @@ TEST(ProcessaLote, CaractereForaDeWindows1252NaoEMutilado)
                                  "--utf8.\r\n2;-23.5;"))
         << w.saida.toStdString();
     // In UTF-8 the text is kept, and the calculator judges it.
-    const Processado u = Processa(entrada, QLocale::c(), CodificacaoSaida::Utf8);
+    const Processado u = Processa(entrada, CodificacaoSaida::Utf8);
     EXPECT_TRUE(u.saida.contains("\r\n1;\xE2\x88\x92" "23.5;-46.625;31/12/2004;;;;;;;;;;;;;;;Por favor, entre "
                                  "somente com n\xC3\xBAmeros."))
         << u.saida.toStdString();
+    EXPECT_EQ(lote::PrimeiroNaoRepresentavel(QStringLiteral("a😀")), QStringLiteral("U+1F600"));
 }
 
-TEST(ProcessaLote, EstouroDoModeloRecusaSoOPonto)
+// A model overflow refuses only its point; a full disk stops the batch.
+TEST(ProcessaLote, SoUmaFalhaDeSaidaParaOLote)
 {
-    lote::ModeloLote modelo;
-    modelo.intensidade.c(1) = 1e300;
-    modelo.intensidade.c(2) = 1e300;
-    const Processado r = Processa("-23.5;-46.625;31/12/2004\n", QLocale::c(), CodificacaoSaida::Windows1252, modelo);
-    EXPECT_EQ(r.resumo.falhas, 1);
-    EXPECT_TRUE(r.saida.contains(";O c\xE1lculo do modelo ultrapassou o limite num\xE9rico (estouro).")) << r.saida.toStdString();
+    lote::ModeloLote estouro;
+    estouro.intensidade.c(1) = estouro.intensidade.c(2) = 1e300;
+    const Processado r = Processa("-23.5;-46.625;31/12/2004\n", Windows1252, estouro);
+    EXPECT_TRUE(r.resumo.erro.isEmpty() && r.resumo.falhas == 1);
+    EXPECT_TRUE(r.saida.contains("\r\n1;-23.5;-46.625;31/12/2004;;;;;;;;;;;;;;;O c\xE1lculo do modelo ultrapassou"))
+        << r.saida.toStdString();
+
+    QFile cheio(QStringLiteral("/dev/full"));
+    ASSERT_TRUE(cheio.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const Processado c = Processa("-23.5;-46.625;31/12/2004\n", Windows1252, {}, &cheio);
+    EXPECT_EQ(c.resumo.erro.toStdString(), "não foi possível gravar a saída: não há espaço livre no disco.");
 }
 
-TEST(ProcessaLote, EntradaEmUtf16OuSaidaCheiaParamOLote)
+// Everything `escreve` puts in a fresh output, as bytes.
+template <typename F>
+std::string Escrito(F escreve, QStringView separador = u".", CodificacaoSaida codificacao = Windows1252)
 {
-    const Processado utf16 = Processa(QByteArray("\xFF\xFE-\0" "2\0", 6));
-    EXPECT_TRUE(utf16.resumo.erro.contains(QStringLiteral("UTF-16"))) << utf16.resumo.erro.toStdString();
-    EXPECT_EQ(utf16.resumo.pontos, 0);
+    QByteArray bytes;
+    QBuffer destino(&bytes);
+    destino.open(QIODevice::WriteOnly);
+    lote::SaidaLote saida(destino, codificacao, separador);
+    escreve(saida);
+    saida.descarrega();
+    return bytes.toStdString();
+}
 
-    QByteArray entrada = Entrada;
-    QBuffer origem(&entrada);
-    origem.open(QIODevice::ReadOnly);
-    DispositivoCheio cheio;
-    lote::LeitorLinhas leitor(origem);
-    lote::SaidaLote saida(cheio, CodificacaoSaida::Windows1252, u".");
-    const lote::ResumoLote resumo = lote::ProcessaLote(leitor, saida, ModeloSimples(), QLocale::c());
-    EXPECT_EQ(resumo.erro.toStdString(), "não foi possível gravar a saída: erro do sistema (No space left on device).");
+// Every value in the column the header names for it.
+TEST(Saida, ColunasNaOrdemDoCabecalho)
+{
+    // The struct holds D, I, F, X, Y, Z, dD, dI, dF, dX, dY, dZ.
+    const lote::ResultadoPonto r{ElementosCampo{1, 3, 5, 7, 9, 11, 2, 4, 6, 8, 10, 12}, 2000.5,
+                                 QStringLiteral("x"), {}};
+    EXPECT_EQ(Escrito([&](lote::SaidaLote& s) { lote::EscreveLinhaPonto(s, 9, {u"a", u"b", u"c"}, r); }),
+              "9;a;b;c;2000.5;1;2;3;4;5;6;7;8;9;10;11;12;x;\r\n");
+}
+
+// The fewest digits that read back as the value of its own type, never an
+// exponent, with the locale's separator.
+TEST(Saida, NumerosExatosComOSeparadorDoLocale)
+{
+    const auto texto = [](auto valor, QStringView separador, CodificacaoSaida codificacao = Windows1252) {
+        return Escrito([&](lote::SaidaLote& s) { s.numero(valor); }, separador, codificacao);
+    };
+    EXPECT_EQ(texto(25050.02734375f, u","), "25050,027");  // the double would need all its digits
+    EXPECT_EQ(texto(25050.02734375, u","), "25050,02734375");
+    EXPECT_EQ(texto(25150.0f, u","), "25150");
+    EXPECT_EQ(texto(1e-7f, u","), "0,0000001");
+    EXPECT_EQ(texto(3e20f, u"."), "300000006012263202816");  // every whole digit is needed anyway
+    EXPECT_EQ(texto(-0.0f, u"."), "-0");
+    const QString arabe = QLocale(QLocale::Arabic, QLocale::Egypt).decimalPoint();  // U+066B
+    EXPECT_EQ(texto(-0.5, arabe, CodificacaoSaida::Utf8), "-0\xD9\xAB" "5");
+    EXPECT_EQ(texto(-0.5, arabe), "");  // a separator Windows-1252 lacks stops everything
 }
 
 }  // namespace
