@@ -3,7 +3,8 @@
 namespace ceravel {
 
 // Degree-to-radian factor of the model: pi written to eleven decimals, on purpose
-// not the exact pi/180, so that results match the reference program to the bit.
+// not the exact pi/180. The components and the needle are defined with this
+// factor, so every result depends on it to the last bit.
 inline constexpr double FatorGrausRadianos = 3.14159265359 / 180.0;
 
 // Result of one model run. Angles in degrees, intensities in nT; the angular

@@ -37,7 +37,7 @@ ceravel_inicia_cups() {
 
   # An existing default is kept unless it is itself a cups-pdf queue.
   local padrao
-  padrao=$(LC_ALL=C lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p')
+  padrao=$(LC_ALL=C lpstat -d 2>/dev/null | sed -n 's/^system default destination: //p') || padrao=
   if [ -n "$padrao" ] && ! LC_ALL=C lpstat -v "$padrao" 2>/dev/null | grep -q 'cups-pdf:/'; then
     echo "start-cups: the default printer $padrao is not a PDF queue; the printing integration test will be skipped"
     return 0
@@ -56,8 +56,8 @@ ceravel_inicia_cups() {
   # cups-pdf writes into "Out" of its configuration, ${HOME} being the home
   # folder of the user who printed.
   local casa saida
-  casa=$(getent passwd "$(id -un)" | cut -d: -f6)
-  saida=$(sed -n 's/^[[:space:]]*Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n 1)
+  casa=$(getent passwd "$(id -un)" | cut -d: -f6) || casa=$HOME
+  saida=$(sed -n 's/^[[:space:]]*Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n 1) || saida=
   saida=${saida:-'${HOME}/PDF'}
   saida=${saida//'${HOME}'/$casa}
 

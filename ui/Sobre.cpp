@@ -18,7 +18,7 @@ void Colore(QLabel* rotulo, QColor cor)
     rotulo->setPalette(p);
 }
 
-// Members of a control array share one name; the index tells them apart.
+// Labels of one kind share one name; the index tells them apart.
 QLabel* Elemento(QLabel* rotulo, int indice)
 {
     rotulo->setProperty("indice", indice);
