@@ -1,6 +1,7 @@
 #include "model/CalculaCampo.h"
 
 #include "model/CalculaElemento.h"
+#include "model/CalculaVariacao.h"
 #include "model/LeCoeficientes.h"
 
 #include <cmath>

@@ -11,8 +11,4 @@ namespace ceravel {
 // which the model run reports as a failure.
 float CalculaElemento(double x, double y, const Coeficientes& c, double t);
 
-// Analytic partial derivative of the same polynomial with respect to t:
-// the element's annual variation, in its unit per year, single precision.
-float CalculaVariacao(double x, double y, const Coeficientes& c, double t);
-
 }  // namespace ceravel

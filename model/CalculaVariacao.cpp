@@ -1,4 +1,4 @@
-#include "model/CalculaElemento.h"
+#include "model/CalculaVariacao.h"
 
 #include "model/PrecisaoSimples.h"
 

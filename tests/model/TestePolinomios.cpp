@@ -1,6 +1,7 @@
 // The element and variation polynomials against a long double evaluation of
 // the term table, and hand-built roundings that only the model's order of operations gives.
 #include "model/CalculaElemento.h"
+#include "model/CalculaVariacao.h"
 
 #include <algorithm>
 #include <cmath>

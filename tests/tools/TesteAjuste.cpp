@@ -3,6 +3,7 @@
 // with its worst-case constraints, the written coefficient files.
 #include "DadosTeste.h"
 #include "model/CalculaElemento.h"
+#include "model/CalculaVariacao.h"
 #include "model/LeCoeficientes.h"
 #include "tools/ajuste/AjustaElemento.h"
 #include "tools/ajuste/AvaliaAjuste.h"

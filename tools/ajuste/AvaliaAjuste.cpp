@@ -1,6 +1,7 @@
 #include "tools/ajuste/AvaliaAjuste.h"
 
 #include "model/CalculaElemento.h"
+#include "model/CalculaVariacao.h"
 
 #include <algorithm>
 #include <cmath>
