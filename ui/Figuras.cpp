@@ -2,6 +2,7 @@
 
 #include "ui/Controles.h"
 
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -123,6 +124,28 @@ void DesenhaFaixaCeravel(QPainter& p)
     p.setPen(Qt::white);
     p.drawText(QRectF(60, 0, 140, altura), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Ceravel"));
     p.restore();
+}
+
+void EscreveLinhasFaixa(QWidget* faixa, double esquerda, double largura, int indiceLabel8)
+{
+    const struct {
+        const char* nome;
+        const char* texto;
+        double topo;
+        bool negrito;
+    } linhas[] = {
+        {"Label8", "Ceravel - Campo Geomagnético no Brasil", 75, true},
+        {"Label11", "Modelo regional para datas de 1995 a 2005", 315, false},
+        {"Label13", "Declinação, inclinação, intensidade e componentes", 555, false},
+    };
+    QLabel* label8 = nullptr;
+    for (const auto& l : linhas) {
+        QLabel* rotulo = CriaRotulo(faixa, QString::fromLatin1(l.nome), QString::fromUtf8(l.texto), esquerda, l.topo,
+                                    largura, 240, FonteArial(8.25, l.negrito), Qt::AlignRight | Qt::AlignTop);
+        if (!label8)
+            label8 = rotulo;
+    }
+    label8->setProperty("indice", indiceLabel8);
 }
 
 QPixmap LogotipoCeravel()

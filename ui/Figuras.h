@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 class QPainter;
+class QWidget;
 
 namespace ceravel {
 
@@ -18,6 +19,11 @@ QPixmap FaixaCeravel();
 // The same banner painted onto `p` in a 629 x 57 box at the origin, so that
 // the printed report keeps it as shapes and text rather than pixels.
 void DesenhaFaixaCeravel(QPainter& p);
+// The three institution lines over the banner's light side (Label8 in bold,
+// Label11, Label13), right-aligned in a column `largura` twips wide starting
+// `esquerda` twips in. Label8 is an array of labels in each window, so the
+// banner's one carries `indiceLabel8` to tell it apart.
+void EscreveLinhasFaixa(QWidget* faixa, double esquerda, double largura, int indiceLabel8);
 
 // Second logo of the About window, 129 x 45 pixels: the Earth's dipole field
 // lines beside the name.

@@ -154,15 +154,7 @@ void Main::criaRodape(QWidget* area)
     auto* faixa = CriaRotulo(area, QStringLiteral("Picture1"), {}, -45, 4560, 9435, 855, FonteArial(8.25));
     faixa->setPixmap(FaixaCeravel());
     faixa->setAccessibleName(QStringLiteral("Faixa do Ceravel"));
-    const Qt::Alignment direita = Qt::AlignRight | Qt::AlignTop;
-    auto* l8 = CriaRotulo(faixa, QStringLiteral("Label8"), QStringLiteral("Ceravel - Campo Geomagnético no Brasil"),
-                          3000, 75, 4620, 240, FonteArial(8.25, true), direita);
-    l8->setProperty("indice", 0);
-    CriaRotulo(faixa, QStringLiteral("Label11"), QStringLiteral("Modelo regional para datas de 1995 a 2005"), 3000,
-               315, 4620, 240, FonteArial(8.25), direita);
-    CriaRotulo(faixa, QStringLiteral("Label13"),
-               QStringLiteral("Declinação, inclinação, intensidade e componentes"), 3000, 555, 4620, 240,
-               FonteArial(8.25), direita);
+    EscreveLinhasFaixa(faixa, 3000, 4620, 0);
 }
 
 void Main::criaMenus()

@@ -107,17 +107,7 @@ Relatorio::Relatorio(QWidget* pai) : QWidget(pai)
                FonteArial(14.25, true, true));
     new Linha(this, QStringLiteral("Line1"), 360, 495, 10395, 495);
     auto* faixa = new Faixa(this, 990, 585, 9435, 855);
-    // The same institution lines as the main window's footer; Label8 is an
-    // array of labels, told apart by their index.
-    const Qt::Alignment direita = Qt::AlignRight | Qt::AlignTop;
-    CriaRotulo(faixa, QStringLiteral("Label8"), QStringLiteral("Ceravel - Campo Geomagnético no Brasil"), 4680,
-               75, 4635, 240, FonteArial(8.25, true), direita)
-        ->setProperty("indice", 1);
-    CriaRotulo(faixa, QStringLiteral("Label11"), QStringLiteral("Modelo regional para datas de 1995 a 2005"),
-               4680, 315, 4635, 240, FonteArial(8.25), direita);
-    CriaRotulo(faixa, QStringLiteral("Label13"),
-               QStringLiteral("Declinação, inclinação, intensidade e componentes"), 4680, 555, 4635, 240,
-               FonteArial(8.25), direita);
+    EscreveLinhasFaixa(faixa, 4680, 4635, 1);
 
     // Input data.
     QGroupBox* entrada = Moldura(this, "Frame1", QStringLiteral("Dados de Entrada"), 360, 1755, 10065, 1140);
