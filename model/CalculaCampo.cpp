@@ -79,14 +79,11 @@ ResultadoModelo CalculaCampo(const Coeficientes& cD, const Coeficientes& cI, con
 ResultadoModelo CalculaCampo(const QString& pasta, double x, double y, double t)
 {
     // All three files are read before any evaluation; the first failure ends the run.
-    LeituraCoeficientes leituras[3];
-    const char* const nomes[3] = {ArquivoDeclinacao, ArquivoInclinacao, ArquivoIntensidade};
-    for (int i = 0; i < 3; ++i) {
-        leituras[i] = LeCoeficientes(pasta, QString::fromLatin1(nomes[i]));
-        if (!leituras[i].coeficientes)
-            return {std::nullopt, leituras[i].erro};
-    }
-    return CalculaCampo(*leituras[0].coeficientes, *leituras[1].coeficientes, *leituras[2].coeficientes, x, y, t);
+    const LeituraConjuntos leitura = LeConjuntos(pasta);
+    if (!leitura.conjuntos)
+        return {std::nullopt, leitura.erro};
+    const ConjuntosCoeficientes& c = *leitura.conjuntos;
+    return CalculaCampo(c.declinacao, c.inclinacao, c.intensidade, x, y, t);
 }
 
 }  // namespace ceravel

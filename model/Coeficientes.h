@@ -16,4 +16,9 @@ struct Coeficientes {
     double& c(int k) { return valores[static_cast<std::size_t>(k - 1)]; }
 };
 
+// The model's three sets, one per element.
+struct ConjuntosCoeficientes {
+    Coeficientes declinacao, inclinacao, intensidade;
+};
+
 }  // namespace ceravel

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 
 namespace ceravel {
 
@@ -208,6 +209,21 @@ LeituraCoeficientes LeCoeficientes(const QString& pasta, const QString& nomeArqu
     if (lidos < Coeficientes::Quantidade)
         return {std::nullopt, MensagemItensInsuficientes(nomeArquivo, lidos)};
     return {coeficientes, QString()};
+}
+
+LeituraConjuntos LeConjuntos(const QString& pasta)
+{
+    ConjuntosCoeficientes conjuntos;
+    const std::pair<const char*, Coeficientes*> arquivos[] = {{ArquivoDeclinacao, &conjuntos.declinacao},
+                                                              {ArquivoInclinacao, &conjuntos.inclinacao},
+                                                              {ArquivoIntensidade, &conjuntos.intensidade}};
+    for (const auto& [nome, destino] : arquivos) {
+        LeituraCoeficientes lido = LeCoeficientes(pasta, QString::fromLatin1(nome));
+        if (!lido.coeficientes)
+            return {std::nullopt, lido.erro};
+        *destino = *lido.coeficientes;
+    }
+    return {conjuntos, QString()};
 }
 
 }  // namespace ceravel

@@ -23,4 +23,14 @@ struct LeituraCoeficientes {
 // the full stop. Whatever follows the 31st item is never looked at.
 LeituraCoeficientes LeCoeficientes(const QString& pasta, const QString& nomeArquivo);
 
+// The three sets, or the message of the first file that failed.
+struct LeituraConjuntos {
+    std::optional<ConjuntosCoeficientes> conjuntos;
+    QString erro;
+};
+
+// Reads COEF-D2000, COEF-I2000 and COEF-F2000 from `pasta`, in that order;
+// the first failure ends the reading.
+LeituraConjuntos LeConjuntos(const QString& pasta);
+
 }  // namespace ceravel
