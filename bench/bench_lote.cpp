@@ -4,7 +4,7 @@
 // encoded in full and then dropped).
 #include "calc/LeituraNumeros.h"
 #include "calc/ValidaEntrada.h"
-#include "export/EscreveExportacao.h"
+#include "export/Windows1252.h"
 #include "lote/CalculaPonto.h"
 #include "lote/LeitorLinhas.h"
 #include "lote/ProcessaLote.h"

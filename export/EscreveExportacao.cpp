@@ -1,19 +1,17 @@
 #include "export/EscreveExportacao.h"
 
+#include "export/Windows1252.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
-#include <QStringEncoder>
 
-#include <algorithm>
 #include <cerrno>
 #include <unistd.h>
 
 namespace ceravel {
 
 namespace {
-
-constexpr char NomeCodificacao[] = "windows-1252";
 
 QString Falha(const QString& arquivo, const QString& motivo)
 {
@@ -53,22 +51,14 @@ QString Motivo(int erro, const QString& detalhe = {})
     }
 }
 
-// The first character (a whole surrogate pair counts as one) that the code
-// page cannot hold.
-QString PrimeiroNaoRepresentavel(QStringView texto)
+// Why `linha` cannot be written in the code page.
+QString NaoRepresentavel(const QString& linha)
 {
-    for (qsizetype i = 0; i < texto.size();) {
-        const qsizetype n =
-            texto[i].isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate() ? 2 : 1;
-        const QStringView caractere = texto.mid(i, n);
-        QStringEncoder codificador(NomeCodificacao, QStringEncoder::Flag::Stateless);
-        // The conversion runs when the result becomes a byte array.
-        const QByteArray bytes = codificador.encode(caractere);
-        if (codificador.hasError())
-            return caractere.toString();
-        i += n;
-    }
-    return {};
+    if (!ConversorWindows1252Disponivel())
+        return QStringLiteral("o sistema não oferece a codificação Windows-1252");
+    return QStringLiteral("o texto \"%1\" tem o caractere \"%2\", que a codificação Windows-1252 "
+                          "não representa")
+        .arg(linha, PrimeiroNaoRepresentavel(linha));
 }
 
 }  // namespace
@@ -76,47 +66,6 @@ QString PrimeiroNaoRepresentavel(QStringView texto)
 QString NomeArquivoExportacao(const QString& nomeDigitado)
 {
     return nomeDigitado + QStringLiteral("-Ceravel.csv");
-}
-
-bool AcrescentaWindows1252(QByteArray& destino, QStringView texto)
-{
-    // Below U+0080 and from U+00A0 to U+00FF the code page holds each
-    // character as the byte of the same value, so the usual text (digits,
-    // Portuguese letters, º and °) needs no converter at all.
-    const bool latin1Comum = std::all_of(texto.cbegin(), texto.cend(), [](QChar ch) {
-        return ch.unicode() < 0x80 || (ch.unicode() >= 0xA0 && ch.unicode() <= 0xFF);
-    });
-    if (latin1Comum) {
-        const qsizetype inicio = destino.size();
-        destino.resize(inicio + texto.size());
-        char* bytes = destino.data() + inicio;
-        for (qsizetype i = 0; i < texto.size(); ++i)
-            bytes[i] = static_cast<char>(texto[i].unicode());
-        return true;
-    }
-    // ICU's converter behind QStringEncoder; it flags, and never silently
-    // substitutes, what the code page lacks.
-    QStringEncoder codificador(NomeCodificacao, QStringEncoder::Flag::Stateless);
-    if (!codificador.isValid())
-        return false;
-    const QByteArray bytes = codificador.encode(texto);
-    if (codificador.hasError())
-        return false;
-    destino += bytes;
-    return true;
-}
-
-TextoWindows1252 CodificaWindows1252(const QString& texto)
-{
-    QByteArray bytes;
-    if (AcrescentaWindows1252(bytes, texto))
-        return {bytes, {}};
-    if (!QStringEncoder(NomeCodificacao, QStringEncoder::Flag::Stateless).isValid())
-        return {{}, QStringLiteral("o sistema não oferece a codificação Windows-1252")};
-    return {{},
-            QStringLiteral("o texto \"%1\" tem o caractere \"%2\", que a codificação Windows-1252 "
-                           "não representa")
-                .arg(texto, PrimeiroNaoRepresentavel(texto))};
 }
 
 ResultadoExportacao EscreveExportacao(const QString& pasta, const QString& nomeDigitado,
@@ -139,10 +88,8 @@ ResultadoExportacao EscreveExportacao(const QString& pasta, const QString& nomeD
     for (const QString& linha : linhas) {
         if (linha.contains(u'\r') || linha.contains(u'\n'))
             return falha(QStringLiteral("o texto \"%1\" tem uma quebra de linha").arg(linha.simplified()));
-        const TextoWindows1252 texto = CodificaWindows1252(linha);
-        if (!texto.valido())
-            return falha(texto.problema);
-        conteudo += texto.bytes;
+        if (!AcrescentaWindows1252(conteudo, linha))
+            return falha(NaoRepresentavel(linha));
         conteudo += "\r\n";
     }
 

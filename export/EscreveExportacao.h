@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -9,19 +8,6 @@ namespace ceravel {
 // The export file's name: the typed name, exactly as typed (blanks kept),
 // followed by "-Ceravel.csv".
 QString NomeArquivoExportacao(const QString& nomeDigitado);
-
-// Text in Windows-1252, the code page of the export file. A character that
-// code page cannot hold is never replaced by another: the conversion fails and
-// `problema` says which character, in Portuguese.
-struct TextoWindows1252 {
-    QByteArray bytes;
-    QString problema;  // empty on success
-    bool valido() const { return problema.isEmpty(); }
-};
-TextoWindows1252 CodificaWindows1252(const QString& texto);
-// The same conversion appended to `destino`, for writers of many lines: false,
-// with `destino` unchanged, when a character is not in the code page.
-bool AcrescentaWindows1252(QByteArray& destino, QStringView texto);
 
 // What came of writing the file, and the message the user reads either way.
 struct ResultadoExportacao {

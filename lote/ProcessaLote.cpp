@@ -1,5 +1,6 @@
 #include "lote/ProcessaLote.h"
 
+#include "export/Windows1252.h"
 #include "lote/CamposLinha.h"
 #include "lote/DecodificaLinha.h"
 #include "lote/LinhaSaida.h"
@@ -78,8 +79,8 @@ ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const ModeloLot
             // The row again without the line's texts, the only ones that can hold such a character.
             if (resultado.elementos)
                 ++resumo.falhas;
-            const QString caractere = PrimeiroNaoRepresentavel(
-                QStringList{textos.latitude.toString(), textos.longitude.toString(), textos.data.toString()}.join(u';'));
+            const QString caractere = CodigoUnicode(PrimeiroNaoRepresentavel(
+                QStringList{textos.latitude.toString(), textos.longitude.toString(), textos.data.toString()}.join(u';')));
             if (!EscreveLinhaFalha(saida, entrada.numero(), {}, MensagemNaoRepresentavel(caractere))) {
                 resumo.erro = saida.erro();
                 return resumo;

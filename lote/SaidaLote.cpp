@@ -1,6 +1,6 @@
 #include "lote/SaidaLote.h"
 
-#include "export/EscreveExportacao.h"
+#include "export/Windows1252.h"
 #include "lote/MotivoErro.h"
 
 #include <algorithm>
@@ -10,19 +10,10 @@
 
 namespace ceravel::lote {
 
-QString PrimeiroNaoRepresentavel(QStringView texto)
+QString CodigoUnicode(QStringView caractere)
 {
-    for (qsizetype i = 0; i < texto.size();) {
-        const qsizetype n =
-            texto[i].isHighSurrogate() && i + 1 < texto.size() && texto[i + 1].isLowSurrogate() ? 2 : 1;
-        QByteArray descartado;
-        if (!AcrescentaWindows1252(descartado, texto.sliced(i, n))) {
-            const char32_t codigo = texto.sliced(i, n).toUcs4().value(0);
-            return QStringLiteral("U+%1").arg(QString::number(codigo, 16).toUpper(), 4, QLatin1Char('0'));
-        }
-        i += n;
-    }
-    return {};
+    const char32_t codigo = caractere.toUcs4().value(0);
+    return QStringLiteral("U+%1").arg(QString::number(codigo, 16).toUpper(), 4, QLatin1Char('0'));
 }
 
 SaidaLote::SaidaLote(QIODevice& destino, CodificacaoSaida codificacao, QStringView separador)
@@ -32,7 +23,7 @@ SaidaLote::SaidaLote(QIODevice& destino, CodificacaoSaida codificacao, QStringVi
     if (!texto(separador))
         erro_ = QStringLiteral("o separador de decimais da localidade (%1) não existe em Windows-1252; "
                                "use a opção --utf8.")
-                    .arg(PrimeiroNaoRepresentavel(separador));
+                    .arg(CodigoUnicode(PrimeiroNaoRepresentavel(separador)));
     separador_ = QByteArray(buffer_.constData(), usado_);
     usado_ = 0;
 }

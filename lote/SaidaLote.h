@@ -60,8 +60,8 @@ private:
     QString erro_;
 };
 
-// The first character of `texto` Windows-1252 cannot hold, written as its
-// code point ("U+2212"), since the character itself cannot be written.
-QString PrimeiroNaoRepresentavel(QStringView texto);
+// A character the output's encoding cannot hold, named by its code point
+// ("U+2212"), since the character itself cannot be written.
+QString CodigoUnicode(QStringView caractere);
 
 }  // namespace ceravel::lote

@@ -157,9 +157,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasoEscrita{"NulThatWouldCutTheName", {}, QStringLiteral("da") + QChar(u'\0') + QStringLiteral("dos"), Cp1252,
                     QStringLiteral("não aceita esse nome")},
         CasoEscrita{"LineBreakInAField", {}, QStringLiteral("dados"), QStringLiteral("5\r\n;6"), QStringLiteral("quebra de linha")},
-        // Ł has a "best fit" l in some converters: it must be named, not replaced.
-        CasoEscrita{"NoBestFit", {}, QStringLiteral("dados"), QStringLiteral("Łódź"), QStringLiteral("\"Ł\"")},
-        CasoEscrita{"SurrogatePairNamedWhole", {}, QStringLiteral("dados"), QStringLiteral("a😀b"), QStringLiteral("\"😀\"")},
+        CasoEscrita{"CharacterOutsideTheCodePage", {}, QStringLiteral("dados"), QStringLiteral("Łódź"),
+                    QStringLiteral("o texto \"Łódź\" tem o caractere \"Ł\", que a codificação Windows-1252 não "
+                                   "representa.")},
         CasoEscrita{"MissingFolder", QStringLiteral("/sumiu"), QStringLiteral("dados"), Cp1252, QStringLiteral("não foi encontrada")},
         CasoEscrita{"FolderOfThatName", {}, QStringLiteral("pasta"), Cp1252, QStringLiteral("já existe uma pasta")}),
     [](const auto& info) { return std::string(info.param.nome); });

@@ -142,7 +142,9 @@ TEST(ProcessaLote, CaractereForaDeWindows1252NaoEMutilado)
     EXPECT_TRUE(u.saida.contains("\r\n1;\xE2\x88\x92" "23.5;-46.625;31/12/2004;;;;;;;;;;;;;;;Por favor, entre "
                                  "somente com n\xC3\xBAmeros."))
         << u.saida.toStdString();
-    EXPECT_EQ(lote::PrimeiroNaoRepresentavel(QStringLiteral("a😀")), QStringLiteral("U+1F600"));
+    // The code point, not the UTF-16 units, with at least four digits.
+    EXPECT_EQ(lote::CodigoUnicode(u"😀"), QStringLiteral("U+1F600"));
+    EXPECT_EQ(lote::CodigoUnicode(u"\u0080"), QStringLiteral("U+0080"));
 }
 
 // A model overflow refuses only its point; a full disk stops the batch.
