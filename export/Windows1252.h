@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringView>
 
 namespace ceravel {
@@ -21,5 +23,21 @@ QString PrimeiroNaoRepresentavel(QStringView texto);
 // False when the system has no converter for the code page; then only the
 // Latin-1 part of it can be written.
 bool ConversorWindows1252Disponivel();
+
+// Bytes of the code page as text. Every byte gives a character: the five the
+// code page leaves undefined come out as the control characters of the same
+// number, as Windows reads them. One decoder serves many calls.
+class DecodificadorWindows1252 {
+public:
+    DecodificadorWindows1252();
+    QString decodifica(QByteArrayView bytes);
+
+private:
+    QStringDecoder conversor_;
+};
+
+// A text file of the program (Windows-1252, lines ended by CR LF) as shown on
+// screen, where a line end is "\n".
+QString TextoArquivoWindows1252(QByteArrayView bytes);
 
 }  // namespace ceravel

@@ -1,13 +1,10 @@
 #include "lote/DecodificaLinha.h"
 
+#include <QStringDecoder>
+
 #include <algorithm>
 
 namespace ceravel::lote {
-
-DecodificaLinha::DecodificaLinha()
-    : windows1252_("windows-1252", QStringDecoder::Flag::Stateless)
-{
-}
 
 const QString& DecodificaLinha::decodifica(QByteArrayView bytes)
 {
@@ -24,11 +21,8 @@ const QString& DecodificaLinha::decodifica(QByteArrayView bytes)
     texto_ = utf8.decode(bytes);
     if (!utf8.hasError())
         return texto_;
-    // Every byte has a character in this decoder (the five the code page
-    // leaves undefined come out as the control characters of the same number,
-    // as Windows reads them), so this never fails.
-    texto_ = windows1252_.decode(bytes);
-    windows1252_.resetState();
+    // Not UTF-8: Windows-1252, where every byte is a character.
+    texto_ = windows1252_.decodifica(bytes);
     return texto_;
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "export/Windows1252.h"
+
 #include <QByteArrayView>
 #include <QString>
-#include <QStringDecoder>
 
 namespace ceravel::lote {
 
@@ -12,13 +13,11 @@ namespace ceravel::lote {
 // accents is practically never valid UTF-8 by chance.
 class DecodificaLinha {
 public:
-    DecodificaLinha();
-
     // The text of `bytes`; valid until the next call.
     const QString& decodifica(QByteArrayView bytes);
 
 private:
-    QStringDecoder windows1252_;
+    DecodificadorWindows1252 windows1252_;
     QString texto_;
 };
 

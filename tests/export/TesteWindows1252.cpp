@@ -1,5 +1,5 @@
-// Windows-1252: the bytes each character becomes, and the first one the code
-// page lacks.
+// Windows-1252 both ways: the bytes each character becomes, the first one the
+// code page lacks, and the program's text files read back.
 #include "export/Windows1252.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +41,21 @@ INSTANTIATE_TEST_SUITE_P(
         CasoCodificacao{"NoBestFit", QStringLiteral("Łódź"), {}, QStringLiteral("Ł")},
         CasoCodificacao{"SurrogatePairNamedWhole", QStringLiteral("a€😀Ł"), {}, QStringLiteral("😀")}),
     [](const auto& info) { return std::string(info.param.nome); });
+
+// The five bytes the code page leaves undefined read as the controls of the same number, as Windows reads them.
+TEST(Decodificacao, EveryByteIsACharacter)
+{
+    DecodificadorWindows1252 decodificador;
+    EXPECT_EQ(decodificador.decodifica("Observa\xE7\xE3o \x93" "dado\x94 \x80 \x81\x8D\x8F\x90\x9D"),
+              QStringLiteral("Observação “dado” € \u0081\u008D\u008F\u0090\u009D"));
+    EXPECT_EQ(decodificador.decodifica("21\xBA"), QStringLiteral("21º"));  // the same decoder again
+}
+
+// On screen a line ends in "\n"; a lone CR is text.
+TEST(Decodificacao, ProgramFileLinesEndInLineFeed)
+{
+    EXPECT_EQ(TextoArquivoWindows1252("Declina\xE7\xE3o\r\n\r\nfim\r"), QStringLiteral("Declinação\n\nfim\r"));
+}
 
 }  // namespace
 }  // namespace ceravel
