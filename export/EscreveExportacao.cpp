@@ -1,5 +1,6 @@
 #include "export/EscreveExportacao.h"
 
+#include "export/MotivoErro.h"
 #include "export/Windows1252.h"
 
 #include <QDir>
@@ -18,36 +19,27 @@ QString Falha(const QString& arquivo, const QString& motivo)
     return QStringLiteral("Não foi possível salvar o arquivo \"%1\": %2.").arg(arquivo, motivo);
 }
 
-// The system's reason in the user's language; Qt's own texts are English.
+const QString NomeRecusado = QStringLiteral("o sistema de arquivos não aceita esse nome");
+
+// The system's reason, said of the program's folder, where the file always goes.
 QString Motivo(int erro, const QString& detalhe = {})
 {
     switch (erro) {
     case EACCES:
     case EPERM:
-        return QStringLiteral("permissão negada para gravar na pasta do programa");
+        return MotivoErro(erro) + QStringLiteral(" para gravar na pasta do programa");
     case EROFS:
         return QStringLiteral("a pasta do programa está num disco somente para leitura");
-    case ENOSPC:
-        return QStringLiteral("não há espaço livre no disco");
-    case EDQUOT:
-        return QStringLiteral("a cota de disco do usuário se esgotou");
-    case EFBIG:
-        return QStringLiteral("o arquivo ultrapassa o tamanho máximo permitido");
-    case ENAMETOOLONG:
-        return QStringLiteral("o nome é longo demais para o sistema de arquivos");
     case ENOENT:
     case ENOTDIR:
         return QStringLiteral("a pasta do programa não foi encontrada");
     case EISDIR:
         return QStringLiteral("já existe uma pasta com esse nome");
-    case EIO:
-        return QStringLiteral("erro de leitura ou gravação no disco");
     case EINVAL:
     case EILSEQ:
-        return QStringLiteral("o sistema de arquivos não aceita esse nome");
+        return NomeRecusado;
     default:
-        return detalhe.isEmpty() ? QStringLiteral("erro do sistema")
-                                 : QStringLiteral("erro do sistema (%1)").arg(detalhe);
+        return MotivoErro(erro, detalhe);
     }
 }
 
@@ -81,7 +73,7 @@ ResultadoExportacao EscreveExportacao(const QString& pasta, const QString& nomeD
                                     "salvo sempre na pasta do programa"));
     // The system would cut the name at a NUL and write another file.
     if (nomeDigitado.contains(QChar(u'\0')))
-        return falha(QStringLiteral("o sistema de arquivos não aceita esse nome"));
+        return falha(NomeRecusado);
 
     // The whole content is encoded before the file is touched.
     QByteArray conteudo;

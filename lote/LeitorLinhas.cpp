@@ -1,6 +1,6 @@
 #include "lote/LeitorLinhas.h"
 
-#include "lote/MotivoErro.h"
+#include "export/MotivoErro.h"
 
 #include <algorithm>
 #include <cerrno>

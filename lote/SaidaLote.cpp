@@ -1,7 +1,7 @@
 #include "lote/SaidaLote.h"
 
+#include "export/MotivoErro.h"
 #include "export/Windows1252.h"
-#include "lote/MotivoErro.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 // ceravel-lote: the field at many points and dates, from a list in a text file.
+#include "export/MotivoErro.h"
 #include "lote/CalculaPonto.h"
 #include "lote/LeitorLinhas.h"
-#include "lote/MotivoErro.h"
 #include "lote/OpcoesLote.h"
 #include "lote/ProcessaLote.h"
 #include "lote/Progresso.h"

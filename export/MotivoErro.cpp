@@ -1,8 +1,8 @@
-#include "lote/MotivoErro.h"
+#include "export/MotivoErro.h"
 
 #include <cerrno>
 
-namespace ceravel::lote {
+namespace ceravel {
 
 QString MotivoErro(int erro, const QString& detalhe)
 {
@@ -25,7 +25,7 @@ QString MotivoErro(int erro, const QString& detalhe)
     case EFBIG:
         return QStringLiteral("o arquivo ultrapassa o tamanho máximo permitido");
     case ENAMETOOLONG:
-        return QStringLiteral("o nome é longo demais");
+        return QStringLiteral("o nome é longo demais para o sistema de arquivos");
     case EIO:
         return QStringLiteral("erro de leitura ou gravação no disco");
     default:
@@ -34,4 +34,4 @@ QString MotivoErro(int erro, const QString& detalhe)
     }
 }
 
-}  // namespace ceravel::lote
+}  // namespace ceravel
