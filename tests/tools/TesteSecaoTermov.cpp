@@ -34,10 +34,12 @@ TEST(SecaoTermov, MergeKeepsTheGeneralTextAndOneBlankLineBeforeTheSection) {
     }
 }
 
-TEST(SecaoTermov, CharactersWindows1252CannotHoldAsLatin1AreRefused) {
-    EXPECT_FALSE(AtualizaTermov("", {"travessão — aqui"}));  // U+2014
-    EXPECT_FALSE(AtualizaTermov("", {"controle \u0085"}));    // C1 control
-    EXPECT_TRUE(AtualizaTermov("", {"grau ° e ordinal ª"}));
+TEST(SecaoTermov, CharactersWindows1252CannotHoldAreRefused) {
+    EXPECT_FALSE(AtualizaTermov("", {"seta → aqui"}));  // not in the code page
+    EXPECT_FALSE(AtualizaTermov("", {"controle \u0085"}));  // C1 control
+    const auto secao = AtualizaTermov("", {"travessão — grau ° e ordinal ª"});
+    ASSERT_TRUE(secao);
+    EXPECT_NE(secao->find("\x97 grau \xB0 e ordinal \xAA"), std::string::npos);  // U+2014 is 0x97
 }
 
 TEST(SecaoTermov, AccuracyTableUsesTheDecimalCommaAndAlignedColumns) {

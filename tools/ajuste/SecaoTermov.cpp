@@ -1,5 +1,7 @@
 #include "tools/ajuste/SecaoTermov.h"
 
+#include "export/Windows1252.h"
+
 #include <cstdio>
 
 namespace ceravel::ajuste {
@@ -47,25 +49,14 @@ const ResultadoElemento* Resultado(const std::vector<ResultadoElemento>& resulta
     return nullptr;
 }
 
-// Code points up to U+00FF other than the C1 controls are the same byte in
-// Windows-1252, and are all a Portuguese text needs.
+// The help text is in the program's code page; the core's converter refuses
+// what the code page cannot hold instead of replacing it.
 std::optional<std::string> ParaWindows1252(const std::string& utf8) {
-    std::string saida;
-    for (std::size_t i = 0; i < utf8.size(); ++i) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        if (b < 0x80) {
-            saida += static_cast<char>(b);
-        } else if ((b & 0xE0) == 0xC0 && i + 1 < utf8.size()) {
-            const unsigned ponto = ((b & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3Fu);
-            if (ponto < 0xA0 || ponto > 0xFF) {
-                return std::nullopt;
-            }
-            saida += static_cast<char>(ponto);
-        } else {
-            return std::nullopt;
-        }
+    QByteArray bytes;
+    if (!AcrescentaWindows1252(bytes, QString::fromStdString(utf8))) {
+        return std::nullopt;
     }
-    return saida;
+    return bytes.toStdString();
 }
 
 }  // namespace
