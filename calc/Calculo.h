@@ -2,6 +2,7 @@
 
 #include "calc/EntradaCalculo.h"
 #include "calc/ValidaEntrada.h"
+#include "model/Coeficientes.h"
 #include "model/ElementosCampo.h"
 #include "present/TextosResultado.h"
 
@@ -31,5 +32,20 @@ using ResultadoCalculo = std::variant<FalhaGuarda, FalhaModelo, Calculo>;
 // afresh from `pastaPrograma`, model run, every result text.
 ResultadoCalculo Calcula(const TextosEntrada& entrada, const QLocale& locale,
                          const QString& pastaPrograma);
+
+// A position and date that passed the checks, and the field the model gives there.
+struct CampoCalculado {
+    PedidoValidado pedido;
+    ElementosCampo elementos;
+};
+
+using ResultadoCampo = std::variant<FalhaGuarda, FalhaModelo, CampoCalculado>;
+
+// The same checks and model run on sets already read, without the result
+// texts: the batch program reads the sets once and writes only the
+// declination text; forming every text of a Calculo would take most of its
+// time per point.
+ResultadoCampo CalculaSemTextos(const TextosEntrada& entrada, const QLocale& locale,
+                                const ConjuntosCoeficientes& conjuntos);
 
 }  // namespace ceravel
