@@ -5,10 +5,10 @@
 #include "calc/LeituraNumeros.h"
 #include "calc/ValidaEntrada.h"
 #include "export/Windows1252.h"
-#include "lote/CalculaPonto.h"
 #include "lote/LeitorLinhas.h"
 #include "lote/ProcessaLote.h"
 #include "lote/SaidaLote.h"
+#include "model/LeCoeficientes.h"
 #include "present/FormataResultados.h"
 
 #include <benchmark/benchmark.h>
@@ -83,8 +83,8 @@ QByteArray GeraEntrada(Forma forma, char separador)
 void MilhaoDePontos(benchmark::State& estado, Forma forma, char separador, const QLocale& locale,
                     CodificacaoSaida codificacao)
 {
-    const LeituraModelo leitura = CarregaModelo(PastaDoExecutavel());
-    if (!leitura.modelo) {
+    const LeituraConjuntos leitura = LeConjuntos(PastaDoExecutavel());
+    if (!leitura.conjuntos) {
         estado.SkipWithError(leitura.erro.toStdString().c_str());
         return;
     }
@@ -96,7 +96,7 @@ void MilhaoDePontos(benchmark::State& estado, Forma forma, char separador, const
         Descarte destino;
         LeitorLinhas leitor(entrada);
         SaidaLote saida(destino, codificacao, locale.decimalPoint());
-        const ResumoLote resumo = ProcessaLote(leitor, saida, *leitura.modelo, locale);
+        const ResumoLote resumo = ProcessaLote(leitor, saida, *leitura.conjuntos, locale);
         if (!resumo.erro.isEmpty() || resumo.pontos != Pontos || resumo.falhas != 0) {
             estado.SkipWithError("the generated points did not all go through");
             return;

@@ -10,19 +10,6 @@
 
 namespace ceravel::lote {
 
-// The three coefficient sets, read once for the whole batch.
-struct ModeloLote {
-    Coeficientes declinacao, inclinacao, intensidade;
-};
-
-struct LeituraModelo {
-    std::optional<ModeloLote> modelo;
-    QString erro;  // the message of the first file that failed
-};
-
-// Reads COEF-D2000, COEF-I2000 and COEF-F2000 from `pasta`, in that order.
-LeituraModelo CarregaModelo(const QString& pasta);
-
 // What one point gives: the field with its decimal year and declination text,
 // or the calculator's message.
 struct ResultadoPonto {
@@ -33,7 +20,8 @@ struct ResultadoPonto {
 };
 
 // The calculator's checks, model run and declination text for one point,
-// with the sets read once instead of on every press.
-ResultadoPonto CalculaPonto(const TextosEntrada& entrada, const ModeloLote& modelo, const QLocale& locale);
+// with the sets read once for the whole batch instead of on every press.
+ResultadoPonto CalculaPonto(const TextosEntrada& entrada, const ConjuntosCoeficientes& conjuntos,
+                            const QLocale& locale);
 
 }  // namespace ceravel::lote

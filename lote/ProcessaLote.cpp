@@ -1,6 +1,7 @@
 #include "lote/ProcessaLote.h"
 
 #include "export/Windows1252.h"
+#include "lote/CalculaPonto.h"
 #include "lote/CamposLinha.h"
 #include "lote/DecodificaLinha.h"
 #include "lote/LinhaSaida.h"
@@ -20,7 +21,7 @@ QString MensagemNaoRepresentavel(const QString& caractere)
 
 }  // namespace
 
-ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const ModeloLote& modelo,
+ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const ConjuntosCoeficientes& conjuntos,
                         const QLocale& locale, Progresso* progresso)
 {
     ResumoLote resumo;
@@ -66,7 +67,7 @@ ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const ModeloLot
             if (!ponto.mensagem.isEmpty())
                 resultado.mensagem = ponto.mensagem;
             else
-                resultado = CalculaPonto(ponto.textos, modelo, locale);
+                resultado = CalculaPonto(ponto.textos, conjuntos, locale);
         }
         if (!resultado.elementos)
             ++resumo.falhas;

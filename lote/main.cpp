@@ -1,11 +1,11 @@
 // ceravel-lote: the field at many points and dates, from a list in a text file.
 #include "export/MotivoErro.h"
-#include "lote/CalculaPonto.h"
 #include "lote/LeitorLinhas.h"
 #include "lote/OpcoesLote.h"
 #include "lote/ProcessaLote.h"
 #include "lote/Progresso.h"
 #include "lote/SaidaLote.h"
+#include "model/LeCoeficientes.h"
 #include "present/Formatacao.h"
 
 #include <QCoreApplication>
@@ -80,8 +80,8 @@ int main(int argc, char* argv[])
 
     // The coefficients once, before any point: a missing or short file stops here.
     const QString pasta = opcoes.coeficientes.isEmpty() ? QCoreApplication::applicationDirPath() : opcoes.coeficientes;
-    const LeituraModelo leitura = CarregaModelo(pasta);
-    if (!leitura.modelo) {
+    const LeituraConjuntos leitura = LeConjuntos(pasta);
+    if (!leitura.conjuntos) {
         EscreveErro(leitura.erro);
         return NadaCalculado;
     }
@@ -138,7 +138,7 @@ int main(int argc, char* argv[])
 
     LeitorLinhas leitor(entrada);
     SaidaLote saida(*destino, opcoes.codificacao, locale->decimalPoint());
-    const ResumoLote resumo = ProcessaLote(leitor, saida, *leitura.modelo, *locale, progresso.get());
+    const ResumoLote resumo = ProcessaLote(leitor, saida, *leitura.conjuntos, *locale, progresso.get());
     if (progresso)
         progresso->termina();
 

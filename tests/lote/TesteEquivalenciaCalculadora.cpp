@@ -5,6 +5,7 @@
 #include "calc/LeituraNumeros.h"
 #include "lote/CalculaPonto.h"
 #include "lote/CamposLinha.h"
+#include "model/LeCoeficientes.h"
 
 #include <gtest/gtest.h>
 
@@ -33,9 +34,9 @@ std::string Caixas(const TextosEntrada& t)
 // value carries the same bits, signs of zero included.
 void ConfereIgual(const TextosEntrada& caixas, const QLocale& locale)
 {
-    static const lote::LeituraModelo leitura = lote::CarregaModelo(PastaDados);
-    ASSERT_TRUE(leitura.modelo) << leitura.erro.toStdString();
-    const lote::ResultadoPonto lote = lote::CalculaPonto(caixas, *leitura.modelo, locale);
+    static const LeituraConjuntos leitura = LeConjuntos(PastaDados);
+    ASSERT_TRUE(leitura.conjuntos) << leitura.erro.toStdString();
+    const lote::ResultadoPonto lote = lote::CalculaPonto(caixas, *leitura.conjuntos, locale);
     const ResultadoCalculo calculadora = Calcula(caixas, locale, PastaDados);
     const Calculo* calculo = std::get_if<Calculo>(&calculadora);
     if (!calculo) {

@@ -79,7 +79,7 @@ struct Processado {
 
 // With a model of zeros, unless given: every point passing the checks is computed.
 Processado Processa(QByteArray entrada, CodificacaoSaida codificacao = Windows1252,
-                    const lote::ModeloLote& modelo = {}, QIODevice* destino = nullptr)
+                    const ConjuntosCoeficientes& conjuntos = {}, QIODevice* destino = nullptr)
 {
     QBuffer origem(&entrada);
     origem.open(QIODevice::ReadOnly);
@@ -88,7 +88,7 @@ Processado Processa(QByteArray entrada, CodificacaoSaida codificacao = Windows12
     buffer.open(QIODevice::WriteOnly);
     lote::LeitorLinhas leitor(origem);
     lote::SaidaLote saida(destino ? *destino : buffer, codificacao, u".");
-    resultado.resumo = lote::ProcessaLote(leitor, saida, modelo, QLocale::c());
+    resultado.resumo = lote::ProcessaLote(leitor, saida, conjuntos, QLocale::c());
     return resultado;
 }
 
@@ -148,7 +148,7 @@ TEST(ProcessaLote, CaractereForaDeWindows1252NaoEMutilado)
 // A model overflow refuses only its point; a full disk stops the batch.
 TEST(ProcessaLote, SoUmaFalhaDeSaidaParaOLote)
 {
-    lote::ModeloLote estouro;
+    ConjuntosCoeficientes estouro;
     estouro.intensidade.c(1) = estouro.intensidade.c(2) = 1e300;
     const Processado r = Processa("-23.5;-46.625;31/12/2004\n", Windows1252, estouro);
     EXPECT_TRUE(r.resumo.erro.isEmpty() && r.resumo.falhas == 1);
