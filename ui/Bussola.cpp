@@ -59,19 +59,18 @@ Agulha CriaBussola(QWidget* pai, double dx, double dy, const NomesLetras& letras
     linha("Line12", 5400, 1440, 5400, 2160, 15);
 
     const QFont fonteLetra = FonteTimes(14.25, true, true);
-    const Qt::Alignment centro = Qt::AlignHCenter | Qt::AlignTop;
-    auto* ng = CriaRotulo(pai, letras.norte, QStringLiteral("NG"), 4920 + dx, 120 + dy, 975, 375, fonteLetra, centro);
-    ng->setToolTip(QStringLiteral("Norte Geográfico"));
-    ng->setAccessibleName(QStringLiteral("Norte Geográfico"));
-    auto* s = CriaRotulo(pai, letras.sul, QStringLiteral("S"), 4920 + dx, 3120 + dy, 975, 375, fonteLetra, centro);
-    s->setToolTip(QStringLiteral("Sul"));
-    s->setAccessibleName(QStringLiteral("Sul"));
-    auto* o = CriaRotulo(pai, letras.oeste, QStringLiteral("O"), 3720 + dx, 1680 + dy, 375, 375, fonteLetra, centro);
-    o->setToolTip(QStringLiteral("Oeste"));
-    o->setAccessibleName(QStringLiteral("Oeste"));
-    auto* l = CriaRotulo(pai, letras.leste, QStringLiteral("L"), 6720 + dx, 1680 + dy, 375, 375, fonteLetra, centro);
-    l->setToolTip(QStringLiteral("Leste"));
-    l->setAccessibleName(QStringLiteral("Leste"));
+    const struct { const QString& nome; const char* letra; const char* dica; double x, y, largura; } pontos[] = {
+        {letras.norte, "NG", "Norte Geográfico", 4920, 120, 975},
+        {letras.sul, "S", "Sul", 4920, 3120, 975},
+        {letras.oeste, "O", "Oeste", 3720, 1680, 375},
+        {letras.leste, "L", "Leste", 6720, 1680, 375},
+    };
+    for (const auto& p : pontos) {
+        auto* r = CriaRotulo(pai, p.nome, QString::fromLatin1(p.letra), p.x + dx, p.y + dy, p.largura, 375,
+                             fonteLetra, Qt::AlignHCenter | Qt::AlignTop);
+        r->setToolTip(QString::fromUtf8(p.dica));
+        r->setAccessibleName(QString::fromUtf8(p.dica));
+    }
 
     Agulha a;
     a.linha = new Linha(pai, QStringLiteral("NVLine"), 5400 + dx, 1800 + dy, 6480 + dx, 120 + dy,

@@ -6,14 +6,6 @@
 
 namespace ceravel::igrf {
 
-namespace {
-
-std::string Falha(const std::string& caminho, std::size_t linha, const std::string& motivo) {
-    return "Arquivo " + caminho + ", linha " + std::to_string(linha) + ": " + motivo + ".";
-}
-
-}  // namespace
-
 LeituraModelo LeArquivoShc(const std::string& caminho) {
     const auto linhas = LinhasArquivo(caminho);
     if (!linhas) {
@@ -32,25 +24,25 @@ LeituraModelo LeArquivoShc(const std::string& caminho) {
         for (const auto p : palavras) {
             const auto v = Numero(p);
             if (!v) {
-                return {std::nullopt, Falha(caminho, i + 1, "valor não numérico")};
+                return {std::nullopt, FalhaLinha(caminho, i + 1, "valor não numérico")};
             }
             numeros.push_back(*v);
         }
         if (quantasEpocas == 0) {
             // nmin nmax ntimes spline-order step start end
             if (numeros.size() < 3 || numeros[2] < 1 || numeros[2] != static_cast<int>(numeros[2])) {
-                return {std::nullopt, Falha(caminho, i + 1, "cabeçalho malformado")};
+                return {std::nullopt, FalhaLinha(caminho, i + 1, "cabeçalho malformado")};
             }
             quantasEpocas = static_cast<std::size_t>(numeros[2]);
             continue;
         }
         if (modelo.epocas.empty()) {
             if (numeros.size() != quantasEpocas) {
-                return {std::nullopt, Falha(caminho, i + 1, "número de épocas diferente do cabeçalho")};
+                return {std::nullopt, FalhaLinha(caminho, i + 1, "número de épocas diferente do cabeçalho")};
             }
             for (std::size_t k = 0; k < numeros.size(); ++k) {
                 if (k > 0 && numeros[k] <= numeros[k - 1]) {
-                    return {std::nullopt, Falha(caminho, i + 1, "épocas fora de ordem")};
+                    return {std::nullopt, FalhaLinha(caminho, i + 1, "épocas fora de ordem")};
                 }
             }
             modelo.epocas = numeros;
@@ -58,14 +50,14 @@ LeituraModelo LeArquivoShc(const std::string& caminho) {
             continue;
         }
         if (numeros.size() != 2 + quantasEpocas) {
-            return {std::nullopt, Falha(caminho, i + 1, "linha de coeficiente malformada")};
+            return {std::nullopt, FalhaLinha(caminho, i + 1, "linha de coeficiente malformada")};
         }
         const double n = numeros[0];
         const double mComSinal = numeros[1];
         const double m = mComSinal < 0 ? -mComSinal : mComSinal;
         if (n < 1 || n > CoeficientesGauss::GrauMaximo || m > n || n != static_cast<int>(n) ||
             m != static_cast<int>(m)) {
-            return {std::nullopt, Falha(caminho, i + 1, "grau ou ordem inválidos")};
+            return {std::nullopt, FalhaLinha(caminho, i + 1, "grau ou ordem inválidos")};
         }
         const int ni = static_cast<int>(n);
         const int mi = static_cast<int>(m);

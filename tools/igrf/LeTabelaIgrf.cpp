@@ -3,14 +3,6 @@
 
 namespace ceravel::igrf {
 
-namespace {
-
-std::string Falha(const std::string& caminho, std::size_t linha, const std::string& motivo) {
-    return "Arquivo " + caminho + ", linha " + std::to_string(linha) + ": " + motivo + ".";
-}
-
-}  // namespace
-
 LeituraModelo LeTabelaIgrf(const std::string& caminho) {
     const auto linhas = LinhasArquivo(caminho);
     if (!linhas) {
@@ -30,37 +22,37 @@ LeituraModelo LeTabelaIgrf(const std::string& caminho) {
             for (std::size_t k = 3; k + 1 < palavras.size(); ++k) {
                 const auto epoca = Numero(palavras[k]);
                 if (!epoca || (!modelo.epocas.empty() && *epoca <= modelo.epocas.back())) {
-                    return {std::nullopt, Falha(caminho, i + 1, "época inválida no cabeçalho")};
+                    return {std::nullopt, FalhaLinha(caminho, i + 1, "época inválida no cabeçalho")};
                 }
                 modelo.epocas.push_back(*epoca);
             }
             if (modelo.epocas.empty()) {
-                return {std::nullopt, Falha(caminho, i + 1, "cabeçalho sem épocas")};
+                return {std::nullopt, FalhaLinha(caminho, i + 1, "cabeçalho sem épocas")};
             }
             modelo.instantaneos.resize(modelo.epocas.size());
             temCabecalho = true;
             continue;
         }
         if (!temCabecalho) {
-            return {std::nullopt, Falha(caminho, i + 1, "coeficiente antes do cabeçalho g/h")};
+            return {std::nullopt, FalhaLinha(caminho, i + 1, "coeficiente antes do cabeçalho g/h")};
         }
         const std::size_t colunas = modelo.epocas.size() + 1;
         if ((palavras[0] != "g" && palavras[0] != "h") || palavras.size() != 3 + colunas) {
-            return {std::nullopt, Falha(caminho, i + 1, "linha de coeficiente malformada")};
+            return {std::nullopt, FalhaLinha(caminho, i + 1, "linha de coeficiente malformada")};
         }
         const auto n = Numero(palavras[1]);
         const auto m = Numero(palavras[2]);
         const bool ehH = palavras[0] == "h";
         if (!n || !m || *n < 1 || *n > CoeficientesGauss::GrauMaximo || *m < (ehH ? 1 : 0) ||
             *m > *n || *n != static_cast<int>(*n) || *m != static_cast<int>(*m)) {
-            return {std::nullopt, Falha(caminho, i + 1, "grau ou ordem inválidos")};
+            return {std::nullopt, FalhaLinha(caminho, i + 1, "grau ou ordem inválidos")};
         }
         const auto ni = static_cast<std::size_t>(*n);
         const auto mi = static_cast<std::size_t>(*m);
         for (std::size_t k = 0; k < colunas; ++k) {
             const auto valor = Numero(palavras[3 + k]);
             if (!valor) {
-                return {std::nullopt, Falha(caminho, i + 1, "valor não numérico")};
+                return {std::nullopt, FalhaLinha(caminho, i + 1, "valor não numérico")};
             }
             CoeficientesGauss& destino = k < modelo.epocas.size() ? modelo.instantaneos[k] : variacao;
             (ehH ? destino.h : destino.g)[ni][mi] = *valor;

@@ -17,4 +17,10 @@ std::optional<double> Numero(std::string_view palavra);
 // Every line of a text file; empty when the file cannot be opened.
 std::optional<std::vector<std::string>> LinhasArquivo(const std::string& caminho);
 
+// Message for a line of a coefficient table that cannot be read.
+inline std::string FalhaLinha(const std::string& caminho, std::size_t linha, const std::string& motivo)
+{
+    return "Arquivo " + caminho + ", linha " + std::to_string(linha) + ": " + motivo + ".";
+}
+
 }  // namespace ceravel::igrf
