@@ -1,5 +1,7 @@
 #include "calc/LeituraNumeros.h"
 
+#include "calc/SimbolosLocale.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -14,10 +16,11 @@ namespace {
 // anything but digits, signs, the separator and an exponent mark.
 bool SoCaracteresDeNumero(const QString& texto, const QLocale& locale)
 {
-    const QString decimal = locale.decimalPoint();
-    const QString menos = locale.negativeSign();
-    const QString mais = locale.positiveSign();
-    const QString expoente = locale.exponential();
+    const SimbolosLocale& simbolos = Simbolos(locale);
+    const QString& decimal = simbolos.separador;
+    const QString& menos = simbolos.menos;
+    const QString& mais = simbolos.mais;
+    const QString& expoente = simbolos.expoente;
     for (const QChar ch : texto) {
         // The keyboard's "-" and "+" stay allowed where the locale's own signs
         // are other characters (U+2212 in Swedish): QLocale reads both.
@@ -99,13 +102,14 @@ std::optional<double> LeNumeroSimples(QStringView texto, const QLocale& locale)
 {
     if (texto.isEmpty())
         return std::nullopt;
-    if (texto[0] == u'-' && locale.negativeSign() != QLatin1StringView("-"))
+    const SimbolosLocale& simbolos = Simbolos(locale);
+    if (texto[0] == u'-' && simbolos.menos != QLatin1StringView("-"))
         return std::nullopt;
     // Only a text with something besides the sign and digits needs the separator.
     const bool soDigitos = std::all_of(texto.begin() + 1, texto.end(), DigitoAscii);
     if (soDigitos)
         return LeDecimalSimples(texto, u'.');
-    const QString decimal = locale.decimalPoint();
+    const QString& decimal = simbolos.separador;
     if (decimal.size() != 1)
         return std::nullopt;
     return LeDecimalSimples(texto, decimal.front());

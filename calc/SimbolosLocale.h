@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+namespace ceravel {
+
+// The signs a locale writes numbers with. QLocale builds a new string on every
+// query, which costs more than reading a whole typed number; these are looked
+// up once per locale (and thread) instead.
+struct SimbolosLocale {
+    QString separador;  // decimal separator
+    QString menos;
+    QString mais;
+    QString expoente;
+};
+
+// The symbols of `locale`; the reference stays valid until the same thread
+// asks for another locale's.
+const SimbolosLocale& Simbolos(const QLocale& locale);
+
+}  // namespace ceravel
