@@ -29,10 +29,18 @@ float Minutos(float angulo)
 
 // Whole-unit text that carries the sign of the whole angle: an angle strictly
 // between -1 and 0 has 0 whole units, yet it is negative, so "-0".
+void AcrescentaInteirosComSinal(QString& destino, float inteiros, float angulo, const QLocale& locale)
+{
+    if (angulo < 0 && inteiros == 0)
+        destino += u'-';
+    AcrescentaPadrao(destino, inteiros, Padrao::Inteiro, locale);
+}
+
 QString TextoInteirosComSinal(float inteiros, float angulo, const QLocale& locale)
 {
-    const QString texto = FormataPadrao(inteiros, Padrao::Inteiro, locale);
-    return (angulo < 0 && inteiros == 0) ? u'-' + texto : texto;
+    QString texto;
+    AcrescentaInteirosComSinal(texto, inteiros, angulo, locale);
+    return texto;
 }
 
 struct TextosInclinacao {
@@ -96,14 +104,14 @@ QString TextoDeclinacao(float D, const QLocale& locale)
     const float minD = Minutos(D);
     const float minDInt = std::floor(minD);
     const float segD = std::floor((minD - minDInt) * 60.0f);
-    // Appended to one buffer: the batch program writes this text for every point.
+    // Built in one buffer: the batch program writes this text for every point.
     QString texto;
     texto.reserve(16);
-    texto += TextoInteirosComSinal(Inteiros(D), D, locale);
+    AcrescentaInteirosComSinal(texto, Inteiros(D), D, locale);
     texto += u'\u00BA';
-    texto += FormataPadrao(minDInt, Padrao::DoisDigitos, locale);
+    AcrescentaPadrao(texto, minDInt, Padrao::DoisDigitos, locale);
     texto += u'\'';
-    texto += FormataPadrao(segD, Padrao::DoisDigitos, locale);
+    AcrescentaPadrao(texto, segD, Padrao::DoisDigitos, locale);
     texto += QLatin1StringView("''");
     return texto;
 }

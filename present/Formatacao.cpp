@@ -1,5 +1,7 @@
 #include "present/Formatacao.h"
 
+#include "calc/SimbolosLocale.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -88,7 +90,7 @@ QString Monta(const Decimal& d, std::size_t minimoInteiro, const QLocale& locale
         texto += u'-';
     texto += QLatin1StringView(inteiro.data(), static_cast<qsizetype>(inteiro.size()));
     if (d.digitos.size() > d.ponto) {
-        texto += locale.decimalPoint();
+        texto += Simbolos(locale).separador;
         texto += QLatin1StringView(d.digitos.data() + d.ponto, static_cast<qsizetype>(d.digitos.size() - d.ponto));
     }
     return texto;
@@ -100,10 +102,12 @@ QString Monta(const Decimal& d, std::size_t minimoInteiro, const QLocale& locale
 // (-0.003 with "0.00" gives "-0.00"): the sign still tells which way the
 // quantity goes, the same rule as for angles between -1 and 0. Negative zero
 // is zero and gets no sign.
-QString FormataPadrao(double valor, Padrao padrao, const QLocale& locale)
+void AcrescentaPadrao(QString& destino, double valor, Padrao padrao, const QLocale& locale)
 {
-    if (!std::isfinite(valor))
-        return locale.toString(valor);
+    if (!std::isfinite(valor)) {
+        destino += locale.toString(valor);
+        return;
+    }
     std::size_t casas = 0;
     std::size_t minimoInteiro = 1;
     switch (padrao) {
@@ -128,15 +132,24 @@ QString FormataPadrao(double valor, Padrao padrao, const QLocale& locale)
         for (std::size_t i = quantos; i < minimoInteiro; ++i)
             *fim++ = '0';
         fim = std::copy(digitos, fimDigitos, fim);
-        QString resultado = QString::fromLatin1(texto, fim - texto);
-        if (casas > 0)
-            resultado += locale.decimalPoint() + QString(static_cast<qsizetype>(casas), u'0');
-        return resultado;
+        destino += QLatin1StringView(texto, fim - texto);
+        if (casas > 0) {
+            destino += Simbolos(locale).separador;
+            destino += QString(static_cast<qsizetype>(casas), u'0');
+        }
+        return;
     }
     Decimal d = ExpansaoExata(valor);
     Arredonda(d, d.ponto + casas);
     d.digitos.resize(d.ponto + casas, '0');
-    return Monta(d, minimoInteiro, locale);
+    destino += Monta(d, minimoInteiro, locale);
+}
+
+QString FormataPadrao(double valor, Padrao padrao, const QLocale& locale)
+{
+    QString texto;
+    AcrescentaPadrao(texto, valor, padrao, locale);
+    return texto;
 }
 
 // Rounds to 15 significant digits with the same rule as the patterns, then

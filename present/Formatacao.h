@@ -11,6 +11,8 @@ enum class Padrao { Inteiro /*"0"*/, DoisDigitos /*"00"*/, UmaDecimal /*"0.0"*/,
                     DuasDecimais /*"0.00"*/, CincoDecimais /*"0.00000"*/ };
 
 QString FormataPadrao(double valor, Padrao padrao, const QLocale& locale);
+// The same text appended to `destino`, for texts built of several numbers.
+void AcrescentaPadrao(QString& destino, double valor, Padrao padrao, const QLocale& locale);
 
 // General number text: 15 significant digits, trailing zeros and separator
 // dropped, no exponent for ordinary magnitudes, the locale's separator.
