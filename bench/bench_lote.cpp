@@ -6,6 +6,7 @@
 #include "calc/ValidaEntrada.h"
 #include "export/Windows1252.h"
 #include "lote/LeitorLinhas.h"
+#include "lote/NumeroExato.h"
 #include "lote/ProcessaLote.h"
 #include "lote/SaidaLote.h"
 #include "model/LeCoeficientes.h"
@@ -162,6 +163,28 @@ void TextoDaDeclinacao(benchmark::State& estado)
     }
 }
 BENCHMARK(TextoDaDeclinacao);
+
+// The thirteen numbers of one point: the decimal year and six components in
+// double, six angles and intensities in float.
+void NumerosDeUmPonto(benchmark::State& estado)
+{
+    double duplos[] = {2000.4535519125684, 17654.123456789012, -6123.4567890123456, -9876.54321098765,
+                       12.345678901234567, -3.4567890123456789, 25.678901234567891};
+    float simples[] = {-21.1234f, -3.56789f, -30.98765f, 4.56789f, 23456.1797f, -45.6789f};
+    char linha[32 * lote::TamanhoNumeroExato];
+    for (auto _ : estado) {
+        benchmark::DoNotOptimize(duplos);
+        benchmark::DoNotOptimize(simples);
+        char* fim = linha;
+        for (const double d : duplos)
+            fim = lote::EscreveNumeroExato(fim, d, ",");
+        for (const float f : simples)
+            fim = lote::EscreveNumeroExato(fim, f, ",");
+        benchmark::DoNotOptimize(fim);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(NumerosDeUmPonto);
 
 void CodificacaoDeUmaLinha(benchmark::State& estado)
 {

@@ -2,6 +2,7 @@
 
 #include "export/MotivoErro.h"
 #include "export/Windows1252.h"
+#include "lote/NumeroExato.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -57,22 +58,9 @@ void SaidaLote::inteiro(qint64 valor)
 template <typename Real>
 void SaidaLote::real(Real valor)
 {
-    // Fixed notation at the shortest exact length, written in place, then the
-    // locale's separator in place of the point.
-    char* inicio = fim();
-    char* final = std::to_chars(inicio, inicio + Folga - separador_.size(), valor, std::chars_format::fixed).ptr;
-    char* ponto = std::find(inicio, final, '.');
-    if (ponto != final) {
-        if (separador_.size() == 1) {
-            *ponto = separador_[0];
-        } else {
-            const qsizetype decimais = final - ponto - 1;
-            std::memmove(ponto + separador_.size(), ponto + 1, static_cast<std::size_t>(decimais));
-            std::memcpy(ponto, separador_.constData(), static_cast<std::size_t>(separador_.size()));
-            final = ponto + separador_.size() + decimais;
-        }
-    }
-    usado_ = final - buffer_.constData();
+    static_assert(TamanhoNumeroExato <= Folga);
+    const std::string_view separador(separador_.constData(), static_cast<std::size_t>(separador_.size()));
+    usado_ = EscreveNumeroExato(fim(), valor, separador) - buffer_.constData();
 }
 
 void SaidaLote::numero(float valor) { real(valor); }

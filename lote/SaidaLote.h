@@ -41,7 +41,7 @@ public:
 private:
     static constexpr qsizetype TamanhoBuffer = 1 << 20;
     // Room kept free behind the used bytes for any one piece but a text (a
-    // double in fixed notation takes at most about 330 characters).
+    // number takes at most TamanhoNumeroExato characters).
     static constexpr qsizetype Folga = 1024;
 
     // Where the next byte goes; `Folga` bytes are always free from there.

@@ -7,7 +7,7 @@ pacotes=(
   g++ cmake make pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  libeigen3-dev
+  libeigen3-dev libfmt-dev
   fonts-liberation2 fonts-dejavu-core fontconfig
   poppler-utils locales
   cups cups-client cups-bsd printer-driver-cups-pdf
