@@ -42,11 +42,13 @@ constexpr qsizetype TamanhoSimples = 40;
 // Reads a plain decimal number, [-]digits[separator digits] in ASCII digits,
 // to the correctly rounded double: the value QLocale and the C locale give
 // for these forms (the tests compare them), at a small fraction of their cost.
-// Empty optional when the text has any other shape.
-std::optional<double> LeDecimalSimples(QStringView texto, QChar separador)
+// False when the text has any other shape. (A plain bool and an out value:
+// an optional<double> comes back through memory, which costs more here than
+// the reading itself.)
+bool LeDecimalSimples(QStringView texto, QChar separador, double& valor)
 {
     if (texto.isEmpty() || texto.size() > TamanhoSimples)
-        return std::nullopt;
+        return false;
     const bool negativo = texto[0] == u'-';
     qsizetype i = negativo ? 1 : 0;
     const auto pulaDigitos = [&] {
@@ -58,15 +60,15 @@ std::optional<double> LeDecimalSimples(QStringView texto, QChar separador)
     const qsizetype inicioInteiros = i;
     const qsizetype inteiros = pulaDigitos();
     if (inteiros == 0)
-        return std::nullopt;
+        return false;
     qsizetype casas = 0;
     if (i < texto.size()) {
         if (texto[i] != separador)
-            return std::nullopt;
+            return false;
         ++i;
         casas = pulaDigitos();
         if (casas == 0 || i != texto.size())
-            return std::nullopt;
+            return false;
     }
     const auto digitos = [&](auto usa) {
         for (qsizetype k = inicioInteiros; k < texto.size(); ++k) {
@@ -82,44 +84,41 @@ std::optional<double> LeDecimalSimples(QStringView texto, QChar separador)
         std::uint64_t mantissa = 0;
         digitos([&](char c) { mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0'); });
         const double inteiro = static_cast<double>(mantissa);
-        const double valor = casas == 0 ? inteiro : inteiro / Potencias[casas];
-        return negativo ? -valor : valor;
+        const double absoluto = casas == 0 ? inteiro : inteiro / Potencias[casas];
+        valor = negativo ? -absoluto : absoluto;
+        return true;
     }
     char numero[TamanhoSimples + 1];
     std::size_t n = 0;
     for (qsizetype k = 0; k < texto.size(); ++k)
         numero[n++] = texto[k] == separador ? '.' : static_cast<char>(texto[k].unicode());
-    double valor = 0;
     const auto [fim, erro] = std::from_chars(numero, numero + n, valor);
-    if (erro != std::errc() || fim != numero + n)
-        return std::nullopt;
-    return valor;
+    return erro == std::errc() && fim == numero + n;
 }
 
 // The usual typed number read without QLocale, in every locale whose minus is
 // "-" and whose separator is one character; anything else is left to QLocale.
-std::optional<double> LeNumeroSimples(QStringView texto, const QLocale& locale)
+bool LeNumeroSimples(QStringView texto, const QLocale& locale, double& valor)
 {
     if (texto.isEmpty())
-        return std::nullopt;
+        return false;
     const SimbolosLocale& simbolos = Simbolos(locale);
-    if (texto[0] == u'-' && simbolos.menos != QLatin1StringView("-"))
-        return std::nullopt;
+    if (texto[0] == u'-' && !simbolos.menosHifen)
+        return false;
     // Only a text with something besides the sign and digits needs the separator.
     const bool soDigitos = std::all_of(texto.begin() + 1, texto.end(), DigitoAscii);
     if (soDigitos)
-        return LeDecimalSimples(texto, u'.');
-    const QString& decimal = simbolos.separador;
-    if (decimal.size() != 1)
-        return std::nullopt;
-    return LeDecimalSimples(texto, decimal.front());
+        return LeDecimalSimples(texto, u'.', valor);
+    if (simbolos.separadorUnico.isNull())
+        return false;
+    return LeDecimalSimples(texto, simbolos.separadorUnico, valor);
 }
 
 }  // namespace
 
 std::optional<double> LeNumeroLocal(const QString& texto, const QLocale& locale)
 {
-    if (const std::optional<double> simples = LeNumeroSimples(QStringView(texto).trimmed(), locale))
+    if (double simples = 0; LeNumeroSimples(QStringView(texto).trimmed(), locale, simples))
         return simples;
     const QString limpo = texto.trimmed();
     if (limpo.isEmpty() || !SoCaracteresDeNumero(limpo, locale))
@@ -173,8 +172,8 @@ double LeNumeroInicial(const QString& texto)
     const QStringView numero = s.sliced(inicio, i - inicio);
     // The plain shape needs no C locale; a "+", a bare point or an exponent keep it.
     if (numero.front() != u'+' && !temExpoente && digitosInteiros && (!temPonto || digitosFracao)) {
-        if (const std::optional<double> valor = LeDecimalSimples(numero, u'.'))
-            return *valor;
+        if (double valor = 0; LeDecimalSimples(numero, u'.', valor))
+            return valor;
     }
     bool ok = false;
     const double valor = QLocale::c().toDouble(numero, &ok);

@@ -13,6 +13,8 @@ struct SimbolosLocale {
     QString menos;
     QString mais;
     QString expoente;
+    bool menosHifen = true;  // the minus is the keyboard's "-"
+    QChar separadorUnico;    // the separator when it is one character, else null
 };
 
 // The symbols of `locale`; the reference stays valid until the same thread

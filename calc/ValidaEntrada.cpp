@@ -135,11 +135,13 @@ QString TextoExportacao(const Coordenada& c, double valor, const QLocale& locale
     return c.emGrausDecimais() ? c.decimal.texto : TextoNumeroGeral(valor, locale);
 }
 
-Guarda GuardasData(const TextosEntrada& e, const QLocale& locale)
+// The date as the guards read it.
+struct ValoresData {
+    double dia = 0, mes = 0, ano = 0;
+};
+
+Guarda GuardasData(const TextosEntrada& e, const QLocale& locale, ValoresData& data)
 {
-    struct {
-        double dia = 0, mes = 0, ano = 0;
-    } data;
     const Caixa dia{e.dia, Campo::Dia};
     const Caixa mes{e.mes, Campo::Mes};
     const Caixa ano{e.ano, Campo::Ano};
@@ -215,12 +217,13 @@ ResultadoValidacao ValidaEntrada(const TextosEntrada& entrada, const QLocale& lo
     pedido.latitude = GrausDecimais(lat, vLat);
     pedido.longitude = GrausDecimais(lon, vLon);
 
-    if (Guarda falha = GuardasData(entrada, locale))
+    ValoresData data;
+    if (Guarda falha = GuardasData(entrada, locale, data))
         return Recusa(*falha);
 
-    // The guards made sure this reading finds the numbers they tested.
-    pedido.anoDecimal = AnoDecimal(LeNumeroInicial(entrada.dia), LeNumeroInicial(entrada.mes),
-                                   LeNumeroInicial(entrada.ano));
+    // The decimal year comes from the leading-number reading of the boxes;
+    // the guards made sure it finds the very numbers they tested.
+    pedido.anoDecimal = AnoDecimal(data.dia, data.mes, data.ano);
     pedido.x = pedido.latitude + 15;
     pedido.y = pedido.longitude + 55;
     pedido.t = pedido.anoDecimal - 1990;
