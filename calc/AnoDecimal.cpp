@@ -31,7 +31,10 @@ int DiasNoAno(int ano)
 
 int AnoEquivalente(double ano)
 {
-    // fmod is exact, and 4, 100 and 400 all divide 400.
+    // 4, 100 and 400 all divide 400. Any year that fits an int takes the
+    // integer remainder; beyond, fmod (exact, but far slower) does the same.
+    if (std::fabs(ano) < 2147483648.0)
+        return static_cast<int>(ano) % 400;
     return static_cast<int>(std::fmod(ano, 400.0));
 }
 

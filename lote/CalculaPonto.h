@@ -23,5 +23,8 @@ struct ResultadoPonto {
 // with the sets read once for the whole batch instead of on every press.
 ResultadoPonto CalculaPonto(const TextosEntrada& entrada, const ConjuntosCoeficientes& conjuntos,
                             const QLocale& locale);
+// The same into `resultado`, whose strings keep their room from point to point.
+void CalculaPonto(const TextosEntrada& entrada, const ConjuntosCoeficientes& conjuntos, const QLocale& locale,
+                  ResultadoPonto& resultado);
 
 }  // namespace ceravel::lote

@@ -34,6 +34,7 @@ ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const Conjuntos
         return resumo;
     }
 
+    ResultadoPonto resultado;  // one for all points: its strings keep their room
     QByteArrayView bytes;
     while (entrada.proxima(bytes)) {
         if (entrada.numero() == 1) {
@@ -56,18 +57,21 @@ ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const Conjuntos
 
         ++resumo.pontos;
         TextosLinha textos{separada.latitude, separada.longitude, separada.data};
-        ResultadoPonto resultado;
+        const auto recusa = [&](const QString& mensagem) {
+            resultado.elementos.reset();
+            resultado.mensagem = mensagem;
+        };
         if (entrada.longaDemais()) {
             textos = {};
-            resultado.mensagem = MensagemLongaDemais;
+            recusa(MensagemLongaDemais);
         } else if (separada.tipo == LinhaSeparada::Tipo::Invalida) {
-            resultado.mensagem = separada.mensagem;
+            recusa(separada.mensagem);
         } else {
             const EntradaPonto ponto = MontaEntrada(separada, separador);
             if (!ponto.mensagem.isEmpty())
-                resultado.mensagem = ponto.mensagem;
+                recusa(ponto.mensagem);
             else
-                resultado = CalculaPonto(ponto.textos, conjuntos, locale);
+                CalculaPonto(ponto.textos, conjuntos, locale, resultado);
         }
         if (!resultado.elementos)
             ++resumo.falhas;

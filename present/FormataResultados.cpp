@@ -99,20 +99,24 @@ QString TextoCoordenadaRelatorio(FormaEntrada forma, const QString& decimal, con
 
 }  // namespace
 
-QString TextoDeclinacao(float D, const QLocale& locale)
+void AcrescentaDeclinacao(QString& texto, float D, const QLocale& locale)
 {
     const float minD = Minutos(D);
     const float minDInt = std::floor(minD);
     const float segD = std::floor((minD - minDInt) * 60.0f);
-    // Built in one buffer: the batch program writes this text for every point.
-    QString texto;
-    texto.reserve(16);
     AcrescentaInteirosComSinal(texto, Inteiros(D), D, locale);
     texto += u'\u00BA';
     AcrescentaPadrao(texto, minDInt, Padrao::DoisDigitos, locale);
     texto += u'\'';
     AcrescentaPadrao(texto, segD, Padrao::DoisDigitos, locale);
     texto += QLatin1StringView("''");
+}
+
+QString TextoDeclinacao(float D, const QLocale& locale)
+{
+    QString texto;
+    texto.reserve(16);
+    AcrescentaDeclinacao(texto, D, locale);
     return texto;
 }
 

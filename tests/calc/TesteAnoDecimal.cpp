@@ -1,5 +1,7 @@
 #include "calc/AnoDecimal.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 namespace ceravel::teste {
@@ -27,6 +29,18 @@ TEST(AnoDecimal, ValoresCalculados)
     // bit-exact: worked out with the same double operations, fraction first, then the year
     for (const auto& c : casos)
         EXPECT_EQ(AnoDecimal(c.dia, c.mes, c.ano), c.anoDecimal) << c.dia << "/" << c.mes << "/" << c.ano;
+}
+
+// The same place in the 400-year cycle as the exact remainder gives, on both
+// sides of the int range, where the reading changes method.
+TEST(AnoDecimal, AnoEquivalenteNoCiclo)
+{
+    for (const double ano : {2000.0, 1900.0, 2004.0, 1995.0, 0.0, -0.0, -4.0, -2000.5, 2000.5, 2147483647.0,
+                             2147483648.0, -2147483648.0, -2147483649.0, 4294967696.0, 1e15, -1e15, 1e300}) {
+        EXPECT_EQ(AnoEquivalente(ano), static_cast<int>(std::fmod(ano, 400.0))) << ano;
+    }
+    EXPECT_EQ(DiasNoMes(2, AnoEquivalente(2147484000.0)), 29);  // 2147484000 = 400 × 5368710
+    EXPECT_EQ(DiasNoMes(2, AnoEquivalente(2147483900.0)), 28);  // a century year, not a 400th
 }
 
 }  // namespace
