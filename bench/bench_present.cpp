@@ -19,9 +19,9 @@ Calculo UmCalculo()
     c.entrada.latS = QStringLiteral("10");
     c.entrada.formaLongitude = FormaEntrada::GrausDecimais;
     c.entrada.lonGraus = QStringLiteral("-48.5");
-    c.pedido.latExp = QStringLiteral("-27.5861111111111");
-    c.pedido.longExp = QStringLiteral("-48.5");
     c.pedido.anoDecimal = 2000.0 + 157.0 / 366.0;
+    c.pedido.latitude = -27.0 - 35.0 / 60 - 10.0 / 3600;
+    c.pedido.longitude = -48.5;
     c.elementos = {-21.125f, -30.125f, 23456.74f, 18820.04, -7283.96, -11768.25,
                    -7.5f, -1.234f, -25.5f, 3.004, -10.125, 12.0};
     return c;
@@ -31,7 +31,7 @@ void TextosDeUmResultado(benchmark::State& state, const QLocale& locale)
 {
     Calculo c = UmCalculo();
     for (auto _ : state) {
-        c.textos = FormataResultados(c.elementos, c.pedido.anoDecimal, c.entrada, locale);
+        c.textos = FormataResultados(c.elementos, c.pedido, c.entrada, locale);
         QStringList linhas = LinhasExportacao(c);
         benchmark::DoNotOptimize(linhas);
     }

@@ -37,7 +37,7 @@ ResultadoCalculo Calcula(const TextosEntrada& entrada, const QLocale& locale,
     if (auto* falha = std::get_if<FalhaModelo>(&campo))
         return std::move(*falha);
     CampoCalculado& calculado = std::get<CampoCalculado>(campo);
-    TextosResultado textos = FormataResultados(calculado.elementos, calculado.pedido.anoDecimal, entrada, locale);
+    TextosResultado textos = FormataResultados(calculado.elementos, calculado.pedido, entrada, locale);
     return Calculo{entrada, std::move(calculado.pedido), calculado.elementos, std::move(textos)};
 }
 

@@ -2,7 +2,6 @@
 
 #include "calc/AnoDecimal.h"
 #include "calc/LeituraNumeros.h"
-#include "present/Formatacao.h"
 
 #include <cmath>
 
@@ -129,12 +128,6 @@ double GrausDecimais(const Coordenada& c, const ValoresCoordenada& v)
     return v.graus - v.minutos / 60 - v.segundos / 3600;
 }
 
-// Decimal entry keeps the text as typed; a converted position is written out.
-QString TextoExportacao(const Coordenada& c, double valor, const QLocale& locale)
-{
-    return c.emGrausDecimais() ? c.decimal.texto : TextoNumeroGeral(valor, locale);
-}
-
 // The date as the guards read it.
 struct ValoresData {
     double dia = 0, mes = 0, ano = 0;
@@ -227,8 +220,6 @@ ResultadoValidacao ValidaEntrada(const TextosEntrada& entrada, const QLocale& lo
     pedido.x = pedido.latitude + 15;
     pedido.y = pedido.longitude + 55;
     pedido.t = pedido.anoDecimal - 1990;
-    pedido.latExp = TextoExportacao(lat, pedido.latitude, locale);
-    pedido.longExp = TextoExportacao(lon, pedido.longitude, locale);
     return {std::move(pedido), std::nullopt};
 }
 

@@ -24,8 +24,6 @@ struct PedidoValidado {
     double x = 0;           // latitude + 15
     double y = 0;           // longitude + 55
     double t = 0;           // anoDecimal - 1990
-    QString latExp;         // latitude text for the export (typed, or converted)
-    QString longExp;        // longitude text for the export
 };
 
 struct ResultadoValidacao {

@@ -97,6 +97,12 @@ QString TextoCoordenadaRelatorio(FormaEntrada forma, const QString& decimal, con
     return graus + u'\u00B0' + minutos + u'\'' + segundos + QStringLiteral("''");
 }
 
+// Decimal entry keeps the text as typed; a converted position is written out.
+QString TextoCoordenadaExportacao(FormaEntrada forma, const QString& decimal, double valor, const QLocale& locale)
+{
+    return forma == FormaEntrada::GrausDecimais ? decimal : TextoNumeroGeral(valor, locale);
+}
+
 }  // namespace
 
 void AcrescentaDeclinacao(QString& texto, float D, const QLocale& locale)
@@ -140,9 +146,10 @@ QString TextoMinutosInclinacao(float I, const QLocale& locale)
     return SeparaInclinacao(I, locale).minutos;
 }
 
-TextosResultado FormataResultados(const ElementosCampo& e, double anoDecimal,
+TextosResultado FormataResultados(const ElementosCampo& e, const PedidoValidado& pedido,
                                   const TextosEntrada& entrada, const QLocale& locale)
 {
+    const double anoDecimal = pedido.anoDecimal;
     TextosResultado t;
     t.epoca = TextoNumeroGeral(anoDecimal, locale);
     t.dmin = TextoDeclinacao(e.D, locale);
@@ -165,6 +172,8 @@ TextosResultado FormataResultados(const ElementosCampo& e, double anoDecimal,
                                              entrada.latG, entrada.latM, entrada.latS);
     t.relLongitude = TextoCoordenadaRelatorio(entrada.formaLongitude, entrada.lonGraus,
                                               entrada.longG, entrada.longM, entrada.longS);
+    t.latExp = TextoCoordenadaExportacao(entrada.formaLatitude, entrada.latGraus, pedido.latitude, locale);
+    t.longExp = TextoCoordenadaExportacao(entrada.formaLongitude, entrada.lonGraus, pedido.longitude, locale);
     t.relGrausLatitude = entrada.formaLatitude == FormaEntrada::GrausDecimais;
     t.relGrausLongitude = entrada.formaLongitude == FormaEntrada::GrausDecimais;
     t.agulhaMain = CalculaAgulha(e.D, CentroBussolaMain);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/EntradaCalculo.h"
+#include "calc/ValidaEntrada.h"
 #include "model/ElementosCampo.h"
 #include "present/TextosResultado.h"
 
@@ -19,7 +20,7 @@ QString TextoGrausInclinacao(float I, const QLocale& locale);
 QString TextoMinutosInclinacao(float I, const QLocale& locale);
 
 // Every text of the control table for one calculation.
-TextosResultado FormataResultados(const ElementosCampo& e, double anoDecimal,
+TextosResultado FormataResultados(const ElementosCampo& e, const PedidoValidado& pedido,
                                   const TextosEntrada& entrada, const QLocale& locale);
 
 }  // namespace ceravel

@@ -18,6 +18,8 @@ struct TextosResultado {
     QString epoca;   // Epoca: decimal year, general number text
     QString dmin;    // DMIN3 (Main) and DMIN2 (Relatorio): declination angle
     QString vd;      // VD2: declination variation
+    QString latExp;  // LatExp (hidden) and the export: decimal entry as typed,
+    QString longExp; // LongExp  otherwise the position converted, general number text
     // DComp and Relatorio
     QString cx, cy, cz, cf;      // components, "0.0"
     QString vx2, vy2, vz2, vf2;  // variations, "0.00 nT/ano"

@@ -257,8 +257,8 @@ void Main::calcular()
     // The position for the report and the export is taken only from a
     // calculation that succeeded, so it always matches the results on display.
     m_ultimo = std::move(std::get<Calculo>(resultado));
-    m_latExp->setText(m_ultimo->pedido.latExp);
-    m_longExp->setText(m_ultimo->pedido.longExp);
+    m_latExp->setText(m_ultimo->textos.latExp);
+    m_longExp->setText(m_ultimo->textos.longExp);
     Apresenta(m_ultimo->textos, m_janelas);
 }
 

@@ -36,8 +36,9 @@ TEST_P(FormataResultadosTeste, FillsEveryControl)
     en.longG = QStringLiteral("-48"), en.longM = QStringLiteral("30.5"), en.longS = QStringLiteral("00");
     en.formaLatitude = c.latitude;
     en.formaLongitude = c.longitude;
-    const TextosResultado t =
-        FormataResultados(e, 2000.0 + 167.0 / 366.0, en, QLocale(QString::fromLatin1(c.locale)));
+    PedidoValidado pedido;
+    pedido.anoDecimal = 2000.0 + 167.0 / 366.0;
+    const TextosResultado t = FormataResultados(e, pedido, en, QLocale(QString::fromLatin1(c.locale)));
     const auto graus = [](bool visivel) { return visivel ? QStringLiteral("graus") : QString(); };
     EXPECT_EQ(QStringList({t.epoca, t.relEpoca, t.dmin, t.vd, t.cx, t.cy, t.cz, t.cf, t.vx2, t.vy2, t.vz2,
                            t.vf2, t.inc2, t.aimin2, t.vi2, t.relData, t.relLatitude, graus(t.relGrausLatitude),
@@ -62,6 +63,41 @@ INSTANTIATE_TEST_SUITE_P(
                        u"3,00 nT/ano|-10,13 nT/ano|0,00 nT/ano|-25,50 nT/ano|-30|7,50|-1,23 '/ano|05 / 6 / 2000|"
                        u"-27,5|graus|-48\u00B030.5'00''|"}),
     [](const auto& info) { return std::string(info.param.nome); });
+
+// LatExp and LongExp: decimal entry exactly as typed; a position from degrees,
+// minutes and seconds as its general number text (15 significant digits).
+TEST(FormataResultados, TextosDeExportacao)
+{
+    const struct {
+        FormaEntrada forma;
+        const char* digitado;
+        double valor;
+        const char* esperado;  // "." stands for the locale's separator
+    } casos[] = {
+        {FormaEntrada::GrausDecimais, " -047.875 ", -47.875, " -047.875 "},
+        {FormaEntrada::GrausDecimais, "-23,50", -23.5, "-23,50"},
+        {FormaEntrada::GrausMinutosSegundos, "", -23.5, "-23.5"},
+        {FormaEntrada::GrausMinutosSegundos, "", -0.5, "-0.5"},
+        {FormaEntrada::GrausMinutosSegundos, "", -15.0, "-15"},
+        {FormaEntrada::GrausMinutosSegundos, "", -75.99972222222222, "-75.9997222222222"},
+    };
+    for (const char* nome : {"C", "pt_BR"}) {
+        const QLocale locale(QString::fromLatin1(nome));
+        for (const auto& c : casos) {
+            TextosEntrada en;
+            en.formaLatitude = en.formaLongitude = c.forma;
+            en.latGraus = en.lonGraus = QString::fromLatin1(c.digitado);
+            PedidoValidado pedido;
+            pedido.latitude = pedido.longitude = c.valor;
+            const TextosResultado t = FormataResultados(ElementosCampo{}, pedido, en, locale);
+            QString esperado = QString::fromLatin1(c.esperado);
+            if (c.forma == FormaEntrada::GrausMinutosSegundos)
+                esperado.replace(u'.', locale.decimalPoint());
+            EXPECT_EQ(t.latExp, esperado) << nome << " " << c.valor;
+            EXPECT_EQ(t.longExp, esperado) << nome << " " << c.valor;
+        }
+    }
+}
 
 }  // namespace
 }  // namespace ceravel

@@ -162,7 +162,7 @@ TEST_P(FalhaCalcular, ShowsItsMessageMovesTheFocusAndChangesNothingElse)
     EXPECT_EQ(texto(dcomp(), "CF"), "23456.7");
     EXPECT_EQ(texto(relatorio(), "Latitude"), "-15°0'0''");
     EXPECT_EQ(controle<Linha>(main(), "NVLine").x2(), x2);  // bit-exact: not written again
-    EXPECT_EQ(main().ultimoCalculo().value().pedido.latExp, "-15");
+    EXPECT_EQ(main().ultimoCalculo().value().textos.latExp, "-15");
     EXPECT_EQ(encerramentos, 0);
 }
 
