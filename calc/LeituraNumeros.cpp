@@ -51,13 +51,14 @@ bool LeDecimalSimples(QStringView texto, QChar separador, double& valor)
         return false;
     const bool negativo = texto[0] == u'-';
     qsizetype i = negativo ? 1 : 0;
+    // The digits gathered as they are passed (only used, and only exact, up to 15 of them).
+    std::uint64_t mantissa = 0;
     const auto pulaDigitos = [&] {
         const qsizetype inicio = i;
-        while (i < texto.size() && DigitoAscii(texto[i]))
-            ++i;
+        for (; i < texto.size() && DigitoAscii(texto[i]); ++i)
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(texto[i].unicode() - u'0');
         return i - inicio;
     };
-    const qsizetype inicioInteiros = i;
     const qsizetype inteiros = pulaDigitos();
     if (inteiros == 0)
         return false;
@@ -70,19 +71,11 @@ bool LeDecimalSimples(QStringView texto, QChar separador, double& valor)
         if (casas == 0 || i != texto.size())
             return false;
     }
-    const auto digitos = [&](auto usa) {
-        for (qsizetype k = inicioInteiros; k < texto.size(); ++k) {
-            if (DigitoAscii(texto[k]))
-                usa(static_cast<char>(texto[k].unicode()));
-        }
-    };
     // Up to 15 digits and 22 decimals both the digits and the power of ten
     // are exact doubles, and one division rounds their quotient correctly.
     if (inteiros + casas <= 15) {
         static constexpr double Potencias[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-        std::uint64_t mantissa = 0;
-        digitos([&](char c) { mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0'); });
         const double inteiro = static_cast<double>(mantissa);
         const double absoluto = casas == 0 ? inteiro : inteiro / Potencias[casas];
         valor = negativo ? -absoluto : absoluto;
@@ -105,13 +98,11 @@ bool LeNumeroSimples(QStringView texto, const QLocale& locale, double& valor)
     const SimbolosLocale& simbolos = Simbolos(locale);
     if (texto[0] == u'-' && !simbolos.menosHifen)
         return false;
-    // Only a text with something besides the sign and digits needs the separator.
+    if (!simbolos.separadorUnico.isNull())
+        return LeDecimalSimples(texto, simbolos.separadorUnico, valor);
+    // A longer separator: only a whole number, which has none, is read here.
     const bool soDigitos = std::all_of(texto.begin() + 1, texto.end(), DigitoAscii);
-    if (soDigitos)
-        return LeDecimalSimples(texto, u'.', valor);
-    if (simbolos.separadorUnico.isNull())
-        return false;
-    return LeDecimalSimples(texto, simbolos.separadorUnico, valor);
+    return soDigitos && LeDecimalSimples(texto, u'.', valor);
 }
 
 }  // namespace

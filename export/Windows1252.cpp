@@ -44,32 +44,38 @@ QString DecodificaComIconv(QByteArrayView bytes)
 
 }  // namespace
 
-bool AcrescentaWindows1252(QByteArray& destino, QStringView texto)
+char* CodificaWindows1252(char* destino, QStringView texto)
 {
     // Below U+0080 and from U+00A0 to U+00FF the code page holds each
     // character as the byte of the same value, so the usual text (digits,
     // Portuguese letters, º and °) needs no converter at all.
-    const bool latin1Comum = std::all_of(texto.cbegin(), texto.cend(), [](QChar ch) {
-        return ch.unicode() < 0x80 || (ch.unicode() >= 0xA0 && ch.unicode() <= 0xFF);
-    });
-    if (latin1Comum) {
-        const qsizetype inicio = destino.size();
-        destino.resize(inicio + texto.size());
-        char* bytes = destino.data() + inicio;
-        for (qsizetype i = 0; i < texto.size(); ++i)
-            bytes[i] = static_cast<char>(texto[i].unicode());
-        return true;
+    qsizetype i = 0;
+    for (; i < texto.size(); ++i) {
+        const char16_t ch = texto[i].unicode();
+        if (ch >= 0x80 && (ch < 0xA0 || ch > 0xFF))
+            break;
+        destino[i] = static_cast<char>(ch);
     }
+    if (i == texto.size())
+        return destino + i;
     // ICU's converter behind QStringEncoder; it flags, and never silently
     // substitutes, what the code page lacks.
     QStringEncoder codificador(NomeCodificacao, QStringEncoder::Flag::Stateless);
     if (!codificador.isValid())
-        return false;
-    const QByteArray bytes = codificador.encode(texto);
-    if (codificador.hasError())
-        return false;
-    destino += bytes;
-    return true;
+        return nullptr;
+    const QByteArray bytes = codificador.encode(texto.sliced(i));
+    if (codificador.hasError() || bytes.size() > texto.size() - i)
+        return nullptr;
+    return std::copy(bytes.cbegin(), bytes.cend(), destino + i);
+}
+
+bool AcrescentaWindows1252(QByteArray& destino, QStringView texto)
+{
+    const qsizetype inicio = destino.size();
+    destino.resize(inicio + texto.size());
+    const char* fim = CodificaWindows1252(destino.data() + inicio, texto);
+    destino.resize(fim ? fim - destino.constData() : inicio);
+    return fim != nullptr;
 }
 
 QString PrimeiroNaoRepresentavel(QStringView texto)

@@ -15,6 +15,10 @@ namespace ceravel {
 // unchanged, when a character is not in it. A character is never replaced by
 // another ("best fit").
 bool AcrescentaWindows1252(QByteArray& destino, QStringView texto);
+// The same into `destino`, which has room for texto.size() bytes (one byte a
+// character): the end of what was written, or nullptr, with the bytes there
+// undefined, when a character is not in the code page.
+char* CodificaWindows1252(char* destino, QStringView texto);
 
 // The first character of `texto` (a surrogate pair counts as one) that
 // AcrescentaWindows1252 cannot write; empty when there is none.

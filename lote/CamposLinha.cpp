@@ -25,6 +25,27 @@ QString Caixa(QStringView texto)
     return QString::fromRawData(texto.data(), texto.size());
 }
 
+// QStringView::trimmed, without the call for the usual field that starts and
+// ends with a visible ASCII character.
+QStringView Apara(QStringView texto)
+{
+    const auto visivel = [](QChar ch) { return ch.unicode() > u' ' && ch.unicode() < 0x7F; };
+    if (!texto.isEmpty() && visivel(texto.front()) && visivel(texto.back()))
+        return texto;
+    return texto.trimmed();
+}
+
+// Where the next `ch` at or after `inicio` is in `texto`; -1 if none. A plain
+// loop: the fields are a few characters long, shorter than a library call.
+qsizetype Procura(QStringView texto, char16_t ch, qsizetype inicio)
+{
+    for (qsizetype i = inicio; i < texto.size(); ++i) {
+        if (texto[i] == ch)
+            return i;
+    }
+    return -1;
+}
+
 // The pieces of `texto` between runs of blanks.
 QVarLengthArray<QStringView, 4> Palavras(QStringView texto)
 {
@@ -50,7 +71,7 @@ QVarLengthArray<QStringView, 4> Palavras(QStringView texto)
 QString ComSeparadorDoLocale(QStringView texto, QStringView separador)
 {
     const bool separadorPonto = separador.size() == 1 && separador.front() == u'.';
-    if (separadorPonto || !texto.contains(u'.'))
+    if (separadorPonto || Procura(texto, u'.', 0) < 0)
         return Caixa(texto);
     return texto.toString().replace(u'.', separador.toString());
 }
@@ -78,8 +99,7 @@ Coordenada LeCoordenada(QStringView campo, QStringView separador)
 LinhaSeparada SeparaLinha(QStringView linha)
 {
     LinhaSeparada separada;
-    const QStringView limpa = linha.trimmed();
-    if (limpa.startsWith(u'#'))
+    if (Apara(linha).startsWith(u'#'))
         return separada;
 
     QVarLengthArray<QStringView, 4> campos;
@@ -87,8 +107,8 @@ LinhaSeparada SeparaLinha(QStringView linha)
     bool excesso = false;
     qsizetype inicio = 0;
     for (;;) {
-        const qsizetype fim = linha.indexOf(u';', inicio);
-        const QStringView campo = linha.sliced(inicio, (fim < 0 ? linha.size() : fim) - inicio).trimmed();
+        const qsizetype fim = Procura(linha, u';', inicio);
+        const QStringView campo = Apara(linha.sliced(inicio, (fim < 0 ? linha.size() : fim) - inicio));
         algumPreenchido = algumPreenchido || !campo.isEmpty();
         if (campos.size() < 3)
             campos.append(campo);
@@ -147,7 +167,7 @@ EntradaPonto MontaEntrada(const LinhaSeparada& linha, QStringView separador)
         QVarLengthArray<QStringView, 3> partes;
         qsizetype inicio = 0;
         for (;;) {
-            const qsizetype fim = linha.data.indexOf(u'/', inicio);
+            const qsizetype fim = Procura(linha.data, u'/', inicio);
             if (partes.size() == 3) {
                 entrada.mensagem = MensagemData;
                 return entrada;

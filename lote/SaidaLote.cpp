@@ -39,14 +39,16 @@ void SaidaLote::acrescenta(const char* bytes, qsizetype quantos)
 
 bool SaidaLote::texto(QStringView texto)
 {
-    codificado_.resize(0);
-    if (codificacao_ == CodificacaoSaida::Windows1252) {
-        if (!AcrescentaWindows1252(codificado_, texto))
-            return false;
-    } else {
-        codificado_ = texto.toUtf8();
-    }
-    acrescenta(codificado_.constData(), codificado_.size());
+    // Encoded straight into the buffer: at most three UTF-8 bytes, or one
+    // Windows-1252 byte, a UTF-16 unit.
+    const qsizetype maximo = 3 * texto.size();
+    if (usado_ + maximo + Folga > buffer_.size())
+        buffer_.resize(usado_ + maximo + Folga);
+    char* const final = codificacao_ == CodificacaoSaida::Windows1252 ? CodificaWindows1252(fim(), texto)
+                                                                       : utf8_.appendToBuffer(fim(), texto);
+    if (!final)
+        return false;
+    usado_ = final - buffer_.constData();
     return true;
 }
 

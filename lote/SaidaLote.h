@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
+#include <QStringEncoder>
 #include <QStringView>
 
 namespace ceravel::lote {
@@ -56,7 +57,7 @@ private:
     QByteArray buffer_;      // its size is its room; the first `usado_` bytes are the output
     qsizetype usado_ = 0;
     qsizetype inicioLinha_ = 0;
-    QByteArray codificado_;  // one text in the output's encoding, reused
+    QStringEncoder utf8_{QStringEncoder::Utf8, QStringEncoder::Flag::Stateless};
     QString erro_;
 };
 

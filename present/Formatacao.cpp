@@ -132,7 +132,10 @@ void AcrescentaPadrao(QString& destino, double valor, Padrao padrao, const QLoca
         for (std::size_t i = quantos; i < minimoInteiro; ++i)
             *fim++ = '0';
         fim = std::copy(digitos, fimDigitos, fim);
-        destino += QLatin1StringView(texto, fim - texto);
+        // Widened in place: cheaper than appending a Latin-1 view for a few digits.
+        const qsizetype inicio = destino.size();
+        destino.resize(inicio + (fim - texto));
+        std::copy(texto, fim, destino.data() + inicio);
         if (casas > 0) {
             destino += Simbolos(locale).separador;
             destino += QString(static_cast<qsizetype>(casas), u'0');
