@@ -76,22 +76,28 @@ QString ComSeparadorDoLocale(QStringView texto, QStringView separador)
     return texto.toString().replace(u'.', separador.toString());
 }
 
-struct Coordenada {
-    FormaEntrada forma;
-    QString graus, g, m, s;
-    bool valida;
+// The boxes of one coordinate, filled in place.
+struct CaixasCoordenada {
+    FormaEntrada& forma;
+    QString &graus, &g, &m, &s;
 };
 
-Coordenada LeCoordenada(QStringView campo, QStringView separador)
+// False when the field is neither one number nor three.
+bool PreencheCoordenada(QStringView campo, QStringView separador, const CaixasCoordenada& caixas)
 {
     const auto palavras = Palavras(campo);
-    if (palavras.size() == 3)
-        return {FormaEntrada::GrausMinutosSegundos, {}, ComSeparadorDoLocale(palavras[0], separador),
-                ComSeparadorDoLocale(palavras[1], separador), ComSeparadorDoLocale(palavras[2], separador), true};
+    if (palavras.size() == 3) {
+        caixas.forma = FormaEntrada::GrausMinutosSegundos;
+        caixas.g = ComSeparadorDoLocale(palavras[0], separador);
+        caixas.m = ComSeparadorDoLocale(palavras[1], separador);
+        caixas.s = ComSeparadorDoLocale(palavras[2], separador);
+        return true;
+    }
     // No number at all leaves the decimal box empty, for the calculator's own message.
-    const bool valida = palavras.size() <= 1;
-    const QString graus = palavras.size() == 1 ? ComSeparadorDoLocale(palavras[0], separador) : QString();
-    return {FormaEntrada::GrausDecimais, graus, {}, {}, {}, valida};
+    caixas.forma = FormaEntrada::GrausDecimais;
+    if (palavras.size() == 1)
+        caixas.graus = ComSeparadorDoLocale(palavras[0], separador);
+    return palavras.size() <= 1;
 }
 
 }  // namespace
@@ -141,26 +147,15 @@ EntradaPonto MontaEntrada(const LinhaSeparada& linha, QStringView separador)
     EntradaPonto entrada;
     TextosEntrada& t = entrada.textos;
 
-    const Coordenada lat = LeCoordenada(linha.latitude, separador);
-    if (!lat.valida) {
+    if (!PreencheCoordenada(linha.latitude, separador, {t.formaLatitude, t.latGraus, t.latG, t.latM, t.latS})) {
         entrada.mensagem = MensagemLatitude;
         return entrada;
     }
-    const Coordenada lon = LeCoordenada(linha.longitude, separador);
-    if (!lon.valida) {
+    if (!PreencheCoordenada(linha.longitude, separador,
+                            {t.formaLongitude, t.lonGraus, t.longG, t.longM, t.longS})) {
         entrada.mensagem = MensagemLongitude;
         return entrada;
     }
-    t.formaLatitude = lat.forma;
-    t.latGraus = lat.graus;
-    t.latG = lat.g;
-    t.latM = lat.m;
-    t.latS = lat.s;
-    t.formaLongitude = lon.forma;
-    t.lonGraus = lon.graus;
-    t.longG = lon.g;
-    t.longM = lon.m;
-    t.longS = lon.s;
 
     // An empty date is three empty boxes, for the calculator's own message.
     if (!linha.data.isEmpty()) {
