@@ -36,6 +36,15 @@ bool SoCaracteresDeNumero(const QString& texto, const QLocale& locale)
 
 bool DigitoAscii(QChar ch) { return ch >= u'0' && ch <= u'9'; }
 
+// QStringView::trimmed, without the library call for the usual box that
+// starts and ends with a digit.
+QStringView SemBrancosNasPontas(QStringView texto)
+{
+    if (!texto.isEmpty() && DigitoAscii(texto.back()) && (DigitoAscii(texto.front()) || texto.front() == u'-'))
+        return texto;
+    return texto.trimmed();
+}
+
 // Longer texts go the general way; no typed coordinate or date comes near it.
 constexpr qsizetype TamanhoSimples = 40;
 
@@ -109,7 +118,7 @@ bool LeNumeroSimples(QStringView texto, const QLocale& locale, double& valor)
 
 std::optional<double> LeNumeroLocal(const QString& texto, const QLocale& locale)
 {
-    if (double simples = 0; LeNumeroSimples(QStringView(texto).trimmed(), locale, simples))
+    if (double simples = 0; LeNumeroSimples(SemBrancosNasPontas(texto), locale, simples))
         return simples;
     const QString limpo = texto.trimmed();
     if (limpo.isEmpty() || !SoCaracteresDeNumero(limpo, locale))
