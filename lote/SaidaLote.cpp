@@ -31,9 +31,7 @@ SaidaLote::SaidaLote(QIODevice& destino, CodificacaoSaida codificacao, QStringVi
 
 void SaidaLote::acrescenta(const char* bytes, qsizetype quantos)
 {
-    if (usado_ + quantos + Folga > buffer_.size())
-        buffer_.resize(usado_ + quantos + Folga);
-    std::memcpy(fim(), bytes, static_cast<std::size_t>(quantos));
+    std::memcpy(espaco(quantos), bytes, static_cast<std::size_t>(quantos));
     usado_ += quantos;
 }
 
@@ -41,9 +39,7 @@ bool SaidaLote::texto(QStringView texto)
 {
     // Encoded straight into the buffer: at most three UTF-8 bytes, or one
     // Windows-1252 byte, a UTF-16 unit.
-    const qsizetype maximo = 3 * texto.size();
-    if (usado_ + maximo + Folga > buffer_.size())
-        buffer_.resize(usado_ + maximo + Folga);
+    espaco(3 * texto.size());
     char* const final = codificacao_ == CodificacaoSaida::Windows1252 ? CodificaWindows1252(fim(), texto)
                                                                        : utf8_.appendToBuffer(fim(), texto);
     if (!final)
@@ -54,15 +50,16 @@ bool SaidaLote::texto(QStringView texto)
 
 void SaidaLote::inteiro(qint64 valor)
 {
-    usado_ = std::to_chars(fim(), fim() + Folga, valor).ptr - buffer_.constData();
+    constexpr int Algarismos = 20;  // sign and 19 digits
+    char* const inicio = espaco(Algarismos);
+    usado_ = std::to_chars(inicio, inicio + Algarismos, valor).ptr - buffer_.constData();
 }
 
 template <typename Real>
 void SaidaLote::real(Real valor)
 {
-    static_assert(TamanhoNumeroExato <= Folga);
     const std::string_view separador(separador_.constData(), static_cast<std::size_t>(separador_.size()));
-    usado_ = EscreveNumeroExato(fim(), valor, separador) - buffer_.constData();
+    usado_ = EscreveNumeroExato(espaco(TamanhoNumeroExato), valor, separador) - buffer_.constData();
 }
 
 void SaidaLote::numero(float valor) { real(valor); }

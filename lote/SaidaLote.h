@@ -26,7 +26,11 @@ public:
     // False, with nothing appended, when the encoding lacks a character of `texto`:
     // text is never altered to fit.
     bool texto(QStringView texto);
-    void separaCampo() { buffer_.data()[usado_++] = ';'; }
+    void separaCampo()
+    {
+        *espaco(1) = ';';
+        ++usado_;
+    }
     void inteiro(qint64 valor);
     // The fewest digits that read back as the same value of the number's own
     // type, positional (never an exponent), with the locale's separator.
@@ -41,12 +45,19 @@ public:
 
 private:
     static constexpr qsizetype TamanhoBuffer = 1 << 20;
-    // Room kept free behind the used bytes for any one piece but a text (a
-    // number takes at most TamanhoNumeroExato characters).
+    // Extra room taken whenever the buffer grows, so that it rarely does.
     static constexpr qsizetype Folga = 1024;
 
-    // Where the next byte goes; `Folga` bytes are always free from there.
+    // Where the next byte goes.
     char* fim() { return buffer_.data() + usado_; }
+    // The same, with at least `quantos` bytes free from there: every piece
+    // makes sure of its own room, whatever came before it in the line.
+    char* espaco(qsizetype quantos)
+    {
+        if (usado_ + quantos > buffer_.size())
+            buffer_.resize(usado_ + quantos + Folga);
+        return fim();
+    }
     void acrescenta(const char* bytes, qsizetype quantos);
     template <typename Real>
     void real(Real valor);
