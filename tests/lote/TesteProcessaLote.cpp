@@ -11,6 +11,7 @@
 #include <QBuffer>
 #include <QFile>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -182,6 +183,41 @@ TEST(Saida, ColunasNaOrdemDoCabecalho)
                                  QStringLiteral("x"), {}};
     EXPECT_EQ(Escrito([&](lote::SaidaLote& s) { lote::EscreveLinhaPonto(s, 9, {u"a", u"b", u"c"}, r); }),
               "9;a;b;c;2000.5;1;2;3;4;5;6;7;8;9;10;11;12;x;\r\n");
+}
+
+// Rows far longer than usual (every number at its longest positional text,
+// hundreds of characters for the smallest doubles), enough of them to cross
+// the point where the buffer is written out: each piece makes its own room,
+// and every field reads back exactly.
+TEST(Saida, LinhasDeNumerosLongos)
+{
+    constexpr int Linhas = 1000;  // about 2.5 MB
+    const double minimo = std::numeric_limits<double>::denorm_min();
+    const float maximo = std::numeric_limits<float>::max();
+    const lote::ResultadoPonto r{ElementosCampo{-maximo, maximo, maximo, -minimo, minimo, -minimo, maximo, -maximo,
+                                                maximo, minimo, -minimo, minimo},
+                                 -minimo, QStringLiteral("x"), {}};
+    const std::string escrito = Escrito([&](lote::SaidaLote& s) {
+        for (int i = 0; i < Linhas; ++i)
+            lote::EscreveLinhaPonto(s, i, {u"a", u"b", u"c"}, r);
+    });
+    std::size_t inicio = 0;
+    for (int i = 0; i < Linhas; ++i) {
+        const std::size_t fim = escrito.find("\r\n", inicio);
+        ASSERT_NE(fim, std::string::npos);
+        const QStringList campos = QString::fromStdString(escrito.substr(inicio, fim - inicio)).split(u';');
+        ASSERT_EQ(campos.size(), 19);
+        EXPECT_EQ(campos[0].toInt(), i);
+        EXPECT_EQ(campos[4].toDouble(), -minimo);
+        EXPECT_EQ(campos[5].toFloat(), -maximo);  // D
+        EXPECT_EQ(campos[11].toDouble(), -minimo);  // X
+        EXPECT_EQ(campos[12].toDouble(), minimo);   // dX
+        EXPECT_EQ(campos[15].toDouble(), -minimo);  // Z
+        EXPECT_EQ(campos[16].toDouble(), minimo);   // dZ
+        EXPECT_EQ(campos[17], u"x");
+        inicio = fim + 2;
+    }
+    EXPECT_EQ(inicio, escrito.size());
 }
 
 // The fewest digits that read back as the value of its own type, never an
