@@ -4,7 +4,6 @@
 #include "export/Windows1252.h"
 #include "lote/NumeroExato.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
