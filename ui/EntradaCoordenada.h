@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QString>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QWidget;
 
 namespace ceravel {
 
@@ -19,6 +22,28 @@ struct EntradaCoordenada {
     // Only visibility changes: the hidden boxes keep their texts.
     void paraGrausDecimais();
     void paraGrausMinutosSegundos();
+    // "G" and "GMS" switch the form.
+    void ligaBotoes();
 };
+
+// Names and captions of the controls of one angle typed in two forms.
+struct NomesEntrada {
+    const char *moldura, *legenda;
+    const char *botaoGMS, *botaoG, *decimal, *graus, *minutos, *segundos;
+    const char *sinalGraus, *sinalMinutos, *sinalSegundos;
+    double larguraSinalSegundos;
+    // For the accessible names: "a latitude" / "da latitude".
+    const char *oQue, *doQue;
+};
+
+extern const NomesEntrada NomesLatitude;
+extern const NomesEntrada NomesLongitude;
+
+// The controls of one entry inside `pai`, in degrees, minutes and seconds, at
+// the places a coordinate's frame has them moved by (dx, dy) twips.
+EntradaCoordenada CriaEntrada(QWidget* pai, const NomesEntrada& nomes, double dx = 0, double dy = 0);
+
+// A coordinate's frame, 2775 x 735 twips, with its entry.
+EntradaCoordenada CriaCoordenada(QWidget* area, const NomesEntrada& nomes, double esquerda, double topo);
 
 }  // namespace ceravel

@@ -21,50 +21,7 @@ namespace ceravel {
 
 namespace {
 
-// Names and captions of one coordinate's frame.
-struct NomesCoordenada {
-    const char *moldura, *legenda;
-    double topo;
-    const char *botaoGMS, *botaoG, *decimal, *graus, *minutos, *segundos;
-    const char *sinalGraus, *sinalMinutos, *sinalSegundos;
-    double larguraSinalSegundos;
-    const char* coordenada;  // "latitude" / "longitude", for the accessible names
-};
-
-const NomesCoordenada NomesLatitude{"Lat_Frame", "Latitude", 1440, "BtLatGMS", "BtLatG", "LatGraus", "LatG",
-                                    "LatM", "LatS", "LbG1", "LbM1", "LbS1", 90, "latitude"};
-const NomesCoordenada NomesLongitude{"Long_Frame", "Longitude", 2400, "BtLonGMS", "BtLonG", "LonGraus", "LongG",
-                                     "LongM", "LongS", "LbG2", "LbM2", "LbS2", 150, "longitude"};
-
 QString L1(const char* s) { return QString::fromLatin1(s); }
-
-EntradaCoordenada CriaCoordenada(QWidget* area, const NomesCoordenada& n)
-{
-    const QString coord = L1(n.coordenada);
-    auto* m = CriaMoldura(area, L1(n.moldura), L1(n.legenda), 240, n.topo, 2775, 735, FonteArial(8.25, true));
-    EntradaCoordenada e;
-    e.botaoGMS = CriaBotao(m, L1(n.botaoGMS), QStringLiteral("GMS"), 120, 360, 495, 255);
-    e.botaoGMS->setAccessibleName(QStringLiteral("Digitar a %1 em graus, minutos e segundos").arg(coord));
-    e.botaoGMS->setToolTip(e.botaoGMS->accessibleName());
-    e.botaoG = CriaBotao(m, L1(n.botaoG), QStringLiteral("G"), 120, 360, 495, 255);
-    e.botaoG->setAccessibleName(QStringLiteral("Digitar a %1 em graus decimais").arg(coord));
-    e.botaoG->setToolTip(e.botaoG->accessibleName());
-    e.decimal = CriaCaixaTexto(m, L1(n.decimal), 1320, 360, 1335, 285,
-                               QStringLiteral("%1 em graus decimais").arg(L1(n.legenda)));
-    e.graus = CriaCaixaTexto(m, L1(n.graus), 1200, 375, 375, 285, QStringLiteral("Graus da %1").arg(coord));
-    const QFont sinal = FonteArial(11.25);
-    e.sinalGraus = CriaRotulo(m, L1(n.sinalGraus), QStringLiteral("º"), 1575, 375, 75, 255, sinal);
-    e.minutos = CriaCaixaTexto(m, L1(n.minutos), 1665, 375, 375, 285, QStringLiteral("Minutos da %1").arg(coord));
-    e.sinalMinutos = CriaRotulo(m, L1(n.sinalMinutos), QStringLiteral("'"), 2070, 375, 45, 255, sinal);
-    e.segundos = CriaCaixaTexto(m, L1(n.segundos), 2160, 375, 375, 285, QStringLiteral("Segundos da %1").arg(coord));
-    e.sinalSegundos = CriaRotulo(m, L1(n.sinalSegundos), QStringLiteral("''"), 2565, 360, n.larguraSinalSegundos,
-                                 255, sinal);
-    e.sinalGraus->setAccessibleName(QStringLiteral("graus"));
-    e.sinalMinutos->setAccessibleName(QStringLiteral("minutos"));
-    e.sinalSegundos->setAccessibleName(QStringLiteral("segundos"));
-    e.paraGrausMinutosSegundos();
-    return e;
-}
 
 QLabel* RotuloOculto(QWidget* area, const char* nome, const char* texto, double topo)
 {
@@ -111,12 +68,10 @@ void Main::criaEntradas(QWidget* area)
     CriaRotulo(data, QStringLiteral("Label10"), QStringLiteral("/"), 2100, 360, 60, 255, FonteArial(11.25));
     m_ano = CriaCaixaTexto(data, QStringLiteral("Ano"), 2190, 360, 495, 285, QStringLiteral("Ano"));
 
-    m_latitude = CriaCoordenada(area, NomesLatitude);
-    m_longitude = CriaCoordenada(area, NomesLongitude);
-    connect(m_latitude.botaoG, &QPushButton::clicked, this, [this] { m_latitude.paraGrausDecimais(); });
-    connect(m_latitude.botaoGMS, &QPushButton::clicked, this, [this] { m_latitude.paraGrausMinutosSegundos(); });
-    connect(m_longitude.botaoG, &QPushButton::clicked, this, [this] { m_longitude.paraGrausDecimais(); });
-    connect(m_longitude.botaoGMS, &QPushButton::clicked, this, [this] { m_longitude.paraGrausMinutosSegundos(); });
+    m_latitude = CriaCoordenada(area, NomesLatitude, 240, 1440);
+    m_longitude = CriaCoordenada(area, NomesLongitude, 240, 2400);
+    m_latitude.ligaBotoes();
+    m_longitude.ligaBotoes();
 
     m_calcular = CriaBotao(area, QStringLiteral("BtCalcular"), QStringLiteral("Calcular"), 225, 3540, 1245, 375);
     m_limpar = CriaBotao(area, QStringLiteral("BtLimpar"), QStringLiteral("Limpar Dados"), 1620, 3555, 1245, 375);
