@@ -43,13 +43,13 @@ ElementosCampo DerivaComponentes(float D, float I, float F, float dD, float dI, 
     e.X = H * cosD;
     e.Y = H * senD;
 
-    // The model takes minutes per year over 3600 as the angular rate, and
-    // forms F × n in single precision: both are part of its results.
+    // m and n are minutes of arc per year: × k / 60 makes them radians per
+    // year. F × n is formed in single precision, as the model always has.
     const float Fn = F * e.n;
-    const double dH = dF * cosI - (Fn * senI) / 3600.0;
-    e.dZ = dF * senI + (Fn * cosI) / 3600.0;
-    e.dX = dH * cosD - ((H * e.m) * senD) / 3600.0;
-    e.dY = dH * senD + ((H * e.m) * cosD) / 3600.0;
+    const double dH = dF * cosI - (((Fn * senI) * k) / 60.0);
+    e.dZ = dF * senI + (((Fn * cosI) * k) / 60.0);
+    e.dX = dH * cosD - ((((H * e.m) * senD) * k) / 60.0);
+    e.dY = dH * senD + ((((H * e.m) * cosD) * k) / 60.0);
     return e;
 }
 

@@ -32,7 +32,7 @@ Calculo CalculoDourado(const QLocale& locale, const QString& latExp, const QStri
     c.pedido.anoDecimal = 2005.0;
     ElementosCampo& e = c.elementos;
     e.D = -20.5f, e.I = I, e.F = 23456.8f, e.m = -7.5f, e.n = 3.75f, e.dF = -25.5f;
-    e.X = 19003.7, e.Y = -7105.2, e.Z = -11772.7, e.dX = -23.97, e.dY = -36.16, e.dZ = 33.93;
+    e.X = 19003.7, e.Y = -7105.2, e.Z = -11772.7, e.dX = -24.13, e.dY = -38.23, e.dZ = 34.93;
     c.textos = FormataResultados(e, c.pedido, c.entrada, locale);
     c.textos.latExp = latExp, c.textos.longExp = longExp;
     return c;
