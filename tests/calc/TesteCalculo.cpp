@@ -1,4 +1,5 @@
 #include "calc/Calculo.h"
+#include "export/LinhasExportacao.h"
 #include "model/LeCoeficientes.h"
 #include "tests/calc/EntradasTeste.h"
 
@@ -50,6 +51,26 @@ TEST(Calcula, GuardasArquivosModeloETextos)
         ASSERT_TRUE(std::holds_alternative<Calculo>(segundo));
         EXPECT_EQ(std::get<Calculo>(segundo).elementos.F, 2 * c.elementos.F);  // bit-exact: doubling is exact
     }
+}
+
+// A latitude between 0° and 1° typed in degrees, minutes and seconds keeps the
+// hemisphere of its sign all the way to LatExp and the export file.
+TEST(Calcula, LatitudeComZeroGrausChegaAExportacaoComOSinalDigitado)
+{
+    const QString pastaDados = QStringLiteral(CERAVEL_DADOS_PROJETO);
+    const std::pair<const char*, const char*> casos[] = {
+        {"0", "0.0388888888888889"}, {"+0", "0.0388888888888889"}, {"-0", "-0.0388888888888889"},
+        {"-0.0", "-0.0388888888888889"}};
+    for (const QLocale& locale : Locales)
+        for (const auto& [graus, latExp] : casos) {
+            SCOPED_TRACE(locale.name().toStdString() + ": " + graus);
+            const TextosEntrada entrada = Entrada(GMS, DEC, {{LatG, graus}, {LatM, "2"}, {LatS, "20"}}, locale);
+            const ResultadoCalculo r = Calcula(entrada, locale, pastaDados);
+            ASSERT_TRUE(std::holds_alternative<Calculo>(r));
+            const Calculo& c = std::get<Calculo>(r);
+            EXPECT_EQ(c.textos.latExp, NoLocale(latExp, locale));
+            EXPECT_TRUE(LinhasExportacao(c).contains(QStringLiteral("Latitude;") + NoLocale(latExp, locale)));
+        }
 }
 
 }  // namespace

@@ -177,7 +177,6 @@ TEST(ValidaEntrada, PosicaoEmGrausDecimais)
         {DEC, DEC, {{LatGraus, "-23.50"}, {LonGraus, " -047.875 "}}, -23.5, -47.875},
         {GMS, GMS, {}, -23.5, -47.875},
         {GMS, DEC, {{LatG, "3"}}, 3.5, -47.875},
-        {GMS, DEC, {{LatG, "0"}}, -0.5, -47.875},  // 0 degrees count as south
         // bit-exact: -75 - 59/60 - 59/3600 in double
         {DEC, GMS, {{LongG, "-75"}, {LongM, "59"}, {LongS, "59"}}, -23.5, -75.99972222222222},
     };
@@ -190,6 +189,36 @@ TEST(ValidaEntrada, PosicaoEmGrausDecimais)
             EXPECT_EQ(r.pedido->latitude, caso.latitude);  // bit-exact: short decimals or the same three operations
             EXPECT_EQ(r.pedido->longitude, caso.longitude);
         }
+}
+
+// The sign typed in the degrees box decides the hemisphere, for 0 degrees too:
+// Macapá, 0°02'20'' north, is typed "0 2 20"; a point as far south, "-0 2 20".
+TEST(ValidaEntrada, ZeroGrausFicaNoHemisferioDoSinalDigitado)
+{
+    // bit-exact: the same three operations in double as the conversion.
+    const double norte = 0.0 + 2.0 / 60 + 20.0 / 3600;
+    const double sul = -0.0 - 2.0 / 60 - 20.0 / 3600;
+    const std::pair<const char*, double> casos[] = {
+        {"0", norte}, {"+0", norte}, {" 0", norte}, {"0 ", norte}, {"0.0", norte}, {"00", norte},
+        {"-0", sul},  {" -0", sul},  {"-0 ", sul}, {"-0.0", sul}, {"-00", sul},
+    };
+    for (const QLocale& locale : Locales)
+        for (const auto& [graus, latitude] : casos) {
+            SCOPED_TRACE(locale.name().toStdString() + ": \"" + graus + "\"");
+            const ResultadoValidacao r =
+                ValidaEntrada(Entrada(GMS, DEC, {{LatG, graus}, {LatM, "2"}, {LatS, "20"}}, locale), locale);
+            ASSERT_TRUE(r.pedido) << r.falha->mensagem.toStdString();
+            EXPECT_EQ(r.pedido->latitude, latitude);
+        }
+    // A locale whose own minus sign is U+2212 reads it, and the keyboard's "-", the same way.
+    const QLocale sueco(QLocale::Swedish, QLocale::Sweden);
+    for (const char* graus : {"\u22120", "-0"}) {
+        TextosEntrada e = Entrada(GMS, DEC, {{LatM, "2"}, {LatS, "20"}}, sueco);
+        e.latG = QString::fromUtf8(graus);
+        const ResultadoValidacao r = ValidaEntrada(e, sueco);
+        ASSERT_TRUE(r.pedido) << graus;
+        EXPECT_EQ(r.pedido->latitude, sul) << graus;
+    }
 }
 
 }  // namespace

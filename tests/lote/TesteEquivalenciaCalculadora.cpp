@@ -116,6 +116,33 @@ TEST(Equivalencia, CaixasDigitadasEResultadoDaCalculadora)
     }
 }
 
+// A degrees field of 0 is north of the Equator, "-0" south: each line gives
+// what the same latitude typed in decimal degrees gives.
+TEST(Equivalencia, ZeroGrausComOSinalDigitado)
+{
+    static const LeituraConjuntos leitura = LeConjuntos(PastaDados);
+    ASSERT_TRUE(leitura.conjuntos) << leitura.erro.toStdString();
+    const double norte = 0.0 + 2.0 / 60 + 20.0 / 3600;
+    const std::pair<const char*, double> casos[] = {{"0 2 20", norte}, {"+0 2 20", norte}, {"-0 2 20", -norte},
+                                                    {"-0.0 2 20", -norte}};
+    for (const QLocale& locale : {QLocale::c(), PtBr})
+        for (const auto& [graus, latitude] : casos) {
+            SCOPED_TRACE(locale.name().toStdString() + ": " + graus);
+            const auto ponto = [&](const QString& lat) {
+                const QString linha = lat + QStringLiteral(";-51.07;15/06/2000");
+                const lote::EntradaPonto e = lote::MontaEntrada(lote::SeparaLinha(linha), locale.decimalPoint());
+                return lote::CalculaPonto(e.textos, *leitura.conjuntos, locale);
+            };
+            const lote::ResultadoPonto gms = ponto(QString::fromUtf8(graus));
+            const lote::ResultadoPonto decimal = ponto(QString::number(latitude, 'g', 17));
+            ASSERT_TRUE(gms.elementos && decimal.elementos) << gms.mensagem.toStdString();
+            // bit-exact: the same latitude through the same model.
+            EXPECT_EQ(gms.elementos->I, decimal.elementos->I);
+            EXPECT_EQ(gms.elementos->F, decimal.elementos->F);
+            EXPECT_EQ(gms.elementos->dZ, decimal.elementos->dZ);
+        }
+}
+
 // Random positions a little beyond every bound, both entry forms, both
 // separators, dates beyond the period and the calendar: many are refused.
 TEST(Equivalencia, MilPontosAleatoriosPorLocale)
