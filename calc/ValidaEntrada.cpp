@@ -9,8 +9,8 @@ namespace ceravel {
 
 namespace {
 
-const QString MensagemDadosIncompletos = QStringLiteral("Por favor entre com todos os dados");
-const QString MensagemNaoNumero =
+const QString TextoDadosIncompletos = QStringLiteral("Por favor entre com todos os dados");
+const QString TextoNaoNumero =
     QStringLiteral("Por favor, entre somente com números. Verifique também o separador de decimais.");
 const QString MensagemFaixaLatitude = QStringLiteral(
     "A latitude do território brasileiro varia de aproximadamente +10 a -35 graus. "
@@ -18,7 +18,7 @@ const QString MensagemFaixaLatitude = QStringLiteral(
 const QString MensagemFaixaLongitude = QStringLiteral(
     "A longitude do território brasileiro varia de aproximadamente -30 a -75 graus. "
     "Verifique também o separador de decimais.");
-const QString MensagemMinutosSegundos = QStringLiteral("Por favor verifique os minutos e segundos.");
+const QString TextoMinutosSegundos = QStringLiteral("Por favor verifique os minutos e segundos.");
 const QString MensagemDiaPositivo = QStringLiteral("Por favor, corrija o dia. Ele deve ser maior que zero!");
 const QString MensagemMes = QStringLiteral("Por favor, corrija o mês.");
 const QString MensagemDiaNoMes =
@@ -27,13 +27,7 @@ const QString MensagemQuatroAlgarismos = QStringLiteral("Por favor, insira o ano
 const QString MensagemJanelaValidade =
     QStringLiteral("Este software é válido somente para datas entre 1995 e 2005.");
 
-// Nothing when a check passes; the failure that ends the command otherwise.
-using Guarda = std::optional<FalhaGuarda>;
-
-struct Caixa {
-    const QString& texto;
-    Campo campo;
-};
+using Caixa = CaixaEntrada;
 
 // One coordinate in its active entry form, with its territory range.
 struct Coordenada {
@@ -46,12 +40,17 @@ struct Coordenada {
     bool emGrausDecimais() const { return forma == FormaEntrada::GrausDecimais; }
     // The box the range test reads.
     const Caixa& caixaGraus() const { return emGrausDecimais() ? decimal : graus; }
-    bool preenchida() const
+    // The first required box left empty, or null.
+    const Caixa* primeiraVazia() const
     {
         if (emGrausDecimais())
-            return !decimal.texto.isEmpty();
-        return !graus.texto.isEmpty() && !minutos.texto.isEmpty() && !segundos.texto.isEmpty();
+            return decimal.texto.isEmpty() ? &decimal : nullptr;
+        for (const Caixa* caixa : {&graus, &minutos, &segundos})
+            if (caixa->texto.isEmpty())
+                return caixa;
+        return nullptr;
     }
+    bool preenchida() const { return primeiraVazia() == nullptr; }
 };
 
 // The numbers read from a coordinate's boxes (minutes and seconds stay 0 in
@@ -78,7 +77,7 @@ Guarda LeCaixa(const Caixa& caixa, const QLocale& locale, double& valor)
 {
     const std::optional<double> numero = LeNumeroLocal(caixa.texto, locale);
     if (!numero)
-        return FalhaGuarda{MensagemNaoNumero, caixa.campo};
+        return FalhaGuarda{TextoNaoNumero, caixa.campo};
     valor = *numero;
     return std::nullopt;
 }
@@ -90,20 +89,26 @@ Guarda LeCaixaData(const Caixa& caixa, const QLocale& locale, double& valor)
     if (Guarda falha = LeCaixa(caixa, locale, valor))
         return falha;
     if (valor != std::trunc(valor) || LeNumeroInicial(caixa.texto) != valor)
-        return FalhaGuarda{MensagemNaoNumero, caixa.campo};
+        return FalhaGuarda{TextoNaoNumero, caixa.campo};
     return std::nullopt;
 }
 
-Guarda GuardaFaixa(const Coordenada& c, const QLocale& locale, ValoresCoordenada& valores)
+Campo CampoRecusado(FocoRecusa foco, const Caixa& caixa)
+{
+    return foco == FocoRecusa::NaCaixa ? caixa.campo : Campo::Nenhum;
+}
+
+Guarda GuardaFaixa(const Coordenada& c, const QLocale& locale, FocoRecusa foco, ValoresCoordenada& valores)
 {
     if (Guarda falha = LeCaixa(c.caixaGraus(), locale, valores.graus))
         return falha;
     if (valores.graus < c.minimo || valores.graus > c.maximo)
-        return FalhaGuarda{c.mensagemFaixa, Campo::Nenhum};
+        return FalhaGuarda{c.mensagemFaixa, CampoRecusado(foco, c.caixaGraus())};
     return std::nullopt;
 }
 
-Guarda GuardaMinutosSegundos(const Coordenada& c, const QLocale& locale, ValoresCoordenada& valores)
+Guarda GuardaMinutosSegundos(const Coordenada& c, const QLocale& locale, FocoRecusa foco,
+                             ValoresCoordenada& valores)
 {
     if (c.emGrausDecimais())
         return std::nullopt;
@@ -113,83 +118,25 @@ Guarda GuardaMinutosSegundos(const Coordenada& c, const QLocale& locale, Valores
         if (Guarda falha = LeCaixa(*caixa, locale, *valor))
             return falha;
         if (*valor < 0 || *valor > 59)
-            return FalhaGuarda{MensagemMinutosSegundos, Campo::Nenhum};
+            return FalhaGuarda{TextoMinutosSegundos, CampoRecusado(foco, *caixa)};
     }
     return std::nullopt;
 }
 
-// Decimal degrees; south and west carry their sign on the degrees alone. The
-// sign typed decides, so "0" is north of the Equator and "-0" south of it
-// (the number reading keeps the sign of a typed zero).
+// Decimal degrees; south and west carry their sign on the degrees alone.
 double GrausDecimais(const Coordenada& c, const ValoresCoordenada& v)
 {
     if (c.emGrausDecimais())
         return v.graus;
-    if (!std::signbit(v.graus))
+    if (v.graus > 0)
         return v.graus + v.minutos / 60 + v.segundos / 3600;
     return v.graus - v.minutos / 60 - v.segundos / 3600;
 }
 
-// The date as the guards read it.
-struct ValoresData {
-    double dia = 0, mes = 0, ano = 0;
-};
-
-Guarda GuardasData(const TextosEntrada& e, const QLocale& locale, ValoresData& data)
+// Ranges in the main window's order, then minutes and seconds.
+Guarda GuardasCoordenadas(const Coordenada& lat, const Coordenada& lon, const QLocale& locale, FocoRecusa foco,
+                          ValoresCoordenada& vLat, ValoresCoordenada& vLon)
 {
-    const Caixa dia{e.dia, Campo::Dia};
-    const Caixa mes{e.mes, Campo::Mes};
-    const Caixa ano{e.ano, Campo::Ano};
-
-    if (Guarda falha = LeCaixaData(dia, locale, data.dia))
-        return falha;
-    if (data.dia < 1)
-        return FalhaGuarda{MensagemDiaPositivo, Campo::Dia};
-
-    if (Guarda falha = LeCaixaData(mes, locale, data.mes))
-        return falha;
-    if (data.mes < 1 || data.mes > 12)
-        return FalhaGuarda{MensagemMes, Campo::Mes};
-    // Only February needs the year, which is not tested yet at this point.
-    bool anoLido = false;
-    if (data.mes == 2) {
-        if (Guarda falha = LeCaixaData(ano, locale, data.ano))
-            return falha;
-        anoLido = true;
-    }
-    const int diasNoMes = DiasNoMes(static_cast<int>(data.mes), AnoEquivalente(data.ano));
-    if (data.dia > diasNoMes)
-        return FalhaGuarda{MensagemDiaNoMes, Campo::Dia};
-
-    if (!anoLido) {
-        if (Guarda falha = LeCaixaData(ano, locale, data.ano))
-            return falha;
-    }
-    if (data.ano < 100)
-        return FalhaGuarda{MensagemQuatroAlgarismos, Campo::Ano};
-    if (data.ano < 1995 || data.ano > 2005)
-        return FalhaGuarda{MensagemJanelaValidade, Campo::Ano};
-    return std::nullopt;
-}
-
-ResultadoValidacao Recusa(FalhaGuarda falha)
-{
-    return {std::nullopt, std::move(falha)};
-}
-
-}  // namespace
-
-ResultadoValidacao ValidaEntrada(const TextosEntrada& entrada, const QLocale& locale)
-{
-    const Coordenada lat = Latitude(entrada);
-    const Coordenada lon = Longitude(entrada);
-
-    // Emptiness only: a text of blanks is not empty and is judged when read.
-    if (!lat.preenchida() || !lon.preenchida() || entrada.dia.isEmpty() || entrada.mes.isEmpty()
-        || entrada.ano.isEmpty())
-        return Recusa({MensagemDadosIncompletos, Campo::Nenhum});
-
-    ValoresCoordenada vLat, vLon;
     // Only latitude in degrees-minutes-seconds with longitude in decimal
     // degrees tests the latitude first.
     const bool latitudePrimeiro = !lat.emGrausDecimais() && lon.emGrausDecimais();
@@ -199,13 +146,68 @@ ResultadoValidacao ValidaEntrada(const TextosEntrada& entrada, const QLocale& lo
     };
     const CoordenadaLida primeira = latitudePrimeiro ? CoordenadaLida{lat, vLat} : CoordenadaLida{lon, vLon};
     const CoordenadaLida segunda = latitudePrimeiro ? CoordenadaLida{lon, vLon} : CoordenadaLida{lat, vLat};
-    if (Guarda falha = GuardaFaixa(primeira.coordenada, locale, primeira.valores))
-        return Recusa(*falha);
-    if (Guarda falha = GuardaFaixa(segunda.coordenada, locale, segunda.valores))
-        return Recusa(*falha);
-    if (Guarda falha = GuardaMinutosSegundos(lat, locale, vLat))
-        return Recusa(*falha);
-    if (Guarda falha = GuardaMinutosSegundos(lon, locale, vLon))
+    if (Guarda falha = GuardaFaixa(primeira.coordenada, locale, foco, primeira.valores))
+        return falha;
+    if (Guarda falha = GuardaFaixa(segunda.coordenada, locale, foco, segunda.valores))
+        return falha;
+    if (Guarda falha = GuardaMinutosSegundos(lat, locale, foco, vLat))
+        return falha;
+    return GuardaMinutosSegundos(lon, locale, foco, vLon);
+}
+
+ResultadoValidacao Recusa(FalhaGuarda falha)
+{
+    return {std::nullopt, std::move(falha)};
+}
+
+}  // namespace
+
+Guarda GuardasData(const CaixaEntrada& dia, const CaixaEntrada& mes, const CaixaEntrada& ano,
+                   const JanelaAnos& janela, const QLocale& locale, ValoresData& data)
+{
+    if (Guarda falha = LeCaixaData(dia, locale, data.dia))
+        return falha;
+    if (data.dia < 1)
+        return FalhaGuarda{MensagemDiaPositivo, dia.campo};
+
+    if (Guarda falha = LeCaixaData(mes, locale, data.mes))
+        return falha;
+    if (data.mes < 1 || data.mes > 12)
+        return FalhaGuarda{MensagemMes, mes.campo};
+    // Only February needs the year, which is not tested yet at this point.
+    bool anoLido = false;
+    if (data.mes == 2) {
+        if (Guarda falha = LeCaixaData(ano, locale, data.ano))
+            return falha;
+        anoLido = true;
+    }
+    const int diasNoMes = DiasNoMes(static_cast<int>(data.mes), AnoEquivalente(data.ano));
+    if (data.dia > diasNoMes)
+        return FalhaGuarda{MensagemDiaNoMes, dia.campo};
+
+    if (!anoLido) {
+        if (Guarda falha = LeCaixaData(ano, locale, data.ano))
+            return falha;
+    }
+    if (data.ano < 100)
+        return FalhaGuarda{MensagemQuatroAlgarismos, ano.campo};
+    if (data.ano < janela.primeiro || data.ano > janela.ultimo)
+        return FalhaGuarda{janela.mensagem, ano.campo};
+    return std::nullopt;
+}
+
+ResultadoValidacao ValidaEntrada(const TextosEntrada& entrada, const QLocale& locale)
+{
+    const Coordenada lat = Latitude(entrada);
+    const Coordenada lon = Longitude(entrada);
+
+    // Emptiness only: a text of blanks is not empty and is judged when read.
+    if (!lat.preenchida() || !lon.preenchida() || entrada.dia.isEmpty() || entrada.mes.isEmpty()
+        || entrada.ano.isEmpty())
+        return Recusa({TextoDadosIncompletos, Campo::Nenhum});
+
+    ValoresCoordenada vLat, vLon;
+    if (Guarda falha = GuardasCoordenadas(lat, lon, locale, FocoRecusa::Mantido, vLat, vLon))
         return Recusa(*falha);
 
     PedidoValidado pedido;
@@ -213,7 +215,9 @@ ResultadoValidacao ValidaEntrada(const TextosEntrada& entrada, const QLocale& lo
     pedido.longitude = GrausDecimais(lon, vLon);
 
     ValoresData data;
-    if (Guarda falha = GuardasData(entrada, locale, data))
+    const JanelaAnos janela{1995, 2005, MensagemJanelaValidade};
+    if (Guarda falha = GuardasData({entrada.dia, Campo::Dia}, {entrada.mes, Campo::Mes},
+                                   {entrada.ano, Campo::Ano}, janela, locale, data))
         return Recusa(*falha);
 
     // The decimal year comes from the leading-number reading of the boxes;
@@ -223,6 +227,47 @@ ResultadoValidacao ValidaEntrada(const TextosEntrada& entrada, const QLocale& lo
     pedido.y = pedido.longitude + 55;
     pedido.t = pedido.anoDecimal - 1990;
     return {std::move(pedido), std::nullopt};
+}
+
+const QString& MensagemDadosIncompletos()
+{
+    return TextoDadosIncompletos;
+}
+
+const QString& MensagemNaoNumero()
+{
+    return TextoNaoNumero;
+}
+
+const QString& MensagemMinutosSegundos()
+{
+    return TextoMinutosSegundos;
+}
+
+Guarda LeCaixaNumero(const CaixaEntrada& caixa, const QLocale& locale, double& valor)
+{
+    return LeCaixa(caixa, locale, valor);
+}
+
+Campo PrimeiraCaixaVaziaPosicao(const TextosEntrada& posicao)
+{
+    for (const Coordenada& c : {Latitude(posicao), Longitude(posicao)})
+        if (const Caixa* vazia = c.primeiraVazia())
+            return vazia->campo;
+    return Campo::Nenhum;
+}
+
+Guarda GuardasPosicao(const TextosEntrada& posicao, const QLocale& locale, FocoRecusa foco, double& latitude,
+                      double& longitude)
+{
+    const Coordenada lat = Latitude(posicao);
+    const Coordenada lon = Longitude(posicao);
+    ValoresCoordenada vLat, vLon;
+    if (Guarda falha = GuardasCoordenadas(lat, lon, locale, foco, vLat, vLon))
+        return falha;
+    latitude = GrausDecimais(lat, vLat);
+    longitude = GrausDecimais(lon, vLon);
+    return std::nullopt;
 }
 
 }  // namespace ceravel
