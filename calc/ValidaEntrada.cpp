@@ -123,12 +123,14 @@ Guarda GuardaMinutosSegundos(const Coordenada& c, const QLocale& locale, FocoRec
     return std::nullopt;
 }
 
-// Decimal degrees; south and west carry their sign on the degrees alone.
+// Decimal degrees; south and west carry their sign on the degrees alone. The
+// sign typed decides, so "0" is north of the Equator and "-0" south of it
+// (the number reading keeps the sign of a typed zero).
 double GrausDecimais(const Coordenada& c, const ValoresCoordenada& v)
 {
     if (c.emGrausDecimais())
         return v.graus;
-    if (v.graus > 0)
+    if (!std::signbit(v.graus))
         return v.graus + v.minutos / 60 + v.segundos / 3600;
     return v.graus - v.minutos / 60 - v.segundos / 3600;
 }
