@@ -1,0 +1,86 @@
+#pragma once
+
+#include "calc/Calculo.h"
+#include "calc/EntradaCalculo.h"
+#include "calc/ValidaEntrada.h"
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+#include <variant>
+
+namespace ceravel {
+
+// How the bearing is given: an azimuth from north, clockwise, 0 ≤ az < 360;
+// or a rumo, an angle 0–90 from north or south towards east or west.
+enum class TipoRumo { Azimute, Rumo };
+enum class Quadrante { NE, SE, SO, NO };
+// Whether the given bearing is magnetic (on the survey date) or true.
+enum class ReferenciaRumo { Magnetico, Verdadeiro };
+
+// The boxes of the "Conversão de Rumos" window exactly as typed. The position
+// boxes are named as on the main window; the bearing's angle has the same
+// two entry forms as a coordinate.
+struct TextosConversao {
+    QString latGraus, latG, latM, latS;
+    QString lonGraus, longG, longM, longS;
+    FormaEntrada formaLatitude = FormaEntrada::GrausMinutosSegundos;
+    FormaEntrada formaLongitude = FormaEntrada::GrausMinutosSegundos;
+    QString diaLev, mesLev, anoLev;     // "Data do levantamento"
+    QString diaConv, mesConv, anoConv;  // "Data da conversão"
+    // The bearing is optional: every box of its active form empty means none.
+    TipoRumo tipo = TipoRumo::Azimute;
+    FormaEntrada formaAngulo = FormaEntrada::GrausMinutosSegundos;
+    QString angGraus, angG, angM, angS;
+    Quadrante quadrante = Quadrante::NE;  // rumo only
+    ReferenciaRumo referencia = ReferenciaRumo::Magnetico;
+};
+
+// The declination the IGRF gives at one date, and the regional model's where
+// the date lies in its period.
+struct DeclinacaoNaData {
+    double anoDecimal = 0;
+    double D = 0;   // degrees east of true north
+    double dD = 0;  // degrees per year
+    std::optional<float> regional;  // regional model's D (degrees), 1995–2005 only
+    // Why the regional model gave no D for a date in 1995–2005 (its
+    // coefficient files): the conversion goes on, the text says "indisponível".
+    QString erroRegional;
+};
+
+// The bearing results, as azimuths in [0°, 360°).
+struct RumosConvertidos {
+    double verdadeiro = 0;          // true azimuth
+    double magneticoConversao = 0;  // magnetic azimuth on the conversion date
+};
+
+// Every text the window shows after a conversion, named after its label.
+struct TextosResultadoConversao {
+    QString decLev, varLev;     // declination and its annual variation, survey date
+    QString decConv, varConv;   // the same on the conversion date
+    QString difDec;             // change of declination, conversion minus survey date
+    QString azVerd, rumoVerd;   // true bearing as azimuth and as rumo (empty without a bearing)
+    QString azMagConv, rumoMagConv;  // magnetic bearing on the conversion date
+    QString regLev, regConv;    // regional model's declination (empty outside 1995–2005)
+    QString modelo;             // the line naming the model and its accuracy
+};
+
+// Everything one successful press of "Converter" produces.
+struct Conversao {
+    TextosConversao entrada;
+    double latitude = 0, longitude = 0;  // decimal degrees
+    DeclinacaoNaData levantamento, conversao;
+    std::optional<RumosConvertidos> rumos;  // empty when no bearing was given
+    TextosResultadoConversao textos;
+};
+
+using ResultadoConversao = std::variant<FalhaGuarda, FalhaModelo, Conversao>;
+
+// The whole conversion without windows: the checks in order (position as on
+// the main window, survey date, conversion date, bearing), the IGRF-14 table
+// read once from `pastaPrograma` and kept, the regional coefficient files read
+// afresh where a date lies in 1995–2005, every result text.
+ResultadoConversao CalculaConversao(const TextosConversao& entrada, const QLocale& locale,
+                                    const QString& pastaPrograma);
+
+}  // namespace ceravel
