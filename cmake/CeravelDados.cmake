@@ -4,7 +4,8 @@ set(CERAVEL_DADOS
   ${CMAKE_SOURCE_DIR}/data/COEF-D2000
   ${CMAKE_SOURCE_DIR}/data/COEF-I2000
   ${CMAKE_SOURCE_DIR}/data/COEF-F2000
-  ${CMAKE_SOURCE_DIR}/data/Termov.txt)
+  ${CMAKE_SOURCE_DIR}/data/Termov.txt
+  ${CMAKE_SOURCE_DIR}/data/igrf14coeffs.txt)
 
 function(ceravel_copia_dados)
   set(copias)

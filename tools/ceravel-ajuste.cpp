@@ -12,7 +12,7 @@
 #include "tools/ajuste/EscreveCoeficientes.h"
 #include "tools/ajuste/RelatorioAjuste.h"
 #include "tools/ajuste/SecaoTermov.h"
-#include "tools/igrf/LeModeloIgrf.h"
+#include "model/igrf/LeModeloIgrf.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "tools/igrf/CalculaIgrf.h"
+#include "model/igrf/CalculaIgrf.h"
 
-#include "tools/igrf/CampoGeocentrico.h"
-#include "tools/igrf/PosicaoGeodetica.h"
+#include "model/igrf/CampoGeocentrico.h"
+#include "model/igrf/PosicaoGeodetica.h"
 
 namespace ceravel::igrf {
 
@@ -12,9 +12,9 @@ std::optional<ElementosIgrf> CalculaIgrf(const ModeloIgrf& modelo, double latitu
         return std::nullopt;
     }
     const PosicaoGeocentrica p = DeGeodetica(latitudeGraus, longitudeGraus, altitudeKm);
-    const VetorCampo campo = CampoGeocentrico(coeficientes->valor, p.raioKm, p.colatitudeRad, p.longitudeRad);
-    const VetorCampo taxa = CampoGeocentrico(coeficientes->taxa, p.raioKm, p.colatitudeRad, p.longitudeRad);
-    return Elementos(ParaGeodetico(campo, p), ParaGeodetico(taxa, p));
+    const CampoETaxa v =
+        CampoGeocentricoETaxa(coeficientes->valor, coeficientes->taxa, p.raioKm, p.colatitudeRad, p.longitudeRad);
+    return Elementos(ParaGeodetico(v.campo, p), ParaGeodetico(v.taxa, p));
 }
 
 }  // namespace ceravel::igrf

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tools/igrf/ElementosIgrf.h"
-#include "tools/igrf/ModeloIgrf.h"
+#include "model/igrf/ElementosIgrf.h"
+#include "model/igrf/ModeloIgrf.h"
 
 #include <optional>
 

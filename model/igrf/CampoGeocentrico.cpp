@@ -1,4 +1,4 @@
-#include "tools/igrf/CampoGeocentrico.h"
+#include "model/igrf/CampoGeocentrico.h"
 
 #include <algorithm>
 #include <cmath>
@@ -38,8 +38,8 @@ void Legendre(double cosT, double senT, Tabela& p, Tabela& dp) {
 
 }  // namespace
 
-VetorCampo CampoGeocentrico(const CoeficientesGauss& c, double raioKm, double colatitudeRad,
-                            double longitudeRad) {
+CampoETaxa CampoGeocentricoETaxa(const CoeficientesGauss& c, const CoeficientesGauss& taxa, double raioKm,
+                                 double colatitudeRad, double longitudeRad) {
     const double cosT = std::cos(colatitudeRad);
     // At a pole the east component divides by sin θ: a tiny sin θ gives the
     // limit along the requested meridian, as the reference routine does.
@@ -55,30 +55,43 @@ VetorCampo CampoGeocentrico(const CoeficientesGauss& c, double raioKm, double co
         senM[m] = std::sin(m * longitudeRad);
     }
 
-    // V = a Σ (a/r)^(n+1) Σ (g cos mφ + h sin mφ) P; B = -grad V.
-    double br = 0;
-    double bt = 0;
-    double bp = 0;
+    // V = a Σ (a/r)^(n+1) Σ (g cos mφ + h sin mφ) P; B = -grad V. The same
+    // sums for both coefficient sets, each in its own accumulators.
+    const CoeficientesGauss* conjuntos[] = {&c, &taxa};
+    VetorCampo vetores[2];
     const double razao = RaioReferenciaKm / raioKm;
-    double potencia = razao * razao;  // (a/r)^(n+2), from n = 0
-    for (int n = 1; n <= N; ++n) {
-        potencia *= razao;
-        double somaR = 0;
-        double somaT = 0;
-        double somaP = 0;
-        for (int m = 0; m <= n; ++m) {
-            const double gc = c.g[n][m] * cosM[m] + c.h[n][m] * senM[m];
-            const double gs = c.g[n][m] * senM[m] - c.h[n][m] * cosM[m];
-            somaR += gc * p[n][m];
-            somaT += gc * dp[n][m];
-            somaP += m * gs * p[n][m];
+    for (int k = 0; k < 2; ++k) {
+        const CoeficientesGauss& q = *conjuntos[k];
+        double br = 0;
+        double bt = 0;
+        double bp = 0;
+        double potencia = razao * razao;  // (a/r)^(n+2), from n = 0
+        for (int n = 1; n <= N; ++n) {
+            potencia *= razao;
+            double somaR = 0;
+            double somaT = 0;
+            double somaP = 0;
+            for (int m = 0; m <= n; ++m) {
+                const double gc = q.g[n][m] * cosM[m] + q.h[n][m] * senM[m];
+                const double gs = q.g[n][m] * senM[m] - q.h[n][m] * cosM[m];
+                somaR += gc * p[n][m];
+                somaT += gc * dp[n][m];
+                somaP += m * gs * p[n][m];
+            }
+            br += (n + 1) * potencia * somaR;
+            bt -= potencia * somaT;
+            bp += potencia * somaP;
         }
-        br += (n + 1) * potencia * somaR;
-        bt -= potencia * somaT;
-        bp += potencia * somaP;
+        bp /= senT;
+        vetores[k] = {-bt, bp, -br};
     }
-    bp /= senT;
-    return {-bt, bp, -br};
+    return {vetores[0], vetores[1]};
+}
+
+VetorCampo CampoGeocentrico(const CoeficientesGauss& c, double raioKm, double colatitudeRad,
+                            double longitudeRad) {
+    static const CoeficientesGauss nenhum{};
+    return CampoGeocentricoETaxa(c, nenhum, raioKm, colatitudeRad, longitudeRad).campo;
 }
 
 }  // namespace ceravel::igrf

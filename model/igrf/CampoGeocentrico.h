@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/igrf/ModeloIgrf.h"
+#include "model/igrf/ModeloIgrf.h"
 
 namespace ceravel::igrf {
 
@@ -21,5 +21,15 @@ struct VetorCampo {
 // the coefficients, so a secular-variation set gives the vector's rate.
 VetorCampo CampoGeocentrico(const CoeficientesGauss& c, double raioKm, double colatitudeRad,
                             double longitudeRad);
+
+// The field of `c` and the rate of `taxa` at one point: the Legendre functions
+// and longitude terms, most of the cost, are computed once for both. Each
+// vector is bit for bit what CampoGeocentrico gives for its set.
+struct CampoETaxa {
+    VetorCampo campo;
+    VetorCampo taxa;
+};
+CampoETaxa CampoGeocentricoETaxa(const CoeficientesGauss& c, const CoeficientesGauss& taxa, double raioKm,
+                                 double colatitudeRad, double longitudeRad);
 
 }  // namespace ceravel::igrf

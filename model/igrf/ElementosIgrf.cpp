@@ -1,4 +1,4 @@
-#include "tools/igrf/ElementosIgrf.h"
+#include "model/igrf/ElementosIgrf.h"
 
 #include <cmath>
 #include <numbers>

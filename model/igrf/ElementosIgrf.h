@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/igrf/CampoGeocentrico.h"
+#include "model/igrf/CampoGeocentrico.h"
 
 namespace ceravel::igrf {
 

@@ -1,5 +1,5 @@
-#include "tools/igrf/LeModeloIgrf.h"
-#include "tools/igrf/PalavrasTexto.h"
+#include "model/igrf/LeModeloIgrf.h"
+#include "model/igrf/PalavrasTexto.h"
 
 #include <set>
 #include <utility>

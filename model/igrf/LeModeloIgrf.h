@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/igrf/ModeloIgrf.h"
+#include "model/igrf/ModeloIgrf.h"
 
 #include <optional>
 #include <string>
@@ -12,6 +12,7 @@ namespace ceravel::igrf {
 struct LeituraModelo {
     std::optional<ModeloIgrf> modelo;
     std::string erro;
+    std::size_t coeficientes = 0;  // g and h rows read, each (g|h, n, m) at most once
 };
 
 // The IAGA table layout (igrf14coeffs.txt): '#' comments, a "c/s deg ord"

@@ -1,5 +1,7 @@
-#include "tools/igrf/LeModeloIgrf.h"
-#include "tools/igrf/PalavrasTexto.h"
+#include "model/igrf/LeModeloIgrf.h"
+#include "model/igrf/PalavrasTexto.h"
+
+#include <array>
 
 namespace ceravel::igrf {
 
@@ -11,6 +13,9 @@ LeituraModelo LeTabelaIgrf(const std::string& caminho) {
     ModeloIgrf modelo;
     CoeficientesGauss variacao;
     bool temCabecalho = false;
+    // A row given twice would silently replace the first.
+    std::array<std::array<bool, CoeficientesGauss::GrauMaximo + 1>, CoeficientesGauss::GrauMaximo + 1> vistosG{},
+        vistosH{};
     int linhasLidas = 0;
     for (std::size_t i = 0; i < linhas->size(); ++i) {
         const auto palavras = Palavras((*linhas)[i]);
@@ -49,6 +54,11 @@ LeituraModelo LeTabelaIgrf(const std::string& caminho) {
         }
         const auto ni = static_cast<std::size_t>(*n);
         const auto mi = static_cast<std::size_t>(*m);
+        bool& visto = (ehH ? vistosH : vistosG)[ni][mi];
+        if (visto) {
+            return {std::nullopt, FalhaLinha(caminho, i + 1, "coeficiente repetido")};
+        }
+        visto = true;
         for (std::size_t k = 0; k < colunas; ++k) {
             const auto valor = Numero(palavras[3 + k]);
             if (!valor) {
@@ -63,7 +73,7 @@ LeituraModelo LeTabelaIgrf(const std::string& caminho) {
         return {std::nullopt, "Arquivo " + caminho + ": nenhum coeficiente encontrado."};
     }
     modelo.variacaoFinal = variacao;
-    return {std::move(modelo), {}};
+    return {std::move(modelo), {}, static_cast<std::size_t>(linhasLidas)};
 }
 
 }  // namespace ceravel::igrf

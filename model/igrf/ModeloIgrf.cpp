@@ -1,4 +1,4 @@
-#include "tools/igrf/ModeloIgrf.h"
+#include "model/igrf/ModeloIgrf.h"
 
 #include <algorithm>
 

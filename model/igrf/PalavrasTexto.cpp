@@ -1,4 +1,4 @@
-#include "tools/igrf/PalavrasTexto.h"
+#include "model/igrf/PalavrasTexto.h"
 
 #include <charconv>
 #include <fstream>

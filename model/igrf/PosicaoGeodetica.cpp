@@ -1,4 +1,4 @@
-#include "tools/igrf/PosicaoGeodetica.h"
+#include "model/igrf/PosicaoGeodetica.h"
 
 #include <cmath>
 #include <numbers>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tools/ajuste/ContornoBrasil.h"
-#include "tools/igrf/LeModeloIgrf.h"
+#include "model/igrf/LeModeloIgrf.h"
 
 #include <QTemporaryDir>
 

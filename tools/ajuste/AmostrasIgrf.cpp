@@ -1,6 +1,6 @@
 #include "tools/ajuste/AmostrasIgrf.h"
 
-#include "tools/igrf/CalculaIgrf.h"
+#include "model/igrf/CalculaIgrf.h"
 
 #include <map>
 #include <utility>

@@ -2,8 +2,8 @@
 
 #include "tools/ajuste/ContornoBrasil.h"
 #include "tools/ajuste/PontosAmostra.h"
-#include "tools/igrf/ElementosIgrf.h"
-#include "tools/igrf/ModeloIgrf.h"
+#include "model/igrf/ElementosIgrf.h"
+#include "model/igrf/ModeloIgrf.h"
 
 #include <optional>
 #include <vector>

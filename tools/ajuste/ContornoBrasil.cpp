@@ -1,6 +1,6 @@
 #include "tools/ajuste/ContornoBrasil.h"
 
-#include "tools/igrf/PalavrasTexto.h"
+#include "model/igrf/PalavrasTexto.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/igrf/ElementosIgrf.h"
+#include "model/igrf/ElementosIgrf.h"
 
 #include <array>
 

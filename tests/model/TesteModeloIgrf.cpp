@@ -1,7 +1,8 @@
 // The IGRF table readers and the model's time dependence, on small tables
 // whose answers are known by hand.
-#include "DadosTeste.h"
-#include "tools/igrf/ModeloIgrf.h"
+#include "model/igrf/LeModeloIgrf.h"
+#include "tests/model/TabelaIgrfTeste.h"
+#include "model/igrf/ModeloIgrf.h"
 
 #include <gtest/gtest.h>
 

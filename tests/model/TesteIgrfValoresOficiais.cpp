@@ -1,10 +1,11 @@
-// The IGRF evaluator against values computed by other programs: the 4000
+// The core IGRF evaluator against values computed by other programs: the 4000
 // IGRF-14 points of the IAGA routine (geocentric and geodetic input) and the
 // NOAA sample output with annual changes (IGRF-13); see tests/data/igrf/FONTE.md.
-#include "DadosTeste.h"
-#include "tools/igrf/CalculaIgrf.h"
-#include "tools/igrf/PalavrasTexto.h"
-#include "tools/igrf/PosicaoGeodetica.h"
+#include "model/igrf/LeModeloIgrf.h"
+#include "tests/model/TabelaIgrfTeste.h"
+#include "model/igrf/CalculaIgrf.h"
+#include "model/igrf/PalavrasTexto.h"
+#include "model/igrf/PosicaoGeodetica.h"
 
 #include <gtest/gtest.h>
 

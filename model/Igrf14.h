@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/igrf/ElementosIgrf.h"
+#include "model/igrf/ModeloIgrf.h"
+
+#include <QString>
+#include <optional>
+
+namespace ceravel {
+
+// The IGRF-14 table the programs read beside themselves (IAGA, CC BY 4.0).
+inline constexpr char ArquivoIgrf14[] = "igrf14coeffs.txt";
+
+// Period the program answers for: 01/01/1900 to 31/12/2029, whose decimal
+// year reaches 2030.0, the end of the 2025–2030 secular variation.
+inline constexpr double AnoInicialIgrf14 = 1900.0, AnoFinalIgrf14 = 2030.0;
+
+// The table as read: the model, or a Portuguese message naming the file.
+struct LeituraIgrf14 {
+    const igrf::ModeloIgrf* modelo = nullptr;
+    QString erro;
+};
+
+// `pasta`/igrf14coeffs.txt, read on first use and kept for the life of the
+// process (it is large and never changes while the program runs). A failed
+// read is not kept: the next call tries again, so a user who puts the file
+// back need not restart. Thread-safe.
+LeituraIgrf14 CarregaIgrf14(const QString& pasta);
+
+// The checks a table must pass besides being readable: every five-year model
+// from 1900 to 2025 and the final secular variation. Empty when it passes.
+QString ConfereIgrf14(const igrf::ModeloIgrf& modelo, const QString& caminho);
+
+// IGRF-14 at sea level (height 0 on the WGS84 ellipsoid) at a geodetic
+// latitude and longitude (degrees, north and east positive) and decimal year:
+// D, I (degrees), H, F, X, Y, Z (nT, X north, Y east, Z down) and their
+// annual rates (degrees per year, nT per year). Empty outside 1900.0–2030.0
+// or for a position that is not finite.
+std::optional<igrf::ElementosIgrf> CampoIgrf14(const igrf::ModeloIgrf& modelo, double latitude,
+                                               double longitude, double ano);
+
+}  // namespace ceravel

@@ -1,0 +1,119 @@
+// The program's IGRF-14: the table read once from its folder and kept, the
+// refusals of a missing or altered table, and the period it answers for.
+#include "model/Igrf14.h"
+#include "model/igrf/CalculaIgrf.h"
+#include "tests/model/TabelaIgrfTeste.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <fstream>
+#include <sstream>
+
+namespace ceravel {
+namespace {
+
+std::string TabelaEntregue()
+{
+    std::ifstream arquivo(CERAVEL_DADOS_PROJETO "/igrf14coeffs.txt", std::ios::binary);
+    std::ostringstream texto;
+    texto << arquivo.rdbuf();
+    return texto.str();
+}
+
+std::string Substitui(std::string texto, const std::string& de, const std::string& para)
+{
+    const auto onde = texto.find(de);
+    EXPECT_NE(onde, std::string::npos) << de;
+    return onde == std::string::npos ? texto : texto.replace(onde, de.size(), para);
+}
+
+// The whole line that starts with `inicio`, line end included.
+std::string LinhaDe(const std::string& texto, const std::string& inicio)
+{
+    const auto onde = texto.find("\n" + inicio);
+    EXPECT_NE(onde, std::string::npos) << inicio;
+    return texto.substr(onde + 1, texto.find('\n', onde + 1) - onde);
+}
+
+// A missing table is tried again on the next use, so putting it back needs no
+// restart; once read it is kept, even if the file changes afterwards.
+TEST(CarregaIgrf14, LeUmaVezGuardaETentaDeNovoSeFalhou)
+{
+    QTemporaryDir pasta;
+    const LeituraIgrf14 ausente = CarregaIgrf14(pasta.path());
+    EXPECT_FALSE(ausente.modelo);
+    EXPECT_TRUE(ausente.erro.contains(pasta.filePath("igrf14coeffs.txt"))) << ausente.erro.toStdString();
+
+    teste::Grava(pasta, TabelaEntregue(), ArquivoIgrf14);
+    const LeituraIgrf14 lida = CarregaIgrf14(pasta.path());
+    ASSERT_TRUE(lida.modelo) << lida.erro.toStdString();
+    EXPECT_TRUE(lida.erro.isEmpty());
+
+    teste::Grava(pasta, "garbage", ArquivoIgrf14);
+    EXPECT_EQ(CarregaIgrf14(pasta.path()).modelo, lida.modelo);
+}
+
+// Tables that read as numbers yet are not the whole of IGRF-14 are refused
+// with a message naming the file, instead of giving a subtly wrong field.
+TEST(CarregaIgrf14, TabelaAlteradaEhRecusadaComONomeDoArquivo)
+{
+    const std::string entregue = TabelaEntregue();
+    const struct {
+        const char* nome;
+        std::string conteudo;
+        const char* trecho;  // part of the message
+    } casos[] = {
+        {"linha de grau 13 apagada", Substitui(entregue, "h 13 13", "# h 13 13"), "parece alterado"},
+        {"linha repetida", entregue + LinhaDe(entregue, "g  1  0"),
+         "coeficiente repetido"},
+        {"epoca trocada", Substitui(entregue, " 1900.0 ", " 1950.0 "), "época inválida"},
+        {"valor ilegivel", Substitui(entregue, "-31543 ", "-31543,0 "), "valor não numérico"},
+        {"colunas deslocadas", Substitui(entregue, "g  1  0 -31543", "g  1  0 4500"), "parece alterado"},
+        {"vazia", "", "nenhum coeficiente"},
+    };
+    for (const auto& [nome, conteudo, trecho] : casos) {
+        SCOPED_TRACE(nome);
+        QTemporaryDir pasta;
+        teste::Grava(pasta, conteudo, ArquivoIgrf14);
+        const LeituraIgrf14 l = CarregaIgrf14(pasta.path());
+        EXPECT_FALSE(l.modelo);
+        EXPECT_TRUE(l.erro.contains(QStringLiteral("igrf14coeffs.txt"))) << l.erro.toStdString();
+        EXPECT_TRUE(l.erro.contains(QString::fromUtf8(trecho))) << l.erro.toStdString();
+    }
+}
+
+// From 01/01/1900 to 31/12/2029 (decimal year 2030.0), at sea level: the same
+// bits as the general evaluator at height 0, and nothing outside.
+TEST(CampoIgrf14, PeriodoDe1900A2030NoNivelDoMar)
+{
+    const auto& tabela = teste::Igrf14();
+    ASSERT_TRUE(tabela.modelo) << tabela.erro;
+    const struct {
+        double latitude, longitude, ano;
+        bool responde;
+    } casos[] = {
+        {-15.8, -47.9, 1900.0, true},      {-15.8, -47.9, 1899.999, false}, {0.04, -51.07, 2030.0, true},
+        {0.04, -51.07, 2030.0001, false},  {-33.7, -53.4, 1978.3, true},    {-15.8, std::nan(""), 2000, false},
+        {std::nan(""), -47.9, 2000, false}, {-15.8, -47.9, std::nan(""), false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.ano);
+        const auto e = CampoIgrf14(*tabela.modelo, c.latitude, c.longitude, c.ano);
+        ASSERT_EQ(e.has_value(), c.responde);
+        if (!e)
+            continue;
+        const auto geral = igrf::CalculaIgrf(*tabela.modelo, c.latitude, c.longitude, 0.0, c.ano);
+        ASSERT_TRUE(geral);
+        for (const auto& [a, b] : {std::pair{e->D, geral->D}, {e->dD, geral->dD}, {e->F, geral->F},
+                                   {e->dZ, geral->dZ}})
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(a), std::bit_cast<std::uint64_t>(b));
+    }
+}
+
+}  // namespace
+}  // namespace ceravel
