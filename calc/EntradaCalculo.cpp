@@ -17,6 +17,16 @@ QString NomeCampo(Campo campo)
     case Campo::LongG: return QStringLiteral("LongG");
     case Campo::LongM: return QStringLiteral("LongM");
     case Campo::LongS: return QStringLiteral("LongS");
+    case Campo::DiaLev: return QStringLiteral("DiaLev");
+    case Campo::MesLev: return QStringLiteral("MesLev");
+    case Campo::AnoLev: return QStringLiteral("AnoLev");
+    case Campo::DiaConv: return QStringLiteral("DiaConv");
+    case Campo::MesConv: return QStringLiteral("MesConv");
+    case Campo::AnoConv: return QStringLiteral("AnoConv");
+    case Campo::AngGraus: return QStringLiteral("AngGraus");
+    case Campo::AngG: return QStringLiteral("AngG");
+    case Campo::AngM: return QStringLiteral("AngM");
+    case Campo::AngS: return QStringLiteral("AngS");
     }
     return {};
 }

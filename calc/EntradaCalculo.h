@@ -18,7 +18,12 @@ struct TextosEntrada {
 };
 
 // An input box, to say which one receives the keyboard focus after a message.
-enum class Campo { Nenhum, Dia, Mes, Ano, LatGraus, LatG, LatM, LatS, LonGraus, LongG, LongM, LongS };
+// The position boxes have the same names in every window that has them; the
+// dates and the bearing belong to the "Conversão de Rumos" window.
+enum class Campo {
+    Nenhum, Dia, Mes, Ano, LatGraus, LatG, LatM, LatS, LonGraus, LongG, LongM, LongS,
+    DiaLev, MesLev, AnoLev, DiaConv, MesConv, AnoConv, AngGraus, AngG, AngM, AngS
+};
 
 // The objectName of the box (empty for Campo::Nenhum).
 QString NomeCampo(Campo campo);
