@@ -60,8 +60,7 @@ long long SegundosArredondados(double angulo)
 
 long long SegundosAzimute(double azimute)
 {
-    const long long s = SegundosArredondados(ReduzAzimute(azimute)) % SegundosNoCirculo;
-    return s;
+    return SegundosArredondados(ReduzAzimute(azimute)) % SegundosNoCirculo;
 }
 
 RumoSegundos RumoDeSegundos(long long segundosAzimute)
