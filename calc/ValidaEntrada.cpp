@@ -200,6 +200,11 @@ Guarda GuardasData(const CaixaEntrada& dia, const CaixaEntrada& mes, const Caixa
 
 ResultadoValidacao ValidaEntrada(const TextosEntrada& entrada, const QLocale& locale)
 {
+    return ValidaEntrada(entrada, locale, JanelaAnos{1995, 2005, MensagemJanelaValidade});
+}
+
+ResultadoValidacao ValidaEntrada(const TextosEntrada& entrada, const QLocale& locale, const JanelaAnos& janela)
+{
     const Coordenada lat = Latitude(entrada);
     const Coordenada lon = Longitude(entrada);
 
@@ -217,7 +222,6 @@ ResultadoValidacao ValidaEntrada(const TextosEntrada& entrada, const QLocale& lo
     pedido.longitude = GrausDecimais(lon, vLon);
 
     ValoresData data;
-    const JanelaAnos janela{1995, 2005, MensagemJanelaValidade};
     if (Guarda falha = GuardasData({entrada.dia, Campo::Dia}, {entrada.mes, Campo::Mes},
                                    {entrada.ano, Campo::Ano}, janela, locale, data))
         return Recusa(*falha);

@@ -35,6 +35,10 @@ struct ResultadoValidacao {
 // forms in `entrada`; numbers are read under `locale`.
 ResultadoValidacao ValidaEntrada(const TextosEntrada& entrada, const QLocale& locale);
 
+struct JanelaAnos;
+// The same checks with another period of years (the main window's is 1995–2005).
+ResultadoValidacao ValidaEntrada(const TextosEntrada& entrada, const QLocale& locale, const JanelaAnos& janela);
+
 // ---- The guards themselves, shared by every window that takes a position or
 // a date: each window calls them, so the rules and messages exist once. ----
 

@@ -1,6 +1,7 @@
 #include "lote/CalculaPonto.h"
 
 #include "calc/Calculo.h"
+#include "calc/CalculoIgrf.h"
 #include "present/FormataResultados.h"
 
 #include <utility>
@@ -8,31 +9,40 @@
 
 namespace ceravel::lote {
 
-void CalculaPonto(const TextosEntrada& entrada, const ConjuntosCoeficientes& conjuntos, const QLocale& locale,
+void CalculaPonto(const TextosEntrada& entrada, const ModeloLote& modelo, const QLocale& locale,
                   ResultadoPonto& resultado)
 {
-    ResultadoCampo campo = CalculaSemTextos(entrada, locale, conjuntos);
     resultado.declinacao.resize(0);
+    if (modelo.igrf) {
+        ResultadoCampoIgrf campo = CalculaIgrfSemTextos(entrada, locale, *modelo.igrf);
+        if (const auto* calculado = std::get_if<CampoIgrfCalculado>(&campo)) {
+            resultado.elementos.reset();
+            resultado.igrf = calculado->elementos;
+            resultado.anoDecimal = calculado->pedido.anoDecimal;
+            AcrescentaDeclinacao(resultado.declinacao, static_cast<float>(calculado->elementos.D), locale);
+            resultado.mensagem.clear();
+            return;
+        }
+        resultado.recusa(std::get<FalhaGuarda>(campo).mensagem);
+        return;
+    }
+    ResultadoCampo campo = CalculaSemTextos(entrada, locale, *modelo.regional);
     if (const auto* calculado = std::get_if<CampoCalculado>(&campo)) {
+        resultado.igrf.reset();
         resultado.elementos = calculado->elementos;
         resultado.anoDecimal = calculado->pedido.anoDecimal;
         AcrescentaDeclinacao(resultado.declinacao, calculado->elementos.D, locale);
         resultado.mensagem.clear();
         return;
     }
-    resultado.elementos.reset();
-    resultado.anoDecimal = 0;
-    if (auto* falha = std::get_if<FalhaGuarda>(&campo))
-        resultado.mensagem = std::move(falha->mensagem);
-    else
-        resultado.mensagem = std::move(std::get<FalhaModelo>(campo).mensagem);
+    const auto* guarda = std::get_if<FalhaGuarda>(&campo);
+    resultado.recusa(guarda ? guarda->mensagem : std::get<FalhaModelo>(campo).mensagem);
 }
 
-ResultadoPonto CalculaPonto(const TextosEntrada& entrada, const ConjuntosCoeficientes& conjuntos,
-                            const QLocale& locale)
+ResultadoPonto CalculaPonto(const TextosEntrada& entrada, const ModeloLote& modelo, const QLocale& locale)
 {
     ResultadoPonto resultado;
-    CalculaPonto(entrada, conjuntos, locale, resultado);
+    CalculaPonto(entrada, modelo, locale, resultado);
     return resultado;
 }
 

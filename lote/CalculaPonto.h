@@ -3,6 +3,8 @@
 #include "calc/EntradaCalculo.h"
 #include "model/Coeficientes.h"
 #include "model/ElementosCampo.h"
+#include "model/igrf/ElementosIgrf.h"
+#include "model/igrf/ModeloIgrf.h"
 
 #include <QLocale>
 #include <QString>
@@ -10,21 +12,40 @@
 
 namespace ceravel::lote {
 
-// What one point gives: the field with its decimal year and declination text,
-// or the calculator's message.
+// The model a batch runs: the regional polynomial (the calculator's, dates
+// 1995–2005) or IGRF-14 (dates 1900–2029). Read once for the whole batch.
+struct ModeloLote {
+    ModeloLote(const ConjuntosCoeficientes& c) : regional(&c) {}
+    ModeloLote(const igrf::ModeloIgrf& m) : igrf(&m) {}
+    const ConjuntosCoeficientes* regional = nullptr;
+    const igrf::ModeloIgrf* igrf = nullptr;
+};
+
+// What one point gives: the field of one of the models with its decimal year
+// and declination text, or the calculator's message.
 struct ResultadoPonto {
-    std::optional<ElementosCampo> elementos;
+    std::optional<ElementosCampo> elementos;      // regional model
+    std::optional<igrf::ElementosIgrf> igrf;      // IGRF-14
     double anoDecimal = 0;  // year + elapsed fraction, the given day counted
     QString declinacao;     // as the calculator shows it, e.g. -21º07'30''
     QString mensagem;       // why the point was refused (empty on success)
+
+    bool calculado() const { return elementos || igrf; }
+    void recusa(const QString& motivo)
+    {
+        elementos.reset();
+        igrf.reset();
+        anoDecimal = 0;
+        mensagem = motivo;
+    }
 };
 
 // The calculator's checks, model run and declination text for one point,
-// with the sets read once for the whole batch instead of on every press.
-ResultadoPonto CalculaPonto(const TextosEntrada& entrada, const ConjuntosCoeficientes& conjuntos,
-                            const QLocale& locale);
+// with the model read once for the whole batch instead of on every press.
+// For IGRF-14 the checks accept dates from 1900 to 2029 instead.
+ResultadoPonto CalculaPonto(const TextosEntrada& entrada, const ModeloLote& modelo, const QLocale& locale);
 // The same into `resultado`, whose strings keep their room from point to point.
-void CalculaPonto(const TextosEntrada& entrada, const ConjuntosCoeficientes& conjuntos, const QLocale& locale,
+void CalculaPonto(const TextosEntrada& entrada, const ModeloLote& modelo, const QLocale& locale,
                   ResultadoPonto& resultado);
 
 }  // namespace ceravel::lote

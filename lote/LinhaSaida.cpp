@@ -40,29 +40,28 @@ bool EscreveCabecalho(SaidaLote& saida)
 bool EscreveLinhaPonto(SaidaLote& saida, qint64 numeroLinha, const TextosLinha& textos,
                        const ResultadoPonto& resultado)
 {
-    if (!resultado.elementos)
+    if (!resultado.calculado())
         return EscreveLinhaFalha(saida, numeroLinha, textos, resultado.mensagem);
     if (!EscreveInicio(saida, numeroLinha, textos))
         return false;
-    const ElementosCampo& e = *resultado.elementos;
     const auto numero = [&](auto valor) {
         saida.separaCampo();
         saida.numero(valor);
     };
     numero(resultado.anoDecimal);
-    // The angular variations as the model hands them on, in minutes of arc per year.
-    numero(e.D);
-    numero(e.m);
-    numero(e.I);
-    numero(e.n);
-    numero(e.F);
-    numero(e.dF);
-    numero(e.X);
-    numero(e.dX);
-    numero(e.Y);
-    numero(e.dY);
-    numero(e.Z);
-    numero(e.dZ);
+    if (resultado.elementos) {
+        const ElementosCampo& e = *resultado.elementos;
+        // The angular variations as the model hands them on, in minutes of arc per year.
+        for (const float v : {e.D, e.m, e.I, e.n, e.F, e.dF})
+            numero(v);
+        for (const double v : {e.X, e.dX, e.Y, e.dY, e.Z, e.dZ})
+            numero(v);
+    } else {
+        // IGRF gives its angular rates in degrees per year; the columns hold minutes.
+        const igrf::ElementosIgrf& e = *resultado.igrf;
+        for (const double v : {e.D, e.dD * 60, e.I, e.dI * 60, e.F, e.dF, e.X, e.dX, e.Y, e.dY, e.Z, e.dZ})
+            numero(v);
+    }
     saida.separaCampo();
     saida.texto(resultado.declinacao);  // digits, "º", "'": in every encoding
     saida.separaCampo();

@@ -52,6 +52,16 @@ OpcoesLote InterpretaArgumentos(const QStringList& argumentos)
             leValor(opcoes.coeficientes);
         else if (nome == QLatin1StringView("--locale"))
             leValor(opcoes.locale);
+        else if (nome == QLatin1StringView("--modelo")) {
+            QString modelo;
+            leValor(modelo);
+            if (modelo == QLatin1StringView("regional"))
+                opcoes.modelo = ModeloCampo::Regional;
+            else if (modelo == QLatin1StringView("igrf14"))
+                opcoes.modelo = ModeloCampo::Igrf14;
+            else if (opcoes.erro.isEmpty())
+                opcoes.erro = QStringLiteral("modelo desconhecido: %1 (use regional ou igrf14).").arg(modelo);
+        }
         else if (nome == QLatin1StringView("--utf8") && semValor())
             opcoes.codificacao = CodificacaoSaida::Utf8;
         else if (nome == QLatin1StringView("-q") || nome == QLatin1StringView("--silencioso"))
@@ -85,7 +95,8 @@ QString TextoAjuda(const QString& localeSistema)
                "Uso: ceravel-lote [opções] [ENTRADA]\n"
                "\n"
                "Calcula o campo magnético da Terra sobre o Brasil para uma lista de pontos,\n"
-               "com o mesmo modelo e as mesmas verificações da calculadora Ceravel.\n"
+               "com o mesmo modelo e as mesmas verificações da calculadora Ceravel, ou com o\n"
+               "IGRF-14 para datas de 1900 a 2029 (--modelo igrf14).\n"
                "\n"
                "ENTRADA é um arquivo de texto, em UTF-8 ou em Windows-1252, com um ponto por\n"
                "linha: latitude; longitude; data. As coordenadas vão em graus decimais (com o\n"
@@ -109,8 +120,13 @@ QString TextoAjuda(const QString& localeSistema)
                "      --utf8              grava em UTF-8 em vez de Windows-1252\n"
                "      --locale NOME       localidade dos números, por exemplo pt_BR ou C\n"
                "                          (padrão: a do sistema, agora %1)\n"
+               "      --modelo NOME       regional (padrão): o modelo regional da calculadora,\n"
+               "                          datas de 1995 a 2005; igrf14: o International\n"
+               "                          Geomagnetic Reference Field (IAGA), datas de 1900 a\n"
+               "                          2029, no nível do mar; as mesmas colunas\n"
                "      --coeficientes PASTA\n"
-               "                          lê COEF-D2000, COEF-I2000 e COEF-F2000 de PASTA\n"
+               "                          lê COEF-D2000, COEF-I2000 e COEF-F2000 (ou, com\n"
+               "                          --modelo igrf14, igrf14coeffs.txt) de PASTA\n"
                "                          (padrão: a pasta do programa)\n"
                "  -q, --silencioso        não mostra o progresso nem o resumo final\n"
                "  -h, --ajuda             mostra esta ajuda\n"

@@ -9,11 +9,16 @@
 
 namespace ceravel::lote {
 
+// The field model of a batch: the calculator's regional model (1995–2005) or
+// IGRF-14 (1900–2029).
+enum class ModeloCampo { Regional, Igrf14 };
+
 // What the command line asks for.
 struct OpcoesLote {
+    ModeloCampo modelo = ModeloCampo::Regional;
     QString entrada;       // file name; empty or "-": standard input
     QString saida;         // file name; empty: standard output
-    QString coeficientes;  // folder of the coefficient files; empty: the program's folder
+    QString coeficientes;  // folder of the model's files; empty: the program's folder
     QString locale;        // locale name; empty: the system's
     CodificacaoSaida codificacao = CodificacaoSaida::Windows1252;
     bool silencioso = false;  // neither progress bar nor summary

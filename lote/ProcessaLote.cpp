@@ -21,7 +21,7 @@ QString MensagemNaoRepresentavel(const QString& caractere)
 
 }  // namespace
 
-ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const ConjuntosCoeficientes& conjuntos,
+ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const ModeloLote& modelo,
                         const QLocale& locale, Progresso* progresso)
 {
     ResumoLote resumo;
@@ -57,10 +57,7 @@ ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const Conjuntos
 
         ++resumo.pontos;
         TextosLinha textos{separada.latitude, separada.longitude, separada.data};
-        const auto recusa = [&](const QString& mensagem) {
-            resultado.elementos.reset();
-            resultado.mensagem = mensagem;
-        };
+        const auto recusa = [&](const QString& mensagem) { resultado.recusa(mensagem); };
         if (entrada.longaDemais()) {
             textos = {};
             recusa(MensagemLongaDemais);
@@ -71,9 +68,9 @@ ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const Conjuntos
             if (!ponto.mensagem.isEmpty())
                 recusa(ponto.mensagem);
             else
-                CalculaPonto(ponto.textos, conjuntos, locale, resultado);
+                CalculaPonto(ponto.textos, modelo, locale, resultado);
         }
-        if (!resultado.elementos)
+        if (!resultado.calculado())
             ++resumo.falhas;
 
         if (!EscreveLinhaPonto(saida, entrada.numero(), textos, resultado)) {
@@ -82,7 +79,7 @@ ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const Conjuntos
                 return resumo;
             }
             // The row again without the line's texts, the only ones that can hold such a character.
-            if (resultado.elementos)
+            if (resultado.calculado())
                 ++resumo.falhas;
             const QString caractere = CodigoUnicode(PrimeiroNaoRepresentavel(
                 QStringList{textos.latitude.toString(), textos.longitude.toString(), textos.data.toString()}.join(u';')));

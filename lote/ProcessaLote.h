@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lote/CalculaPonto.h"
 #include "lote/LeitorLinhas.h"
 #include "lote/Progresso.h"
 #include "lote/SaidaLote.h"
@@ -19,7 +20,7 @@ struct ResumoLote {
 // Reads every line, skips blank lines, comments and a first line of column
 // names, and writes the header and one row per point. Failing points are
 // rows with their message; only an input or output failure stops the batch.
-ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const ConjuntosCoeficientes& conjuntos,
+ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const ModeloLote& modelo,
                         const QLocale& locale, Progresso* progresso = nullptr);
 
 }  // namespace ceravel::lote

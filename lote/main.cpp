@@ -5,6 +5,7 @@
 #include "lote/ProcessaLote.h"
 #include "lote/Progresso.h"
 #include "lote/SaidaLote.h"
+#include "model/Igrf14.h"
 #include "model/LeCoeficientes.h"
 #include "present/Formatacao.h"
 
@@ -78,13 +79,19 @@ int main(int argc, char* argv[])
         return NadaCalculado;
     }
 
-    // The coefficients once, before any point: a missing or short file stops here.
+    // The model once, before any point: a missing, short or altered file stops here.
     const QString pasta = opcoes.coeficientes.isEmpty() ? QCoreApplication::applicationDirPath() : opcoes.coeficientes;
-    const LeituraConjuntos leitura = LeConjuntos(pasta);
-    if (!leitura.conjuntos) {
-        EscreveErro(leitura.erro);
+    LeituraConjuntos leitura;
+    LeituraIgrf14 igrf;
+    if (opcoes.modelo == ModeloCampo::Igrf14)
+        igrf = CarregaIgrf14(pasta);
+    else
+        leitura = LeConjuntos(pasta);
+    if (!leitura.conjuntos && !igrf.modelo) {
+        EscreveErro(opcoes.modelo == ModeloCampo::Igrf14 ? igrf.erro : leitura.erro);
         return NadaCalculado;
     }
+    const ModeloLote modelo = igrf.modelo ? ModeloLote(*igrf.modelo) : ModeloLote(*leitura.conjuntos);
 
     QFile entrada;
     qint64 tamanho = -1;
@@ -138,7 +145,7 @@ int main(int argc, char* argv[])
 
     LeitorLinhas leitor(entrada);
     SaidaLote saida(*destino, opcoes.codificacao, locale->decimalPoint());
-    const ResumoLote resumo = ProcessaLote(leitor, saida, *leitura.conjuntos, *locale, progresso.get());
+    const ResumoLote resumo = ProcessaLote(leitor, saida, modelo, *locale, progresso.get());
     if (progresso)
         progresso->termina();
 

@@ -1,8 +1,12 @@
 // The program as run: its command line and progress bar, and the built
 // ceravel-lote on small files (output bytes, standard error, exit status).
+#include "calc/AnoDecimal.h"
+#include "calc/CalculoIgrf.h"
 #include "lote/LinhaSaida.h"
 #include "lote/OpcoesLote.h"
 #include "lote/Progresso.h"
+#include "model/Igrf14.h"
+#include "present/FormataResultados.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +41,16 @@ TEST(Opcoes, Interpretadas)
     EXPECT_EQ(Interpretadas({"a.txt", "b.txt"}), "só um arquivo de entrada é aceito (foram dados 2).");
     // QLocale falls back to C for unknown names: only C itself may give it.
     EXPECT_EQ(lote::LocaleDoNome(QStringLiteral("C"))->decimalPoint(), QStringLiteral("."));
+}
+
+TEST(Opcoes, Modelo)
+{
+    using lote::ModeloCampo;
+    EXPECT_EQ(lote::InterpretaArgumentos({}).modelo, ModeloCampo::Regional);
+    EXPECT_EQ(lote::InterpretaArgumentos({"--modelo", "igrf14"}).modelo, ModeloCampo::Igrf14);
+    EXPECT_EQ(lote::InterpretaArgumentos({"--modelo=igrf14", "--modelo=regional"}).modelo, ModeloCampo::Regional);
+    EXPECT_EQ(Interpretadas({"--modelo", "wmm"}), "modelo desconhecido: wmm (use regional ou igrf14).");
+    EXPECT_EQ(Interpretadas({"--modelo"}), "a opção --modelo precisa de um valor.");
 }
 
 TEST(Progresso, BarraSoParaEntradaGrande)
@@ -146,6 +160,48 @@ TEST_F(Executavel, EntradaPadraoEmUtf8ComOsCoeficientesDoPrograma)
         << linhas[1].toStdString();
 }
 
+// With --modelo igrf14 every row holds, bit for bit, what the core's IGRF-14
+// gives at the point (shortest exact texts read back to the same double),
+// dates from 1900 to 2029 pass and the others are refused with their message.
+TEST_F(Executavel, Igrf14IgualAoDoNucleo)
+{
+    const LeituraIgrf14 tabela = CarregaIgrf14(QStringLiteral(CERAVEL_DADOS_PROJETO));
+    ASSERT_TRUE(tabela.modelo) << tabela.erro.toStdString();
+    const struct {
+        const char *latitude, *longitude, *data;
+        double lat, lon, dia, mes, ano;  // the point as the checks read it
+    } pontos[] = {
+        {"-15.79", "-47.88", "01/01/1900", -15.79, -47.88, 1, 1, 1900},
+        {"0 2 20", "-51 4 0", "15/06/1940", 0.0 + 2.0 / 60 + 20.0 / 3600, -51.0 - 4.0 / 60 - 0.0 / 3600, 15, 6, 1940},
+        {"-33.7", "-53.4", "29/02/1996", -33.7, -53.4, 29, 2, 1996},
+        {"-3.1", "-60", "31/12/2029", -3.1, -60, 31, 12, 2029},
+    };
+    QByteArray entrada;
+    for (const auto& p : pontos)
+        entrada += QByteArray(p.latitude) + ';' + p.longitude + ';' + p.data + "\n";
+    entrada += "-15.79;-47.88;31/12/1899\n-15.79;-47.88;01/01/2030\n";
+    const Execucao e = Roda({"--modelo", "igrf14", "--utf8", "-q"}, entrada);
+    EXPECT_EQ(e.codigo, 1) << e.erro.toStdString();
+    const QList<QByteArray> linhas = e.saida.split('\n');
+    ASSERT_EQ(linhas.size(), 8) << e.saida.toStdString();
+    for (std::size_t i = 0; i < std::size(pontos); ++i) {
+        const auto& p = pontos[i];
+        SCOPED_TRACE(p.data);
+        const QList<QByteArray> campos = linhas[static_cast<qsizetype>(i) + 1].trimmed().split(';');
+        ASSERT_EQ(campos.size(), 19);
+        const double ano = AnoDecimal(p.dia, p.mes, p.ano);
+        const auto c = CampoIgrf14(*tabela.modelo, p.lat, p.lon, ano);
+        ASSERT_TRUE(c);
+        const double esperados[] = {ano, c->D, c->dD * 60, c->I, c->dI * 60, c->F, c->dF,
+                                    c->X, c->dX, c->Y, c->dY, c->Z, c->dZ};
+        for (std::size_t k = 0; k < std::size(esperados); ++k)
+            EXPECT_EQ(campos[static_cast<qsizetype>(k) + 4].toDouble(), esperados[k]) << "coluna " << k + 5;
+        EXPECT_EQ(QString::fromUtf8(campos[17]), TextoDeclinacao(static_cast<float>(c->D), QLocale::c()));
+    }
+    for (const qsizetype i : {5, 6})
+        EXPECT_TRUE(linhas[i].trimmed().endsWith(MensagemPeriodoIgrf14().toUtf8())) << linhas[i].toStdString();
+}
+
 // Nothing calculated: exit status 2, the reason on standard error (the help,
 // status 0, on standard output), no output file created or touched, none left behind.
 TEST_F(Executavel, NenhumPonto)
@@ -162,6 +218,8 @@ TEST_F(Executavel, NenhumPonto)
         {{"--coeficientes", "coef", "utf16.txt", "-o", "campo.csv"}, 2, QStringLiteral("UTF-16")},
         {{"--coeficientes", "coef", "nao-existe.txt", "-o", "campo.csv"}, 2,
          QStringLiteral("não foi possível abrir nao-existe.txt: o arquivo ou a pasta não existe")},
+        {{"--modelo", "igrf14", "--coeficientes", "sumiu", "pontos.txt"}, 2,
+         QStringLiteral("Não foi possível ler o arquivo")},
         {{"--rapido"}, 2, QStringLiteral("opção desconhecida: --rapido")},
         {{"--locale", "klingon"}, 2, QStringLiteral("localidade desconhecida: klingon")},
         {{"--help"}, 0, QStringLiteral("Uso: ceravel-lote [opções] [ENTRADA]")},

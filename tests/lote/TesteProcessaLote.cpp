@@ -179,10 +179,21 @@ std::string Escrito(F escreve, QStringView separador = u".", CodificacaoSaida co
 TEST(Saida, ColunasNaOrdemDoCabecalho)
 {
     // The struct holds D, I, F, X, Y, Z, dD, dI, dF, dX, dY, dZ.
-    const lote::ResultadoPonto r{ElementosCampo{1, 3, 5, 7, 9, 11, 2, 4, 6, 8, 10, 12}, 2000.5,
+    const lote::ResultadoPonto r{ElementosCampo{1, 3, 5, 7, 9, 11, 2, 4, 6, 8, 10, 12}, std::nullopt, 2000.5,
                                  QStringLiteral("x"), {}};
     EXPECT_EQ(Escrito([&](lote::SaidaLote& s) { lote::EscreveLinhaPonto(s, 9, {u"a", u"b", u"c"}, r); }),
               "9;a;b;c;2000.5;1;2;3;4;5;6;7;8;9;10;11;12;x;\r\n");
+}
+
+// IGRF's rates of D and I come in degrees per year; their columns hold minutes.
+TEST(Saida, ColunasDoIgrfNaOrdemDoCabecalho)
+{
+    igrf::ElementosIgrf e;
+    e.D = 1, e.dD = 0.5, e.I = 3, e.dI = 0.25, e.F = 5, e.dF = 6, e.X = 7, e.dX = 8, e.Y = 9, e.dY = 10, e.Z = 11;
+    e.dZ = 12, e.H = 99, e.dH = 99;  // H is not a column
+    const lote::ResultadoPonto r{std::nullopt, e, 1950.5, QStringLiteral("x"), {}};
+    EXPECT_EQ(Escrito([&](lote::SaidaLote& s) { lote::EscreveLinhaPonto(s, 9, {u"a", u"b", u"c"}, r); }),
+              "9;a;b;c;1950.5;1;30;3;15;5;6;7;8;9;10;11;12;x;\r\n");
 }
 
 // Rows far longer than usual (every number at its longest positional text,
@@ -196,7 +207,7 @@ TEST(Saida, LinhasDeNumerosLongos)
     const float maximo = std::numeric_limits<float>::max();
     const lote::ResultadoPonto r{ElementosCampo{-maximo, maximo, maximo, -minimo, minimo, -minimo, maximo, -maximo,
                                                 maximo, minimo, -minimo, minimo},
-                                 -minimo, QStringLiteral("x"), {}};
+                                 std::nullopt, -minimo, QStringLiteral("x"), {}};
     const std::string escrito = Escrito([&](lote::SaidaLote& s) {
         for (int i = 0; i < Linhas; ++i)
             lote::EscreveLinhaPonto(s, i, {u"a", u"b", u"c"}, r);
