@@ -1,5 +1,6 @@
 #include "ui/Janelas.h"
 
+#include "ui/ConversaoRumos.h"
 #include "ui/DComp.h"
 #include "ui/Exportar.h"
 #include "ui/Figuras.h"
@@ -36,7 +37,8 @@ Janelas::Janelas(const QString& pastaPrograma, const QLocale& locale, Mensageiro
 
 Janelas::~Janelas()
 {
-    for (Janela j : {Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio, Janela::Sobre, Janela::Main})
+    for (Janela j : {Janela::ConversaoRumos, Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio,
+                     Janela::Sobre, Janela::Main})
         descarrega(j);
 }
 
@@ -72,6 +74,7 @@ bool Janelas::existe(Janela janela) const
     case Janela::Exportar: return !m_exportar.isNull();
     case Janela::Help: return !m_help.isNull();
     case Janela::Sobre: return !m_sobre.isNull();
+    case Janela::ConversaoRumos: return !m_conversao.isNull();
     }
     return false;
 }
@@ -85,6 +88,7 @@ void Janelas::descarrega(Janela janela)
     case Janela::Exportar: Destroi(m_exportar); break;
     case Janela::Help: Destroi(m_help); break;
     case Janela::Sobre: Destroi(m_sobre); break;
+    case Janela::ConversaoRumos: Destroi(m_conversao); break;
     }
 }
 
@@ -126,13 +130,24 @@ void Janelas::mostraExportar(const Calculo& ultimo)
     descarrega(Janela::Exportar);
 }
 
+void Janelas::mostraConversaoRumos()
+{
+    descarrega(Janela::ConversaoRumos);
+    const std::optional<Calculo>* ultimo = m_main ? &m_main->ultimoCalculo() : nullptr;
+    m_conversao = new ConversaoRumos(m_pasta, m_locale, m_mensageiro,
+                                     ultimo && *ultimo ? &(*ultimo)->entrada : nullptr);
+    m_conversao->exec();
+    descarrega(Janela::ConversaoRumos);
+}
+
 void Janelas::aoFecharMain()
 {
     // Main is inside its own close event: it goes once control is back in the
     // event loop, or with this owner if the loop has already stopped.
     if (m_main)
         m_main->deleteLater();
-    for (Janela j : {Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio, Janela::Sobre})
+    for (Janela j : {Janela::ConversaoRumos, Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio,
+                     Janela::Sobre})
         descarrega(j);
     m_encerra();
 }

@@ -7,6 +7,7 @@
 
 namespace ceravel {
 
+class ConversaoRumos;
 class DComp;
 class Exportar;
 class Help;
@@ -16,9 +17,9 @@ class Relatorio;
 class Sobre;
 struct Calculo;
 
-enum class Janela { Main, DComp, Relatorio, Exportar, Help, Sobre };
+enum class Janela { Main, DComp, Relatorio, Exportar, Help, Sobre, ConversaoRumos };
 
-// The one owner of the six windows. A window is built with its design-time
+// The one owner of the seven windows. A window is built with its design-time
 // contents on first reference and destroyed when unloaded; the next reference
 // builds it afresh. Secondary windows open application-modal, without owner.
 class Janelas {
@@ -42,6 +43,8 @@ public:
     void mostraHelp();
     void mostraSobre();
     void mostraExportar(const Calculo& ultimo);
+    // Starts from the position of Main's last successful calculation, if any.
+    void mostraConversaoRumos();
 
     // Main was closed: every other window goes, then the program ends.
     void aoFecharMain();
@@ -62,6 +65,7 @@ private:
     QPointer<Exportar> m_exportar;
     QPointer<Help> m_help;
     QPointer<Sobre> m_sobre;
+    QPointer<ConversaoRumos> m_conversao;
 };
 
 }  // namespace ceravel

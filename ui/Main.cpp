@@ -126,6 +126,11 @@ void Main::criaMenus()
     QAction* fechar = arquivo->addAction(QStringLiteral("&Fechar"));
     fechar->setObjectName(QStringLiteral("MAFechar"));
 
+    QMenu* ferramentas = menuBar()->addMenu(QStringLiteral("&Ferramentas"));
+    ferramentas->setObjectName(QStringLiteral("MFerr"));
+    QAction* conversao = ferramentas->addAction(QStringLiteral("&Conversão de Rumos..."));
+    conversao->setObjectName(QStringLiteral("MAConv"));
+
     QMenu* ajuda = menuBar()->addMenu(QStringLiteral("A&juda"));
     ajuda->setObjectName(QStringLiteral("MHelp"));
     QAction* informacoes = ajuda->addAction(QStringLiteral("&Informações Gerais Termov..."));
@@ -138,6 +143,7 @@ void Main::criaMenus()
             [this] { ImprimeNaImpressoraPadrao(m_janelas.relatorio(), m_janelas.mensageiro()); });
     connect(m_exportar, &QAction::triggered, this, &Main::exportar);
     connect(fechar, &QAction::triggered, this, &QWidget::close);
+    connect(conversao, &QAction::triggered, this, [this] { m_janelas.mostraConversaoRumos(); });
     connect(informacoes, &QAction::triggered, this, [this] { m_janelas.mostraHelp(); });
     connect(sobre, &QAction::triggered, this, [this] { m_janelas.mostraSobre(); });
 }

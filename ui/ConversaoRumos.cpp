@@ -1,0 +1,374 @@
+#include "ui/ConversaoRumos.h"
+
+#include "present/TextosConversao.h"
+#include "ui/Controles.h"
+#include "ui/Figuras.h"
+#include "ui/Mensageiro.h"
+#include "ui/Twips.h"
+
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDate>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+#include <array>
+#include <variant>
+#include <vector>
+
+namespace ceravel {
+
+namespace {
+
+// Left column (position), right column (dates), then rows across both.
+constexpr double Margem = 240, LarguraDatas = 3255, LarguraTotal = 2775 + 240 + LarguraDatas;
+constexpr double TopoRumo = 2160, AlturaRumo = 1440, TopoBotoes = TopoRumo + AlturaRumo + 180,
+                 TopoResultados = TopoBotoes + 375 + 210;
+// Results: caption column, two value columns, row pitch; the model's line
+// may take up to four lines.
+constexpr double ColunaA = 2880, ColunaB = 4560, LarguraValor = 1560, Passo = 270;
+constexpr double AlturaMaximaModelo = 840;
+constexpr double AlturaMaximaResultados = 240 + 8 * Passo + 90 + 90 + AlturaMaximaModelo + 90;
+
+const NomesEntrada NomesAngulo{nullptr, "Ângulo", "BtAngGMS", "BtAngG", "AngGraus", "AngG", "AngM", "AngS",
+                               "LbG3", "LbM3", "LbS3", 90, "o ângulo do rumo", "do ângulo do rumo"};
+
+QString Dois(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+
+FormaEntrada Forma(const EntradaCoordenada& e)
+{
+    return e.emGrausDecimais() ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
+}
+
+void DefineForma(EntradaCoordenada& e, FormaEntrada forma)
+{
+    if (forma == FormaEntrada::GrausDecimais)
+        e.paraGrausDecimais();
+    else
+        e.paraGrausMinutosSegundos();
+}
+
+QRadioButton* CriaOpcao(QWidget* pai, const QString& nome, const QString& texto, double esquerda, double topo,
+                        double largura)
+{
+    auto* o = new QRadioButton(texto, pai);
+    o->setObjectName(nome);
+    o->setGeometry(RetPx(esquerda, topo, largura, 255));
+    o->setFont(FonteArial(8.25));
+    return o;
+}
+
+// A date frame: day / month / year boxes sized and spaced as on Main.
+void CriaData(QWidget* janela, const QString& moldura, const QString& legenda, double topo, const QString& sufixo,
+              const QString& quando, QLineEdit*& dia, QLineEdit*& mes, QLineEdit*& ano)
+{
+    auto* m = CriaMoldura(janela, moldura, legenda, Margem + 2775 + 240, topo, LarguraDatas, 735,
+                          FonteArial(8.25, true));
+    // In line with the "Quadrante" box below.
+    const double x = 1320;
+    dia = CriaCaixaTexto(m, QStringLiteral("Dia") + sufixo, x, 360, 375, 285, QStringLiteral("Dia ") + quando);
+    CriaRotulo(m, QStringLiteral("LbBarra1") + sufixo, QStringLiteral("/"), x + 405, 360, 60, 255, FonteArial(11.25));
+    mes = CriaCaixaTexto(m, QStringLiteral("Mes") + sufixo, x + 495, 360, 375, 285, QStringLiteral("Mês ") + quando);
+    CriaRotulo(m, QStringLiteral("LbBarra2") + sufixo, QStringLiteral("/"), x + 900, 360, 60, 255, FonteArial(11.25));
+    ano = CriaCaixaTexto(m, QStringLiteral("Ano") + sufixo, x + 990, 360, 495, 285, QStringLiteral("Ano ") + quando);
+}
+
+QLabel* Legenda(QWidget* pai, const char* nome, const QString& texto)
+{
+    return CriaRotulo(pai, QString::fromLatin1(nome), texto, 120, 0, ColunaA - 120, 240, FonteArial(8.25));
+}
+
+QLabel* Valor(QWidget* pai, const char* nome, double coluna, const QString& nomeAcessivel)
+{
+    auto* r = CriaRotulo(pai, QString::fromLatin1(nome), {}, coluna, 0, LarguraValor, 240, FonteArial(8.25, true),
+                         Qt::AlignRight | Qt::AlignTop);
+    r->setAccessibleName(nomeAcessivel);
+    return r;
+}
+
+QLabel* Cabecalho(QWidget* pai, const char* nome, const QString& texto, double coluna)
+{
+    return CriaRotulo(pai, QString::fromLatin1(nome), texto, coluna, 0, LarguraValor, 240,
+                      FonteArial(8.25, false, true), Qt::AlignRight | Qt::AlignTop);
+}
+
+}  // namespace
+
+ConversaoRumos::ConversaoRumos(const QString& pastaPrograma, const QLocale& locale, Mensageiro& mensageiro,
+                               const TextosEntrada* posicao, QWidget* pai)
+    : QDialog(pai, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_pasta(pastaPrograma), m_locale(locale), m_mensageiro(mensageiro)
+{
+    setObjectName(QStringLiteral("ConversaoRumos"));
+    setWindowTitle(QStringLiteral("Ceravel - Conversão de Rumos"));
+    setWindowIcon(IconeCeravel());
+    // Until the first conversion the window ends under its buttons.
+    setFixedSize(Px(Margem + LarguraTotal + Margem), Px(TopoResultados - 210 + Margem));
+    // The same background as Main's client area.
+    DefineFundo(this, palette().color(QPalette::Midlight));
+
+    criaEntradas();
+    criaRumo();
+    criaResultados();
+    defineOrdemTeclado();
+    if (posicao)
+        preenche(*posicao);
+    // The survey date is the one thing always left to type.
+    m_diaLev->setFocus();
+}
+
+void ConversaoRumos::criaEntradas()
+{
+    m_latitude = CriaCoordenada(this, NomesLatitude, Margem, 240);
+    m_longitude = CriaCoordenada(this, NomesLongitude, Margem, 1200);
+    m_latitude.ligaBotoes();
+    m_longitude.ligaBotoes();
+
+    CriaData(this, QStringLiteral("DataLev_Frame"), QStringLiteral("Data do levantamento (dd/mm/aaaa)"), 240,
+             QStringLiteral("Lev"), QStringLiteral("do levantamento"), m_diaLev, m_mesLev, m_anoLev);
+    CriaData(this, QStringLiteral("DataConv_Frame"), QStringLiteral("Data da conversão (dd/mm/aaaa)"), 1200,
+             QStringLiteral("Conv"), QStringLiteral("da conversão"), m_diaConv, m_mesConv, m_anoConv);
+    const QDate hoje = QDate::currentDate();
+    m_diaConv->setText(Dois(hoje.day()));
+    m_mesConv->setText(Dois(hoje.month()));
+    m_anoConv->setText(QString::number(hoje.year()));
+
+    m_converter = CriaBotao(this, QStringLiteral("BtConverter"), QStringLiteral("Converter"), Margem, TopoBotoes,
+                            1245, 375);
+    m_copiar = CriaBotao(this, QStringLiteral("BtCopiar"), QStringLiteral("Copiar"), Margem + 1395, TopoBotoes, 1245,
+                         375);
+    m_copiar->setEnabled(false);
+    m_copiar->setToolTip(QStringLiteral("Copiar os resultados para a área de transferência"));
+    m_fechar = CriaBotao(this, QStringLiteral("BtFechar"), QStringLiteral("Fechar"),
+                         Margem + LarguraTotal - 1245, TopoBotoes, 1245, 375);
+    // Enter in any box converts.
+    m_converter->setDefault(true);
+    connect(m_converter, &QPushButton::clicked, this, &ConversaoRumos::converter);
+    connect(m_copiar, &QPushButton::clicked, this, &ConversaoRumos::copiar);
+    connect(m_fechar, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void ConversaoRumos::criaRumo()
+{
+    // Three rows: the kind, the angle (its boxes under the coordinates'
+    // boxes above), whether it is magnetic or true.
+    auto* m = CriaMoldura(this, QStringLiteral("Rumo_Frame"), QStringLiteral("Rumo (opcional)"), Margem, TopoRumo,
+                          LarguraTotal, AlturaRumo, FonteArial(8.25, true));
+
+    CriaRotulo(m, QStringLiteral("LbTipo"), QStringLiteral("Tipo:"), 120, 315, 1005, 240, FonteArial(8.25));
+    m_azimute = CriaOpcao(m, QStringLiteral("OpAzimute"), QStringLiteral("Azimute"), 1200, 300, 1080);
+    m_rumo = CriaOpcao(m, QStringLiteral("OpRumo"), QStringLiteral("Rumo"), 2400, 300, 1080);
+    auto* tipo = new QButtonGroup(m);
+    tipo->addButton(m_azimute);
+    tipo->addButton(m_rumo);
+    m_azimute->setChecked(true);
+
+    m_angulo = CriaEntrada(m, NomesAngulo, 0, 330);
+    m_angulo.ligaBotoes();
+
+    auto* rotulo = CriaRotulo(m, QStringLiteral("LbQuadrante"), QStringLiteral("Quadrante:"), 3135, 720, 1080, 240,
+                              FonteArial(8.25), Qt::AlignRight | Qt::AlignTop);
+    m_quadrante = new QComboBox(m);
+    m_quadrante->setObjectName(QStringLiteral("Quadrante"));
+    m_quadrante->setGeometry(RetPx(4335, 675, 825, 315));
+    m_quadrante->setFont(FonteArial(8.25));
+    m_quadrante->setAccessibleName(QStringLiteral("Quadrante do rumo"));
+    // In the order of Quadrante, so the index is the value.
+    m_quadrante->addItems({QStringLiteral("NE"), QStringLiteral("SE"), QStringLiteral("SO"), QStringLiteral("NO")});
+    const auto habilita = [this, rotulo](bool rumo) {
+        m_quadrante->setEnabled(rumo);
+        rotulo->setEnabled(rumo);
+    };
+    habilita(false);
+    connect(m_rumo, &QRadioButton::toggled, this, habilita);
+
+    CriaRotulo(m, QStringLiteral("LbReferencia"), QStringLiteral("Referência:"), 120, 1095, 1005, 240,
+               FonteArial(8.25));
+    m_magnetico = CriaOpcao(m, QStringLiteral("OpMagnetico"), QStringLiteral("Magnético (na data do levantamento)"),
+                            1200, 1080, 3015);
+    m_verdadeiro = CriaOpcao(m, QStringLiteral("OpVerdadeiro"), QStringLiteral("Verdadeiro"), 4335, 1080, 1320);
+    auto* referencia = new QButtonGroup(m);
+    referencia->addButton(m_magnetico);
+    referencia->addButton(m_verdadeiro);
+    m_magnetico->setChecked(true);
+}
+
+void ConversaoRumos::criaResultados()
+{
+    m_resultados = CriaMoldura(this, QStringLiteral("FR"), QStringLiteral("Resultados"), Margem, TopoResultados,
+                               LarguraTotal, AlturaMaximaResultados, FonteArial(9, true, true));
+    QGroupBox* f = m_resultados;
+    m_cabecalhoDatas = {nullptr, Cabecalho(f, "LbCabLev", QStringLiteral("Levantamento"), ColunaA),
+                        Cabecalho(f, "LbCabConv", QStringLiteral("Conversão"), ColunaB)};
+    m_declinacao = {Legenda(f, "LbDec", QStringLiteral("Declinação:")),
+                    Valor(f, "DecLev", ColunaA, QStringLiteral("Declinação na data do levantamento")),
+                    Valor(f, "DecConv", ColunaB, QStringLiteral("Declinação na data da conversão"))};
+    m_variacao = {Legenda(f, "LbVar", QStringLiteral("Variação anual:")),
+                  Valor(f, "VarLev", ColunaA, QStringLiteral("Variação anual da declinação no levantamento")),
+                  Valor(f, "VarConv", ColunaB, QStringLiteral("Variação anual da declinação na conversão"))};
+    m_regional = {Legenda(f, "LbReg", QStringLiteral("Modelo regional (1995 a 2005):")),
+                  Valor(f, "RegLev", ColunaA, QStringLiteral("Declinação do modelo regional no levantamento")),
+                  Valor(f, "RegConv", ColunaB, QStringLiteral("Declinação do modelo regional na conversão"))};
+    m_diferenca = {Legenda(f, "LbDifDec", QStringLiteral("Mudança da declinação:")), nullptr,
+                   Valor(f, "DifDec", ColunaB, QStringLiteral("Mudança da declinação entre as datas"))};
+    m_cabecalhoRumos = {nullptr, Cabecalho(f, "LbCabAz", QStringLiteral("Azimute"), ColunaA),
+                        Cabecalho(f, "LbCabRumo", QStringLiteral("Rumo"), ColunaB)};
+    m_verdadeiroRes = {Legenda(f, "LbVerd", QStringLiteral("Verdadeiro:")),
+                       Valor(f, "AzVerd", ColunaA, QStringLiteral("Azimute verdadeiro")),
+                       Valor(f, "RumoVerd", ColunaB, QStringLiteral("Rumo verdadeiro"))};
+    m_magneticoRes = {Legenda(f, "LbMagConv", QStringLiteral("Magnético na data da conversão:")),
+                      Valor(f, "AzMagConv", ColunaA, QStringLiteral("Azimute magnético na data da conversão")),
+                      Valor(f, "RumoMagConv", ColunaB, QStringLiteral("Rumo magnético na data da conversão"))};
+    m_modelo = CriaRotulo(f, QStringLiteral("Modelo"), {}, 120, 0, LarguraTotal - 240, AlturaMaximaModelo,
+                          FonteArial(8.25));
+    m_modelo->setWordWrap(true);
+    m_modelo->setAccessibleName(QStringLiteral("Modelo e precisão"));
+    m_resultados->hide();
+}
+
+void ConversaoRumos::defineOrdemTeclado()
+{
+    const auto entrada = [](const EntradaCoordenada& e) {
+        return std::array<QWidget*, 5>{e.botaoGMS, e.decimal, e.graus, e.minutos, e.segundos};
+    };
+    std::vector<QWidget*> ordem;
+    for (const EntradaCoordenada* e : {&m_latitude, &m_longitude}) {
+        const auto caixas = entrada(*e);
+        ordem.insert(ordem.end(), caixas.begin(), caixas.end());
+    }
+    ordem.insert(ordem.end(), {m_diaLev, m_mesLev, m_anoLev, m_diaConv, m_mesConv, m_anoConv, m_azimute, m_rumo});
+    const auto angulo = entrada(m_angulo);
+    ordem.insert(ordem.end(), angulo.begin(), angulo.end());
+    // As on Main, the "G" buttons come last.
+    ordem.insert(ordem.end(), {m_quadrante, m_magnetico, m_verdadeiro, m_converter, m_copiar, m_fechar,
+                               m_latitude.botaoG, m_longitude.botaoG, m_angulo.botaoG});
+    for (size_t i = 1; i < ordem.size(); ++i)
+        setTabOrder(ordem[i - 1], ordem[i]);
+}
+
+void ConversaoRumos::preenche(const TextosEntrada& p)
+{
+    const std::pair<QLineEdit*, const QString*> caixas[] = {
+        {m_latitude.decimal, &p.latGraus}, {m_latitude.graus, &p.latG}, {m_latitude.minutos, &p.latM},
+        {m_latitude.segundos, &p.latS}, {m_longitude.decimal, &p.lonGraus}, {m_longitude.graus, &p.longG},
+        {m_longitude.minutos, &p.longM}, {m_longitude.segundos, &p.longS}};
+    for (const auto& [caixa, texto] : caixas)
+        caixa->setText(*texto);
+    DefineForma(m_latitude, p.formaLatitude);
+    DefineForma(m_longitude, p.formaLongitude);
+}
+
+TextosConversao ConversaoRumos::entrada() const
+{
+    TextosConversao e;
+    e.latGraus = m_latitude.decimal->text();
+    e.latG = m_latitude.graus->text();
+    e.latM = m_latitude.minutos->text();
+    e.latS = m_latitude.segundos->text();
+    e.lonGraus = m_longitude.decimal->text();
+    e.longG = m_longitude.graus->text();
+    e.longM = m_longitude.minutos->text();
+    e.longS = m_longitude.segundos->text();
+    e.formaLatitude = Forma(m_latitude);
+    e.formaLongitude = Forma(m_longitude);
+    e.diaLev = m_diaLev->text();
+    e.mesLev = m_mesLev->text();
+    e.anoLev = m_anoLev->text();
+    e.diaConv = m_diaConv->text();
+    e.mesConv = m_mesConv->text();
+    e.anoConv = m_anoConv->text();
+    e.tipo = m_rumo->isChecked() ? TipoRumo::Rumo : TipoRumo::Azimute;
+    e.formaAngulo = Forma(m_angulo);
+    e.angGraus = m_angulo.decimal->text();
+    e.angG = m_angulo.graus->text();
+    e.angM = m_angulo.minutos->text();
+    e.angS = m_angulo.segundos->text();
+    e.quadrante = static_cast<Quadrante>(m_quadrante->currentIndex());
+    e.referencia = m_verdadeiro->isChecked() ? ReferenciaRumo::Verdadeiro : ReferenciaRumo::Magnetico;
+    return e;
+}
+
+void ConversaoRumos::converter()
+{
+    ResultadoConversao resultado = CalculaConversao(entrada(), m_locale, m_pasta);
+
+    if (const auto* falha = std::get_if<FalhaGuarda>(&resultado)) {
+        m_mensageiro.informa(falha->mensagem);
+        if (falha->foco != Campo::Nenhum)
+            if (auto* caixa = findChild<QLineEdit*>(NomeCampo(falha->foco)))
+                caixa->setFocus();
+        return;
+    }
+    if (const auto* falha = std::get_if<FalhaModelo>(&resultado)) {
+        m_mensageiro.informa(falha->mensagem);
+        return;
+    }
+    m_ultima = std::move(std::get<Conversao>(resultado));
+    mostra(*m_ultima);
+}
+
+void ConversaoRumos::mostra(const Conversao& c)
+{
+    const TextosResultadoConversao& t = c.textos;
+    const std::pair<QLabel*, const QString*> valores[] = {
+        {m_declinacao.a, &t.decLev}, {m_declinacao.b, &t.decConv}, {m_variacao.a, &t.varLev},
+        {m_variacao.b, &t.varConv}, {m_regional.a, &t.regLev}, {m_regional.b, &t.regConv},
+        {m_diferenca.b, &t.difDec}, {m_verdadeiroRes.a, &t.azVerd}, {m_verdadeiroRes.b, &t.rumoVerd},
+        {m_magneticoRes.a, &t.azMagConv}, {m_magneticoRes.b, &t.rumoMagConv}, {m_modelo, &t.modelo}};
+    for (const auto& [rotulo, texto] : valores)
+        rotulo->setText(*texto);
+
+    // Shown rows follow one another; the frame ends under the last.
+    double topo = 240;
+    const auto linha = [&topo](const LinhaResultado& l, bool visivel) {
+        for (QLabel* r : {l.legenda, l.a, l.b})
+            if (r) {
+                r->setVisible(visivel);
+                r->move(r->x(), Px(topo));
+            }
+        if (visivel)
+            topo += Passo;
+    };
+    const bool regional = !t.regLev.isEmpty() || !t.regConv.isEmpty();
+    const bool rumos = c.rumos.has_value();
+    linha(m_cabecalhoDatas, true);
+    linha(m_declinacao, true);
+    linha(m_variacao, true);
+    linha(m_regional, regional);
+    m_regional.a->setVisible(!t.regLev.isEmpty());
+    m_regional.b->setVisible(!t.regConv.isEmpty());
+    linha(m_diferenca, true);
+    if (rumos)
+        topo += 90;
+    linha(m_cabecalhoRumos, rumos);
+    linha(m_verdadeiroRes, rumos);
+    linha(m_magneticoRes, rumos);
+    topo += 90;
+    m_modelo->move(m_modelo->x(), Px(topo));
+    m_modelo->resize(m_modelo->width(), std::min(m_modelo->heightForWidth(m_modelo->width()), Px(AlturaMaximaModelo)));
+    m_resultados->resize(m_resultados->width(), m_modelo->geometry().bottom() + 1 + Px(90));
+    m_resultados->show();
+    // Grown once to the room the longest results take, so that it keeps its
+    // size from one conversion to the next.
+    setFixedSize(width(), Px(TopoResultados + AlturaMaximaResultados + Margem));
+    m_copiar->setEnabled(true);
+}
+
+void ConversaoRumos::copiar()
+{
+    if (!m_ultima)
+        return;
+    const TextoCopia copia = TextoCopiaConversao(*m_ultima, m_locale);
+    auto* dados = new QMimeData;
+    dados->setText(copia.texto);
+    dados->setHtml(copia.html);
+    QGuiApplication::clipboard()->setMimeData(dados);
+}
+
+}  // namespace ceravel
