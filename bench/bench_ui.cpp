@@ -1,6 +1,9 @@
 // Goals: start-up to Main shown under 150 ms; one "Calcular" press, with Main,
-// DComp and Relatorio all filled, under 2 ms. Run headless:
+// DComp and Relatorio all filled, under 2 ms; one "Converter" press of the
+// bearing window, with a bearing and the regional cross-check, under 2 ms.
+// Run headless:
 //   QT_QPA_PLATFORM=offscreen build/bin/bench_ui
+#include "ui/ConversaoRumos.h"
 #include "ui/Janelas.h"
 #include "ui/Main.h"
 #include "ui/Mensageiro.h"
@@ -64,6 +67,30 @@ void Calcular(benchmark::State& estado)
         estado.SkipWithError("DComp and Relatorio were not filled");
 }
 BENCHMARK(Calcular)->Name("CalcularFimAFim")->Unit(benchmark::kMicrosecond);
+
+// One press of "Converter": checks, IGRF-14 at both dates (the table already
+// kept from the first press), the regional files read afresh for the 1998
+// survey date, the bearings, every text and the rows shown or hidden.
+void Converter(benchmark::State& estado)
+{
+    MensageiroMudo mensageiro;
+    ConversaoRumos janela(QCoreApplication::applicationDirPath(), QLocale::c(), mensageiro, nullptr);
+    janela.show();
+    const std::pair<const char*, const char*> entradas[] = {
+        {"LatG", "-23"},    {"LatM", "32"},     {"LatS", "51"},     {"LongG", "-46"}, {"LongM", "38"},
+        {"LongS", "10"},    {"DiaLev", "12"},   {"MesLev", "3"},    {"AnoLev", "1998"}, {"DiaConv", "7"},
+        {"MesConv", "12"},  {"AnoConv", "2026"}, {"AngG", "123"},   {"AngM", "30"},   {"AngS", "0"}};
+    for (const auto& [nome, texto] : entradas)
+        janela.findChild<QLineEdit*>(QString::fromLatin1(nome))->setText(QString::fromLatin1(texto));
+    auto* botao = janela.findChild<QPushButton*>(QStringLiteral("BtConverter"));
+    for (auto _ : estado) {
+        botao->click();
+        benchmark::DoNotOptimize(janela.findChild<QLabel*>(QStringLiteral("AzMagConv"))->text());
+    }
+    if (janela.findChild<QLabel*>(QStringLiteral("RegLev"))->text().isEmpty())
+        estado.SkipWithError("the regional cross-check was not shown");
+}
+BENCHMARK(Converter)->Name("ConverterFimAFim")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
