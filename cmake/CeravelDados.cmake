@@ -5,7 +5,9 @@ set(CERAVEL_DADOS
   ${CMAKE_SOURCE_DIR}/data/COEF-I2000
   ${CMAKE_SOURCE_DIR}/data/COEF-F2000
   ${CMAKE_SOURCE_DIR}/data/Termov.txt
-  ${CMAKE_SOURCE_DIR}/data/igrf14coeffs.txt)
+  ${CMAKE_SOURCE_DIR}/data/igrf14coeffs.txt
+  ${CMAKE_SOURCE_DIR}/data/brasil-contorno.txt
+  ${CMAKE_SOURCE_DIR}/data/vizinhos-contorno.txt)
 
 function(ceravel_copia_dados)
   set(copias)

@@ -1,0 +1,234 @@
+// Marching squares on fields whose isolines are known exactly.
+#include "present/Isolinhas.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <numbers>
+#include <set>
+#include <utility>
+
+namespace ceravel {
+namespace {
+
+GradeValores Grade(int colunas, int linhas, double x0, double y0, double passo,
+                   const std::function<double(double, double)>& f)
+{
+    GradeValores g{colunas, linhas, x0, y0, passo, passo, {}};
+    for (int j = 0; j < linhas; ++j)
+        for (int i = 0; i < colunas; ++i)
+            g.valores.push_back(f(x0 + i * passo, y0 + j * passo));
+    return g;
+}
+
+void SemPontosRepetidosNemNaN(const Isolinha& l)
+{
+    for (std::size_t k = 0; k < l.pontos.size(); ++k) {
+        EXPECT_TRUE(std::isfinite(l.pontos[k].x) && std::isfinite(l.pontos[k].y));
+        const PontoPlano& seguinte = l.pontos[(k + 1) % l.pontos.size()];
+        if (k + 1 < l.pontos.size() || l.fechada) {
+            EXPECT_FALSE(l.pontos[k].x == seguinte.x && l.pontos[k].y == seguinte.y) << "ponto " << k;
+        }
+    }
+}
+
+// A plane: one open straight line, every point exactly on it, from one side of
+// the grid to the other.
+struct CasoPlano {
+    const char* nome;
+    double a, b;  // f = a x + b y
+    double nivel;
+    PontoPlano inicio, fim;  // the ends, in either order
+};
+
+TEST(Isolinhas, PlanoDaRetasNasPosicoesExatas)
+{
+    const CasoPlano casos[] = {
+        {"vertical entre nós", 1, 0, 2.5, {2.5, 0}, {2.5, 5}},
+        {"vertical sobre uma coluna de nós", 1, 0, 3, {3, 0}, {3, 5}},
+        {"vertical na última coluna", 1, 0, 10, {10, 0}, {10, 5}},
+        {"horizontal", 0, -1, -2.25, {0, 2.25}, {10, 2.25}},
+        {"inclinada", 1, 2, 7.25, {7.25, 0}, {0, 3.625}},
+        {"inclinada por nós", 1, 1, 4, {4, 0}, {0, 4}},
+    };
+    for (const CasoPlano& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const GradeValores plano = Grade(21, 11, 0, 0, 0.5, [&](double x, double y) { return c.a * x + c.b * y; });
+        const auto linhas = TracaIsolinhas(plano, c.nivel);
+        ASSERT_EQ(linhas.size(), 1u);
+        const Isolinha& l = linhas[0];
+        EXPECT_FALSE(l.fechada);
+        SemPontosRepetidosNemNaN(l);
+        for (const PontoPlano& p : l.pontos)
+            EXPECT_NEAR(c.a * p.x + c.b * p.y, c.nivel, 1e-12) << p.x << " " << p.y;
+        const auto igual = [](const PontoPlano& p, const PontoPlano& q) {
+            return std::abs(p.x - q.x) < 1e-12 && std::abs(p.y - q.y) < 1e-12;
+        };
+        const PontoPlano &primeiro = l.pontos.front(), &ultimo = l.pontos.back();
+        EXPECT_TRUE((igual(primeiro, c.inicio) && igual(ultimo, c.fim)) ||
+                    (igual(primeiro, c.fim) && igual(ultimo, c.inicio)))
+            << primeiro.x << "," << primeiro.y << " .. " << ultimo.x << "," << ultimo.y;
+    }
+}
+
+TEST(Isolinhas, ConeDaAneisFechadosDoRaioEsperado)
+{
+    // f = distance to (5, 5), 0.1 apart: linear interpolation puts the ring's
+    // points within a few thousandths of the circle.
+    const GradeValores cone =
+        Grade(101, 101, 0, 0, 0.1, [](double x, double y) { return std::hypot(x - 5, y - 5); });
+    for (const double raio : {0.55, 1.0, 2.5, 4.0, 4.95}) {
+        SCOPED_TRACE(raio);
+        const auto linhas = TracaIsolinhas(cone, raio);
+        ASSERT_EQ(linhas.size(), 1u);
+        const Isolinha& anel = linhas[0];
+        EXPECT_TRUE(anel.fechada);
+        SemPontosRepetidosNemNaN(anel);
+        EXPECT_GE(anel.pontos.size(), 20u);
+        double area = 0;
+        for (std::size_t k = 0; k < anel.pontos.size(); ++k) {
+            const PontoPlano &p = anel.pontos[k], &q = anel.pontos[(k + 1) % anel.pontos.size()];
+            EXPECT_NEAR(std::hypot(p.x - 5, p.y - 5), raio, 0.005);
+            area += p.x * q.y - q.x * p.y;
+        }
+        EXPECT_NEAR(std::abs(area) / 2, std::numbers::pi * raio * raio, 0.01 * std::numbers::pi * raio * raio);
+    }
+}
+
+using Segmento = std::pair<std::pair<double, double>, std::pair<double, double>>;
+
+std::set<Segmento> Segmentos(const std::vector<Isolinha>& linhas)
+{
+    std::set<Segmento> s;
+    for (const Isolinha& l : linhas) {
+        EXPECT_EQ(l.pontos.size(), 2u);
+        if (l.pontos.size() != 2)
+            continue;
+        std::pair a{l.pontos[0].x, l.pontos[0].y}, b{l.pontos[1].x, l.pontos[1].y};
+        s.insert(a < b ? Segmento{a, b} : Segmento{b, a});
+    }
+    return s;
+}
+
+// One cell, corners a (0,0), b (1,0), c (1,1), d (0,1): the centre's mean
+// decides which diagonal pair stays joined.
+struct CasoSela {
+    const char* nome;
+    double a, b, c, d, nivel;
+    std::set<Segmento> esperados;
+};
+
+TEST(Isolinhas, SelasResolvidasPelaMediaDoCentro)
+{
+    const CasoSela casos[] = {
+        {"a e c acima, centro no nível: a-c ligados", 1, -1, 1, -1, 0,
+         {{{0, 0.5}, {0.5, 1}}, {{0.5, 0}, {1, 0.5}}}},
+        {"a e c acima, centro abaixo: b-d ligados", 2, -2, 2, -2, 0.5,
+         {{{0, 0.375}, {0.375, 0}}, {{0.625, 1}, {1, 0.625}}}},
+        {"b e d acima, centro no nível: b-d ligados", -1, 1, -1, 1, 0,
+         {{{0, 0.5}, {0.5, 0}}, {{0.5, 1}, {1, 0.5}}}},
+        {"b e d acima, centro acima: b-d ligados", -1, 3, -1, 3, 0,
+         {{{0, 0.25}, {0.25, 0}}, {{0.75, 1}, {1, 0.75}}}},
+        {"b e d acima, centro abaixo: a-c ligados", -3, 1, -3, 1, 0,
+         {{{0, 0.75}, {0.25, 1}}, {{0.75, 0}, {1, 0.25}}}},
+    };
+    for (const CasoSela& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const GradeValores g{2, 2, 0, 0, 1, 1, {c.a, c.b, c.d, c.c}};
+        EXPECT_EQ(Segmentos(TracaIsolinhas(g, c.nivel)), c.esperados);
+    }
+}
+
+TEST(Isolinhas, ValoresExatamenteNosNos)
+{
+    // f = x + y = 2 passes through three nodes: one line, no repeated point.
+    const GradeValores soma = Grade(3, 3, 0, 0, 1, [](double x, double y) { return x + y; });
+    auto linhas = TracaIsolinhas(soma, 2);
+    ASSERT_EQ(linhas.size(), 1u);
+    std::vector<std::pair<double, double>> pontos;
+    for (const PontoPlano& p : linhas[0].pontos)
+        pontos.emplace_back(p.x, p.y);
+    if (pontos.front().first > pontos.back().first)
+        std::reverse(pontos.begin(), pontos.end());
+    EXPECT_EQ(pontos, (std::vector<std::pair<double, double>>{{0, 2}, {1, 1}, {2, 0}}));
+
+    // A diamond |x| + |y| = 1 through four nodes: one ring of those four.
+    const GradeValores losango =
+        Grade(5, 5, -2, -2, 1, [](double x, double y) { return std::abs(x) + std::abs(y); });
+    linhas = TracaIsolinhas(losango, 1);
+    ASSERT_EQ(linhas.size(), 1u);
+    EXPECT_TRUE(linhas[0].fechada);
+    std::set<std::pair<double, double>> vertices;
+    for (const PontoPlano& p : linhas[0].pontos)
+        vertices.emplace(p.x, p.y);
+    EXPECT_EQ(vertices, (std::set<std::pair<double, double>>{{1, 0}, {0, 1}, {-1, 0}, {0, -1}}));
+    EXPECT_EQ(linhas[0].pontos.size(), 4u);
+
+    // A peak exactly on the level touches it at one node: no line.
+    const GradeValores pico{3, 3, 0, 0, 1, 1, {0, 0, 0, 0, 1, 0, 0, 0, 0}};
+    EXPECT_TRUE(TracaIsolinhas(pico, 1).empty());
+}
+
+TEST(Isolinhas, SemNaNNaSaida)
+{
+    // A cone with a hole of missing nodes: the ring through the hole opens there.
+    GradeValores cone = Grade(41, 41, 0, 0, 0.25, [](double x, double y) { return std::hypot(x - 5, y - 5); });
+    for (int j = 18; j <= 22; ++j)
+        for (int i = 34; i <= 38; ++i)
+            cone.valores[static_cast<std::size_t>(j) * 41 + i] = std::nan("");
+    for (const double nivel : {1.0, 4.0, 6.0}) {
+        SCOPED_TRACE(nivel);
+        const auto linhas = TracaIsolinhas(cone, nivel);
+        ASSERT_FALSE(linhas.empty());
+        for (const Isolinha& l : linhas)
+            SemPontosRepetidosNemNaN(l);
+        if (nivel == 4.0) {
+            ASSERT_EQ(linhas.size(), 1u);
+            EXPECT_FALSE(linhas[0].fechada);
+        }
+    }
+    EXPECT_TRUE(TracaIsolinhas(cone, std::nan("")).empty());
+    EXPECT_TRUE(TracaIsolinhas(GradeValores{}, 0).empty());
+}
+
+TEST(Isolinhas, NiveisSaoMultiplosDoIntervalo)
+{
+    EXPECT_EQ(NiveisIsolinhas(-23.4, 1.2, 2), (std::vector<double>{-22, -20, -18, -16, -14, -12, -10, -8, -6, -4, -2, 0}));
+    EXPECT_EQ(NiveisIsolinhas(22000, 24000, 1000), (std::vector<double>{22000, 23000, 24000}));
+    EXPECT_EQ(NiveisIsolinhas(0.2, 0.8, 1), (std::vector<double>{}));
+    EXPECT_TRUE(NiveisIsolinhas(std::nan(""), 1, 1).empty());
+    EXPECT_TRUE(NiveisIsolinhas(0, 1, 0).empty());
+}
+
+struct CasoRotulo {
+    const char* nome;
+    Isolinha linha;
+    std::vector<double> xs;  // expected label x positions
+    double angulo;
+};
+
+TEST(Isolinhas, RotulosAoLongoDaLinhaNuncaDeCabecaParaBaixo)
+{
+    const double meia = std::numbers::pi / 2;
+    const CasoRotulo casos[] = {
+        {"para a direita", {{{0, 0}, {100, 0}}, false}, {10, 40, 70}, 0},
+        {"para a esquerda", {{{100, 0}, {0, 0}}, false}, {90, 60, 30}, 0},
+        {"para baixo na tela", {{{5, 0}, {5, 100}}, false}, {5, 5, 5}, meia},
+        {"para cima na tela", {{{5, 100}, {5, 0}}, false}, {5, 5, 5}, meia},
+        {"curta demais", {{{0, 0}, {8, 0}}, false}, {}, 0},
+    };
+    for (const CasoRotulo& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const auto posicoes = PosicoesRotulos(c.linha, 10, 30, 5);
+        ASSERT_EQ(posicoes.size(), c.xs.size());
+        for (std::size_t k = 0; k < posicoes.size(); ++k) {
+            EXPECT_NEAR(posicoes[k].ponto.x, c.xs[k], 1e-12);
+            EXPECT_NEAR(posicoes[k].angulo, c.angulo, 1e-12);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace ceravel
