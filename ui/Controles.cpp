@@ -3,6 +3,7 @@
 #include "ui/Twips.h"
 
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -21,6 +22,29 @@ QFont Fonte(const QString& familia, double pontos, bool negrito, bool italico)
     f.setStyleHint(familia.startsWith(u"Times") ? QFont::Serif : QFont::SansSerif);
     return f;
 }
+
+// Enter and the keypad's Enter press a focused button, as Space does: users
+// expect it from other desktops, and Qt does it only for default buttons. The
+// key is taken here, so a dialog's default button does not answer it as well.
+class EnterPressiona : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* alvo, QEvent* evento) override
+    {
+        if (evento->type() != QEvent::KeyPress)
+            return false;
+        const auto* tecla = static_cast<QKeyEvent*>(evento);
+        if ((tecla->key() != Qt::Key_Return && tecla->key() != Qt::Key_Enter) ||
+            (tecla->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        // A held key presses once, as Space.
+        if (!tecla->isAutoRepeat())
+            static_cast<QPushButton*>(alvo)->click();
+        return true;
+    }
+};
 
 }  // namespace
 
@@ -75,6 +99,7 @@ QPushButton* CriaBotao(QWidget* pai, const QString& nome, const QString& texto, 
     b->setFont(FonteArial(8.25));
     b->setAutoDefault(false);
     b->setDefault(false);
+    b->installEventFilter(new EnterPressiona(b));
     return b;
 }
 

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPushButton>
 #include <QSet>
 #include <QtTest/QTest>
 
@@ -144,6 +145,52 @@ TEST_F(Principal, ClosingUnloadsEveryWindowAndEndsTheProgram)
         EXPECT_TRUE(main().isHidden());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_FALSE(janelas->existe(Janela::Main));
+    }
+}
+
+// Enter and the keypad's Enter on a focused button press it once, as Space
+// does; in a box they press nothing. "Mais Dados" opens DComp, whose focused
+// OK answers Enter the same way and closes it.
+TEST_F(Principal, EnterOnAFocusedButtonPressesItAndInABoxNothing)
+{
+    const struct {
+        const char* controle;
+        Qt::Key tecla;
+        Qt::KeyboardModifiers modificador;
+        bool pressiona;
+    } casos[] = {
+        {"BtCalcular", Qt::Key_Return, Qt::NoModifier, true},
+        {"BtCalcular", Qt::Key_Enter, Qt::KeypadModifier, true},
+        {"BtLimpar", Qt::Key_Return, Qt::NoModifier, true},
+        {"BtLatG", Qt::Key_Enter, Qt::KeypadModifier, true},
+        {"BtLonG", Qt::Key_Return, Qt::NoModifier, true},
+        {"BtDComp", Qt::Key_Return, Qt::NoModifier, true},
+        {"BtDComp", Qt::Key_Enter, Qt::KeypadModifier, true},
+        {"Dia", Qt::Key_Return, Qt::NoModifier, false},
+        {"LatG", Qt::Key_Enter, Qt::KeypadModifier, false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.controle) + (c.tecla == Qt::Key_Enter ? " keypad Enter" : " Enter"));
+        usaLocale(QLocale::c());
+        calculaComSucesso();
+        main().show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+        QStringList pressionados;
+        for (QPushButton* b : main().findChildren<QPushButton*>())
+            QObject::connect(b, &QPushButton::clicked, b, [&, b] { pressionados << b->objectName(); });
+        QWidget& alvo = controle(main(), c.controle);
+        alvo.setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), &alvo);
+        const bool abreDComp = c.controle == std::string("BtDComp");
+        const int modais = comModal([&] { QTest::keyClick(&alvo, c.tecla, c.modificador); }, [&](QWidget& d) {
+            ASSERT_EQ(d.objectName(), dcomp().objectName());
+            auto& ok = controle<QPushButton>(d, "Command1");
+            ok.setFocus();
+            QTest::keyClick(&ok, c.tecla, c.modificador);
+            EXPECT_FALSE(d.isVisible());
+        });
+        EXPECT_EQ(modais, abreDComp ? 1 : 0);
+        EXPECT_EQ(pressionados, c.pressiona ? QStringList{c.controle} : QStringList());
     }
 }
 
