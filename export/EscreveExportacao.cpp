@@ -6,6 +6,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
 
 #include <cerrno>
 #include <unistd.h>
@@ -21,18 +23,26 @@ QString Falha(const QString& arquivo, const QString& motivo)
 
 const QString NomeRecusado = QStringLiteral("o sistema de arquivos não aceita esse nome");
 
-// The system's reason, said of the program's folder, where the file always goes.
-QString Motivo(int erro, const QString& detalhe = {})
+// The folder the file goes to, as the messages name it.
+enum class Onde { PastaPrograma, Documentos };
+
+QString NomePasta(Onde onde)
+{
+    return onde == Onde::PastaPrograma ? QStringLiteral("pasta do programa") : QStringLiteral("pasta de documentos");
+}
+
+// The system's reason, said of the folder where the file goes.
+QString Motivo(int erro, Onde onde, const QString& detalhe = {})
 {
     switch (erro) {
     case EACCES:
     case EPERM:
-        return MotivoErro(erro) + QStringLiteral(" para gravar na pasta do programa");
+        return MotivoErro(erro) + QStringLiteral(" para gravar na ") + NomePasta(onde);
     case EROFS:
-        return QStringLiteral("a pasta do programa está num disco somente para leitura");
+        return QStringLiteral("a %1 está num disco somente para leitura").arg(NomePasta(onde));
     case ENOENT:
     case ENOTDIR:
-        return QStringLiteral("a pasta do programa não foi encontrada");
+        return QStringLiteral("a %1 não foi encontrada").arg(NomePasta(onde));
     case EISDIR:
         return QStringLiteral("já existe uma pasta com esse nome");
     case EINVAL:
@@ -60,45 +70,61 @@ QString NomeArquivoExportacao(const QString& nomeDigitado)
     return nomeDigitado + QStringLiteral("-Ceravel.csv");
 }
 
-ResultadoExportacao EscreveExportacao(const QString& pasta, const QString& nomeDigitado,
-                                      const QStringList& linhas)
-{
-    const QString arquivo = NomeArquivoExportacao(nomeDigitado);
-    const auto falha = [&](const QString& motivo) {
-        return ResultadoExportacao{false, arquivo, Falha(arquivo, motivo)};
-    };
+namespace {
 
-    if (nomeDigitado.contains(u'/') || nomeDigitado.contains(u'\\'))
-        return falha(QStringLiteral("o nome não pode conter \"/\" nem \"\\\", pois o arquivo é "
-                                    "salvo sempre na pasta do programa"));
-    // The system would cut the name at a NUL and write another file.
-    if (nomeDigitado.contains(QChar(u'\0')))
-        return falha(NomeRecusado);
-
-    // The whole content is encoded before the file is touched.
+// The name checked and the whole content encoded, before any folder is touched.
+struct Preparo {
+    QString arquivo;
     QByteArray conteudo;
-    for (const QString& linha : linhas) {
-        if (linha.contains(u'\r') || linha.contains(u'\n'))
-            return falha(QStringLiteral("o texto \"%1\" tem uma quebra de linha").arg(linha.simplified()));
-        if (!AcrescentaWindows1252(conteudo, linha))
-            return falha(NaoRepresentavel(linha));
-        conteudo += "\r\n";
-    }
+    QString motivo;  // empty: ready
+};
 
-    const QString caminho = QDir(pasta).filePath(arquivo);
+Preparo Prepara(const QString& nomeDigitado, const QStringList& linhas, Onde onde)
+{
+    Preparo p{NomeArquivoExportacao(nomeDigitado), {}, {}};
+    if (nomeDigitado.contains(u'/') || nomeDigitado.contains(u'\\')) {
+        p.motivo = QStringLiteral("o nome não pode conter \"/\" nem \"\\\", pois o arquivo é salvo sempre na ") +
+                   NomePasta(onde);
+        return p;
+    }
+    // The system would cut the name at a NUL and write another file.
+    if (nomeDigitado.contains(QChar(u'\0'))) {
+        p.motivo = NomeRecusado;
+        return p;
+    }
+    for (const QString& linha : linhas) {
+        if (linha.contains(u'\r') || linha.contains(u'\n')) {
+            p.motivo = QStringLiteral("o texto \"%1\" tem uma quebra de linha").arg(linha.simplified());
+            return p;
+        }
+        if (!AcrescentaWindows1252(p.conteudo, linha)) {
+            p.motivo = NaoRepresentavel(linha);
+            return p;
+        }
+        p.conteudo += "\r\n";
+    }
+    return p;
+}
+
+// Writes the prepared content to `caminho`; the messages name the file as `nomeMensagem`.
+ResultadoExportacao Grava(const Preparo& p, const QString& caminho, const QString& nomeMensagem, Onde onde)
+{
+    const auto falha = [&](const QString& motivo) {
+        return ResultadoExportacao{false, p.arquivo, caminho, Falha(nomeMensagem, motivo)};
+    };
     if (QFileInfo(caminho).isDir())
-        return falha(Motivo(EISDIR));
+        return falha(Motivo(EISDIR, onde));
 
     // A temporary file beside the target, renamed over it only when complete.
     // Unbuffered, so a short write shows at once instead of being lost in a
     // flush; fsync, so a full disk shows before the rename.
     QSaveFile saida(caminho);
-    const auto falhaSistema = [&](int erro) { return falha(Motivo(erro, saida.errorString())); };
+    const auto falhaSistema = [&](int erro) { return falha(Motivo(erro, onde, saida.errorString())); };
     errno = 0;
     if (!saida.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return falhaSistema(errno);
     errno = 0;
-    if (saida.write(conteudo) != conteudo.size() || ::fsync(saida.handle()) != 0) {
+    if (saida.write(p.conteudo) != p.conteudo.size() || ::fsync(saida.handle()) != 0) {
         const int erro = errno;
         saida.cancelWriting();
         return falhaSistema(erro);
@@ -106,7 +132,61 @@ ResultadoExportacao EscreveExportacao(const QString& pasta, const QString& nomeD
     errno = 0;
     if (!saida.commit())
         return falhaSistema(errno);
-    return {true, arquivo, QStringLiteral("Os dados foram salvos no arquivo ") + arquivo};
+    return {true, p.arquivo, caminho, QStringLiteral("Os dados foram salvos no arquivo ") + nomeMensagem};
+}
+
+}  // namespace
+
+ResultadoExportacao EscreveExportacao(const QString& pasta, const QString& nomeDigitado,
+                                      const QStringList& linhas)
+{
+    const Preparo p = Prepara(nomeDigitado, linhas, Onde::PastaPrograma);
+    const QString caminho = QDir(pasta).filePath(p.arquivo);
+    if (!p.motivo.isEmpty())
+        return {false, p.arquivo, caminho, Falha(p.arquivo, p.motivo)};
+    return Grava(p, caminho, p.arquivo, Onde::PastaPrograma);
+}
+
+bool PastaGravavel(const QString& pasta)
+{
+    QTemporaryFile teste(QDir(pasta).filePath(QStringLiteral(".ceravel-gravavel-XXXXXX")));
+    return teste.open();  // removed when `teste` goes
+}
+
+QString PastaDocumentos()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+ResultadoExportacao ExportaArquivo(const QString& pastaPrograma, const QString& nomeDigitado,
+                                   const QStringList& linhas, const DestinoExportacao& destino)
+{
+    if (destino.gravavel(pastaPrograma))
+        return EscreveExportacao(pastaPrograma, nomeDigitado, linhas);
+
+    const Preparo p = Prepara(nomeDigitado, linhas, Onde::Documentos);
+    const QString documentos = destino.documentos();
+    const QString caminho = documentos.isEmpty() ? p.arquivo : QDir(documentos).filePath(p.arquivo);
+    const QString nomeMensagem = QDir::toNativeSeparators(caminho);
+    const auto falha = [&](const QString& motivo) {
+        return ResultadoExportacao{false, p.arquivo, caminho, Falha(nomeMensagem, motivo)};
+    };
+    if (!p.motivo.isEmpty())
+        return falha(p.motivo);
+    if (documentos.isEmpty())
+        return falha(QStringLiteral("a pasta do programa não permite gravação e a pasta de documentos do "
+                                    "usuário não foi encontrada"));
+    errno = 0;
+    if (!QDir().mkpath(documentos)) {
+        const int erro = errno;
+        return falha(QStringLiteral("não foi possível criar a pasta de documentos \"%1\" (%2)")
+                         .arg(QDir::toNativeSeparators(documentos), MotivoErro(erro)));
+    }
+    ResultadoExportacao r = Grava(p, caminho, nomeMensagem, Onde::Documentos);
+    if (r.gravado)
+        r.mensagem += QStringLiteral("\n\nA pasta do programa não permite gravação; por isso o arquivo foi salvo "
+                                     "na pasta de documentos.");
+    return r;
 }
 
 }  // namespace ceravel

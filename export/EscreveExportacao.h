@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace ceravel {
 
 // The export file's name: the typed name, exactly as typed (blanks kept),
@@ -13,6 +15,7 @@ QString NomeArquivoExportacao(const QString& nomeDigitado);
 struct ResultadoExportacao {
     bool gravado = false;
     QString arquivo;   // the file name as built, without the folder
+    QString caminho;   // the full path written or tried
     QString mensagem;  // "Os dados foram salvos no arquivo ..." or why not
 };
 
@@ -24,5 +27,26 @@ struct ResultadoExportacao {
 // the name itself goes to the file system as Unicode.
 ResultadoExportacao EscreveExportacao(const QString& pasta, const QString& nomeDigitado,
                                       const QStringList& linhas);
+
+// Whether a file can be created in `pasta`: tried, not guessed from the
+// permissions, which root ignores and a read-only disk overrides.
+bool PastaGravavel(const QString& pasta);
+
+// The user's documents folder (QStandardPaths::DocumentsLocation).
+QString PastaDocumentos();
+
+// Where an export may go; the window uses the defaults, tests inject.
+struct DestinoExportacao {
+    std::function<bool(const QString&)> gravavel = PastaGravavel;
+    std::function<QString()> documentos = PastaDocumentos;
+};
+
+// The Export command: as EscreveExportacao in the program's folder when a
+// file can be created there. When not (an installed program's folder belongs
+// to root), the same file goes to the user's documents folder, created if
+// missing, with the same refusals and atomic write, and the messages name the
+// full path.
+ResultadoExportacao ExportaArquivo(const QString& pastaPrograma, const QString& nomeDigitado,
+                                   const QStringList& linhas, const DestinoExportacao& destino = {});
 
 }  // namespace ceravel

@@ -55,8 +55,7 @@ void Exportar::keyPressEvent(QKeyEvent* evento)
 
 void Exportar::exporta()
 {
-    const ResultadoExportacao r =
-        EscreveExportacao(m_pasta, m_arquivo->text(), LinhasExportacao(m_ultimo));
+    const ResultadoExportacao r = ExportaArquivo(m_pasta, m_arquivo->text(), LinhasExportacao(m_ultimo));
     m_mensageiro.informa(r.mensagem);
     if (r.gravado) {
         accept();

@@ -7,9 +7,12 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <functional>
 #include <ostream>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -189,6 +192,172 @@ TEST_F(Escrita, WriteFailingHalfWayRefused)
     ::setrlimit(RLIMIT_FSIZE, &anterior);
     std::signal(SIGXFSZ, sinalAnterior);
     confereRecusa(r, QStringLiteral("dados"), QStringLiteral("tamanho máximo"));
+}
+
+// Root ignores permissions, so a read-only folder is made so for every user
+// by giving root's rights up meanwhile; /proc refuses new files to anyone.
+class SemDireitosDeRaiz {
+public:
+    SemDireitosDeRaiz() : m_raiz(::geteuid() == 0) { m_ok = !m_raiz || ::seteuid(65534) == 0; }
+    ~SemDireitosDeRaiz()
+    {
+        if (m_raiz && m_ok)
+            (void)!::seteuid(0);
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    bool m_raiz, m_ok;
+};
+
+struct CasoGravavel {
+    const char* nome;
+    std::function<QString(const QString&)> pasta;  // from a fresh writable folder
+    mode_t modo;                                   // given to the fresh folder
+    bool gravavel;
+};
+void PrintTo(const CasoGravavel& c, std::ostream* os) { *os << c.nome; }
+
+class PastaGravavelTeste : public testing::TestWithParam<CasoGravavel> {};
+
+TEST_P(PastaGravavelTeste, TriesCreatingAFile)
+{
+    const CasoGravavel& c = GetParam();
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), c.modo), 0);
+    bool gravavel = false;
+    {
+        SemDireitosDeRaiz semRaiz;
+        ASSERT_TRUE(semRaiz.ok());
+        gravavel = PastaGravavel(c.pasta(dir.path()));
+    }
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
+    EXPECT_EQ(gravavel, c.gravavel);
+    // The trial file does not stay behind.
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pastas, PastaGravavelTeste,
+    testing::Values(CasoGravavel{"WritableForAnyone", [](const QString& p) { return p; }, 0777, true},
+                    CasoGravavel{"ReadOnly", [](const QString& p) { return p; }, 0555, false},
+                    CasoGravavel{"Missing", [](const QString& p) { return p + "/sumiu"; }, 0777, false},
+                    CasoGravavel{"ProcRefusesEvenRoot", [](const QString&) { return QStringLiteral("/proc"); }, 0777,
+                                 false}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+// The Export command's folder: the program's when writable, else the documents folder.
+struct CasoDestino {
+    const char* nome;
+    bool programaGravavel;
+    std::function<QString(const QString&)> documentos;  // from a fresh home folder
+    QString digitado;
+    QString linha;
+    bool nosDocumentos;   // written into the documents folder (else beside the program, or nowhere)
+    QString motivo;       // empty: written
+};
+void PrintTo(const CasoDestino& c, std::ostream* os) { *os << c.nome; }
+
+class ExportaArquivoTeste : public Escrita, public testing::WithParamInterface<CasoDestino> {};
+
+const auto DocumentosNovos = [](const QString& casa) { return casa + QStringLiteral("/Documentos"); };
+
+TEST_P(ExportaArquivoTeste, BesideTheProgramOrInTheDocumentsFolder)
+{
+    const CasoDestino& c = GetParam();
+    QTemporaryDir casa;
+    ASSERT_TRUE(casa.isValid());
+    const QString documentos = c.documentos(casa.path());
+    // A program folder that truly refuses a new file unless the case wants it writable.
+    const QString programa = c.programaGravavel ? pasta() : QStringLiteral("/proc");
+    const ResultadoExportacao r =
+        ExportaArquivo(programa, c.digitado, {c.linha}, DestinoExportacao{PastaGravavel, [&] { return documentos; }});
+
+    const QString arquivo = c.digitado + QStringLiteral("-Ceravel.csv");
+    const QString destino = c.programaGravavel     ? caminho(c.digitado)
+                            : documentos.isEmpty() ? arquivo
+                                                   : QDir(documentos).filePath(arquivo);
+    const QString nomeMensagem = c.programaGravavel ? arquivo : QDir::toNativeSeparators(destino);
+    EXPECT_EQ(r.arquivo, arquivo);
+    if (!c.motivo.isEmpty()) {
+        EXPECT_FALSE(r.gravado);
+        EXPECT_TRUE(r.mensagem.startsWith(QStringLiteral("Não foi possível salvar o arquivo \"%1\": ").arg(nomeMensagem)) &&
+                    r.mensagem.contains(c.motivo))
+            << r.mensagem.toStdString();
+        EXPECT_EQ(estado(), m_inicial);
+        EXPECT_FALSE(QFileInfo(destino).isFile());
+        return;
+    }
+    ASSERT_TRUE(r.gravado) << r.mensagem.toStdString();
+    EXPECT_EQ(r.caminho, destino);
+    EXPECT_EQ(Conteudo(destino), QByteArray("\xB0\x80\x93\x8C\x94\r\n"));
+    if (c.nosDocumentos) {
+        EXPECT_EQ(r.mensagem, QStringLiteral("Os dados foram salvos no arquivo %1\n\nA pasta do programa não permite "
+                                             "gravação; por isso o arquivo foi salvo na pasta de documentos.")
+                                  .arg(nomeMensagem));
+        EXPECT_EQ(estado(), m_inicial);
+    } else {
+        // As before: the name alone, and the documents folder not even created.
+        EXPECT_EQ(r.mensagem, QStringLiteral("Os dados foram salvos no arquivo ") + arquivo);
+        EXPECT_FALSE(QFileInfo::exists(documentos));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, ExportaArquivoTeste,
+    testing::Values(
+        CasoDestino{"WritableProgramFolderAsBefore", true, DocumentosNovos, QStringLiteral("dados"), Cp1252, false, {}},
+        CasoDestino{"ReadOnlyIntoMissingDocumentsFolder", false, DocumentosNovos, QStringLiteral("dados"), Cp1252, true,
+                    {}},
+        CasoDestino{"ReadOnlyIntoNestedMissingDocumentsFolder", false,
+                    [](const QString& casa) { return casa + QStringLiteral("/a/b/Documentos"); },
+                    QStringLiteral(" dados "), Cp1252, true, {}},
+        CasoDestino{"ReadOnlySlashStillRefused", false, DocumentosNovos, QStringLiteral("sub/dados"), Cp1252, false,
+                    QStringLiteral("salvo sempre na pasta de documentos")},
+        CasoDestino{"ReadOnlyCodePageStillRefused", false, DocumentosNovos, QStringLiteral("dados"),
+                    QStringLiteral("Łódź"), false, QStringLiteral("Windows-1252 não representa")},
+        CasoDestino{"ReadOnlyFolderOfThatNameInDocuments", false,
+                    [](const QString& casa) {
+                        QDir(casa).mkpath(QStringLiteral("Documentos/dados-Ceravel.csv"));
+                        return DocumentosNovos(casa);
+                    },
+                    QStringLiteral("dados"), Cp1252, false, QStringLiteral("já existe uma pasta")},
+        CasoDestino{"ReadOnlyDocumentsCannotBeCreated", false,
+                    [](const QString&) { return QStringLiteral("/proc/Documentos"); }, QStringLiteral("dados"), Cp1252,
+                    false, QStringLiteral("não foi possível criar a pasta de documentos \"/proc/Documentos\"")},
+        CasoDestino{"ReadOnlyNoDocumentsFolder", false, [](const QString&) { return QString(); },
+                    QStringLiteral("dados"), Cp1252, false,
+                    QStringLiteral("a pasta de documentos do usuário não foi encontrada")}),
+    [](const auto& info) { return std::string(info.param.nome); });
+
+// The window's defaults: the writability tried for real on a read-only
+// folder, and the documents folder from QStandardPaths under a temporary home.
+TEST_F(Escrita, ReadOnlyProgramFolderExportsIntoTheDocumentsFolderOfTheHome)
+{
+    QTemporaryDir casa;
+    ASSERT_TRUE(casa.isValid());
+    ASSERT_EQ(::chmod(QFile::encodeName(casa.path()).constData(), 0777), 0);
+    const QByteArray casaAnterior = qgetenv("HOME");
+    qputenv("HOME", QFile::encodeName(casa.path()));
+    QStandardPaths::setTestModeEnabled(true);  // ignores the user's own user-dirs.dirs
+    ASSERT_EQ(::chmod(QFile::encodeName(pasta()).constData(), 0555), 0);
+    ResultadoExportacao r;
+    {
+        SemDireitosDeRaiz semRaiz;
+        ASSERT_TRUE(semRaiz.ok());
+        r = ExportaArquivo(pasta(), QStringLiteral("dados"), {Cp1252});
+    }
+    ::chmod(QFile::encodeName(pasta()).constData(), 0700);
+    QStandardPaths::setTestModeEnabled(false);
+    qputenv("HOME", casaAnterior);
+
+    const QString destino = casa.filePath(QStringLiteral("Documents/dados-Ceravel.csv"));
+    EXPECT_TRUE(r.gravado) << r.mensagem.toStdString();
+    EXPECT_TRUE(r.mensagem.startsWith(QStringLiteral("Os dados foram salvos no arquivo ") + destino + u'\n'))
+        << r.mensagem.toStdString();
+    EXPECT_EQ(Conteudo(destino), QByteArray("\xB0\x80\x93\x8C\x94\r\n"));
+    EXPECT_EQ(estado(), m_inicial);
 }
 
 }  // namespace

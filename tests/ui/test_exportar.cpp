@@ -1,12 +1,17 @@
 // The export dialog over Main: OK writes the file, reports and closes;
-// Cancelar, the title bar, Enter and Escape write nothing; a failure is
-// reported and the dialog waits with the name, ready to be corrected.
+// Cancelar, the title bar, Enter in the name box and Escape write nothing;
+// Enter on a focused button presses it; a failure is reported and the dialog
+// waits with the name, ready to be corrected.
 #include "AmbienteJanelas.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ceravel::teste {
 namespace {
@@ -21,6 +26,17 @@ void Tecla(QWidget& d, int tecla)
 {
     QKeyEvent aperta(QEvent::KeyPress, tecla, Qt::NoModifier);
     QApplication::sendEvent(d.findChild<QLineEdit*>("File"), &aperta);
+}
+
+// Enter (or the keypad's) on the button `botao`, focused as by Tab.
+std::function<void(QWidget&)> EnterNoBotao(const char* botao, int tecla, Qt::KeyboardModifiers modificador)
+{
+    return [=](QWidget& d) {
+        auto* b = d.findChild<QAbstractButton*>(botao);
+        b->setFocus();
+        QKeyEvent aperta(QEvent::KeyPress, tecla, modificador);
+        QApplication::sendEvent(b, &aperta);
+    };
 }
 
 struct CasoExportar {
@@ -82,9 +98,15 @@ TEST_P(Exportacao, FromTheMenuToTheBytesOnDisk)
     }
 }
 
+// A press as by the mouse or Tab: the button takes the focus first (click()
+// alone never moves it, so a lost focus after a failure would go unseen).
 std::function<void(QWidget&)> Clica(const char* botao)
 {
-    return [botao](QWidget& d) { d.findChild<QAbstractButton*>(botao)->click(); };
+    return [botao](QWidget& d) {
+        auto* b = d.findChild<QAbstractButton*>(botao);
+        b->setFocus(Qt::MouseFocusReason);
+        b->click();
+    };
 }
 const char* const Salvo = "Os dados foram salvos no arquivo dados-Ceravel.csv";
 
@@ -99,10 +121,59 @@ INSTANTIATE_TEST_SUITE_P(
                      "Não foi possível salvar o arquivo \"sub/dados-Ceravel.csv\": ", nullptr, "sub/dados"},
         CasoExportar{"CancelarWritesNothing", Clica("BtCancel"), false, nullptr},
         CasoExportar{"TitleBarCloseWritesNothing", [](QWidget& d) { d.close(); }, false, nullptr},
+        CasoExportar{"EnterOnFocusedOkWrites", EnterNoBotao("BtOK", Qt::Key_Return, Qt::NoModifier), false, Salvo,
+                     "exportacao-ponto-lat-gms-lon-decimal.csv"},
+        CasoExportar{"KeypadEnterOnFocusedOkWrites", EnterNoBotao("BtOK", Qt::Key_Enter, Qt::KeypadModifier), false,
+                     Salvo, "exportacao-ponto-lat-gms-lon-decimal.csv"},
+        CasoExportar{"EnterOnFocusedCancelarWritesNothing", EnterNoBotao("BtCancel", Qt::Key_Return, Qt::NoModifier),
+                     false, nullptr},
+        CasoExportar{"KeypadEnterOnFocusedCancelarWritesNothing",
+                     EnterNoBotao("BtCancel", Qt::Key_Enter, Qt::KeypadModifier), false, nullptr},
         // Neither button is the default or the cancel button.
-        CasoExportar{"EnterPressesNoButton", [](QWidget& d) { Tecla(d, Qt::Key_Return); }, true, nullptr},
+        CasoExportar{"EnterInTheNameBoxPressesNoButton", [](QWidget& d) { Tecla(d, Qt::Key_Return); }, true, nullptr},
         CasoExportar{"EscapePressesNoButton", [](QWidget& d) { Tecla(d, Qt::Key_Escape); }, true, nullptr}),
     [](const auto& info) { return std::string(info.param.caso); });
+
+// A program folder that cannot be written (as installed, owned by root)
+// exports into the documents folder, here under a temporary home; a writable
+// one beside the program, as before. Root ignores permissions, so it gives
+// its rights up while OK is pressed.
+TEST_F(AmbienteJanelas, ExportGoesBesideTheProgramOrIntoTheDocumentsFolder)
+{
+    for (const bool somenteLeitura : {false, true}) {
+        SCOPED_TRACE(somenteLeitura ? "read-only program folder" : "writable program folder");
+        QTemporaryDir casa;
+        ASSERT_TRUE(casa.isValid());
+        ASSERT_EQ(::chmod(QFile::encodeName(casa.path()).constData(), 0777), 0);
+        const QByteArray casaAnterior = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(casa.path()));
+        QStandardPaths::setTestModeEnabled(true);
+        mensageiro.mensagens.clear();
+        calculaComSucesso();
+        const QByteArray programa = QFile::encodeName(pasta.path());
+        comModal([&] { aciona("MAExp"); }, [&](QWidget& d) {
+            controle<QLineEdit>(d, "File").setText("dados");
+            const bool raiz = somenteLeitura && ::geteuid() == 0;
+            ASSERT_TRUE(!somenteLeitura || ::chmod(programa.constData(), 0555) == 0);
+            ASSERT_TRUE(!raiz || ::seteuid(65534) == 0);
+            clica(d, "BtOK");
+            ASSERT_TRUE(!raiz || ::seteuid(0) == 0);
+            ::chmod(programa.constData(), 0700);
+        });
+        QStandardPaths::setTestModeEnabled(false);
+        qputenv("HOME", casaAnterior);
+
+        const QString documentos = casa.filePath("Documents/dados-Ceravel.csv");
+        const QString aoLado = pasta.filePath("dados-Ceravel.csv");
+        EXPECT_EQ(QFile::exists(documentos), somenteLeitura);
+        EXPECT_EQ(QFile::exists(aoLado), !somenteLeitura);
+        ASSERT_EQ(mensageiro.mensagens.size(), 1);
+        EXPECT_EQ(mensageiro.mensagens[0].section(u'\n', 0, 0),
+                  "Os dados foram salvos no arquivo " + (somenteLeitura ? documentos : QString("dados-Ceravel.csv")));
+        EXPECT_EQ(Conteudo(somenteLeitura ? documentos : aoLado).count("\r\n"), 26);
+        QFile::remove(aoLado);
+    }
+}
 
 }  // namespace
 }  // namespace ceravel::teste
