@@ -31,7 +31,7 @@ InicioEntrada ExaminaInicio(QByteArrayView primeiraLinha)
     if (primeiraLinha.startsWith("\xEF\xBB\xBF"))
         return {3, {}};
     if (primeiraLinha.startsWith("\xFF\xFE") || primeiraLinha.startsWith("\xFE\xFF"))
-        return {0, QStringLiteral("a entrada está em UTF-16; grave-a em UTF-8 ou em Windows-1252.")};
+        return {0, QStringLiteral("a entrada está em UTF-16: grave-a em UTF-8 ou em Windows-1252.")};
     return {};
 }
 

@@ -14,9 +14,30 @@ const QString MensagemLongaDemais = QStringLiteral("A linha é longa demais para
 
 QString MensagemNaoRepresentavel(const QString& caractere)
 {
-    return QStringLiteral("A linha tem o caractere %1, que a codificação Windows-1252 não representa; "
-                          "os textos da linha foram omitidos. Use a opção --utf8.")
+    // No ";" in any message: it is the output's field separator.
+    return QStringLiteral("A linha tem o caractere %1, que a codificação Windows-1252 não representa. "
+                          "Os textos da linha foram omitidos: use a opção --utf8.")
         .arg(caractere);
+}
+
+// A line end or other control character inside a field (a CR before other
+// bytes, a NUL): written back into the row, it would split it for a
+// spreadsheet. The tab, a blank, may stay.
+QString MensagemControle(QStringView caractere)
+{
+    return QStringLiteral("A linha tem o caractere de controle %1 dentro de um campo. "
+                          "Os textos da linha foram omitidos.")
+        .arg(CodigoUnicode(caractere));
+}
+
+qsizetype PrimeiroControle(QStringView texto)
+{
+    for (qsizetype i = 0; i < texto.size(); ++i) {
+        const char16_t ch = texto[i].unicode();
+        if ((ch < 0x20 && ch != u'\t') || (ch >= 0x7F && ch < 0xA0))
+            return i;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -58,9 +79,20 @@ ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const ModeloLot
         ++resumo.pontos;
         TextosLinha textos{separada.latitude, separada.longitude, separada.data};
         const auto recusa = [&](const QString& mensagem) { resultado.recusa(mensagem); };
+        qsizetype controle = -1;
+        QStringView campoComControle;
+        for (const QStringView campo : {textos.latitude, textos.longitude, textos.data}) {
+            if ((controle = PrimeiroControle(campo)) >= 0) {
+                campoComControle = campo;
+                break;
+            }
+        }
         if (entrada.longaDemais()) {
             textos = {};
             recusa(MensagemLongaDemais);
+        } else if (controle >= 0) {
+            recusa(MensagemControle(campoComControle.sliced(controle, 1)));
+            textos = {};
         } else if (separada.tipo == LinhaSeparada::Tipo::Invalida) {
             recusa(separada.mensagem);
         } else {

@@ -17,6 +17,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -86,7 +87,7 @@ int main(int argc, char* argv[])
     if (opcoes.modelo == ModeloCampo::Igrf14)
         igrf = CarregaIgrf14(pasta);
     else
-        leitura = LeConjuntos(pasta);
+        leitura = LeConjuntos(pasta, opcoes.coeficientes.isEmpty() ? OrigemPasta::DoPrograma : OrigemPasta::Indicada);
     if (!leitura.conjuntos && !igrf.modelo) {
         EscreveErro(opcoes.modelo == ModeloCampo::Igrf14 ? igrf.erro : leitura.erro);
         return NadaCalculado;
@@ -115,7 +116,10 @@ int main(int argc, char* argv[])
         return NadaCalculado;
     }
 
-    // A named output file is replaced only once it is complete.
+    // A named output file is replaced only once it is complete. Anything else
+    // already there (a device, a FIFO, /dev/stdout into a pipe) is written
+    // directly, as standard output is: renaming a file over it would turn
+    // /dev/null into a text file, or fail where no file can be created.
     std::unique_ptr<QFileDevice> destino;
     if (opcoes.saida.isEmpty()) {
         auto padrao = std::make_unique<QFile>();
@@ -124,6 +128,21 @@ int main(int argc, char* argv[])
             return NadaCalculado;
         }
         destino = std::move(padrao);
+    } else if (struct stat info {}; ::stat(QFile::encodeName(opcoes.saida).constData(), &info) == 0
+               && !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+        errno = 0;
+        const int descritor = ::open(QFile::encodeName(opcoes.saida).constData(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        auto direto = std::make_unique<QFile>();
+        if (descritor < 0
+            || !direto->open(descritor, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+            const int erro = errno;
+            if (descritor >= 0)
+                ::close(descritor);
+            EscreveErro(QStringLiteral("não foi possível gravar em %1: %2.")
+                            .arg(opcoes.saida, MotivoErro(erro, direto->errorString())));
+            return NadaCalculado;
+        }
+        destino = std::move(direto);
     } else {
         auto arquivo = std::make_unique<QSaveFile>(opcoes.saida);
         errno = QFileInfo(opcoes.saida).isDir() ? EISDIR : 0;

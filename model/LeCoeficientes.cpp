@@ -103,16 +103,29 @@ ItemLido LeItem(std::string_view texto)
     return {};
 }
 
-// The offending item as the user wrote it, shortened for a message box.
+// The offending item as the user wrote it, shortened for a message box: only
+// printable characters are quoted; a control, format or unassigned character
+// (NUL, a tab pasted in, a stray escape) is shown by its code, "<U+0000>",
+// so it can never garble a terminal or a message box.
 QString TextoDoItem(std::string_view item)
 {
-    constexpr std::size_t limite = 20;
-    const std::string_view trecho = item.substr(0, limite);
+    constexpr qsizetype limite = 20;  // characters of the item
+    const QByteArrayView bytes(item.data(), static_cast<qsizetype>(item.size()));
     QStringDecoder utf8(QStringDecoder::Utf8);
-    QString texto = utf8(QByteArrayView(trecho.data(), static_cast<qsizetype>(trecho.size())));
+    QString decodificado = utf8(bytes);
     if (utf8.hasError())
-        texto = QString::fromLatin1(trecho.data(), static_cast<qsizetype>(trecho.size()));
-    if (item.size() > limite)
+        decodificado = QString::fromLatin1(bytes);
+    const QList<uint> codigos = decodificado.toUcs4();
+    QString texto;
+    for (qsizetype i = 0; i < codigos.size() && i < limite; ++i) {
+        const char32_t codigo = codigos[i];
+        if (QChar::isPrint(codigo))
+            texto += QString::fromUcs4(&codigo, 1);
+        else
+            texto += QStringLiteral("<U+%1>").arg(QString::number(static_cast<uint>(codigo), 16).toUpper(), 4,
+                                                  QLatin1Char('0'));
+    }
+    if (codigos.size() > limite)
         texto += QChar(0x2026);
     return texto;
 }
@@ -132,12 +145,13 @@ QString MensagemItensInsuficientes(const QString& nome, int itens)
 
 }  // namespace
 
-LeituraCoeficientes LeCoeficientes(const QString& pasta, const QString& nomeArquivo)
+LeituraCoeficientes LeCoeficientes(const QString& pasta, const QString& nomeArquivo, OrigemPasta origem)
 {
-    const QString pastaVisivel = QDir::toNativeSeparators(pasta);
+    const QString pastaVisivel = origem == OrigemPasta::DoPrograma
+        ? QStringLiteral("na pasta do programa (%1)").arg(QDir::toNativeSeparators(pasta))
+        : QStringLiteral("na pasta %1").arg(QDir::toNativeSeparators(pasta));
     const auto ilegivel = [&] {
-        return QStringLiteral("O arquivo de coeficientes %1 não pôde ser lido na pasta do programa (%2).")
-            .arg(nomeArquivo, pastaVisivel);
+        return QStringLiteral("O arquivo de coeficientes %1 não pôde ser lido %2.").arg(nomeArquivo, pastaVisivel);
     };
     QFile arquivo(QDir(pasta).filePath(nomeArquivo));
     // Opening first spares a second look at the disk on the usual path; a
@@ -145,7 +159,7 @@ LeituraCoeficientes LeCoeficientes(const QString& pasta, const QString& nomeArqu
     if (!arquivo.open(QIODevice::ReadOnly)) {
         if (!arquivo.exists())
             return {std::nullopt,
-                    QStringLiteral("O arquivo de coeficientes %1 não foi encontrado na pasta do programa (%2).")
+                    QStringLiteral("O arquivo de coeficientes %1 não foi encontrado %2.")
                         .arg(nomeArquivo, pastaVisivel)};
         return {std::nullopt, ilegivel()};
     }
@@ -211,14 +225,14 @@ LeituraCoeficientes LeCoeficientes(const QString& pasta, const QString& nomeArqu
     return {coeficientes, QString()};
 }
 
-LeituraConjuntos LeConjuntos(const QString& pasta)
+LeituraConjuntos LeConjuntos(const QString& pasta, OrigemPasta origem)
 {
     ConjuntosCoeficientes conjuntos;
     const std::pair<const char*, Coeficientes*> arquivos[] = {{ArquivoDeclinacao, &conjuntos.declinacao},
                                                               {ArquivoInclinacao, &conjuntos.inclinacao},
                                                               {ArquivoIntensidade, &conjuntos.intensidade}};
     for (const auto& [nome, destino] : arquivos) {
-        LeituraCoeficientes lido = LeCoeficientes(pasta, QString::fromLatin1(nome));
+        LeituraCoeficientes lido = LeCoeficientes(pasta, QString::fromLatin1(nome), origem);
         if (!lido.coeficientes)
             return {std::nullopt, lido.erro};
         *destino = *lido.coeficientes;

@@ -18,10 +18,15 @@ struct LeituraCoeficientes {
     QString erro;
 };
 
+// Which folder the files come from, as the messages name it: the program's
+// own, or one the user gave (ceravel-lote --coeficientes PASTA).
+enum class OrigemPasta { DoPrograma, Indicada };
+
 // Reads the first 31 numeric items of `pasta`/`nomeArquivo`. Items are
 // separated by commas, line breaks or blanks; the decimal separator is always
 // the full stop. Whatever follows the 31st item is never looked at.
-LeituraCoeficientes LeCoeficientes(const QString& pasta, const QString& nomeArquivo);
+LeituraCoeficientes LeCoeficientes(const QString& pasta, const QString& nomeArquivo,
+                                   OrigemPasta origem = OrigemPasta::DoPrograma);
 
 // The three sets, or the message of the first file that failed.
 struct LeituraConjuntos {
@@ -31,6 +36,6 @@ struct LeituraConjuntos {
 
 // Reads COEF-D2000, COEF-I2000 and COEF-F2000 from `pasta`, in that order;
 // the first failure ends the reading.
-LeituraConjuntos LeConjuntos(const QString& pasta);
+LeituraConjuntos LeConjuntos(const QString& pasta, OrigemPasta origem = OrigemPasta::DoPrograma);
 
 }  // namespace ceravel

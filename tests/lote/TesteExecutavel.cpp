@@ -15,6 +15,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
 namespace ceravel::teste {
 namespace {
 
@@ -202,8 +209,51 @@ TEST_F(Executavel, Igrf14IgualAoDoNucleo)
         EXPECT_TRUE(linhas[i].trimmed().endsWith(MensagemPeriodoIgrf14().toUtf8())) << linhas[i].toStdString();
 }
 
+// A named output that exists and is not a regular file (a FIFO, /dev/stdout
+// into a pipe) is written directly: a file renamed over it would replace it.
+TEST_F(Executavel, SaidaQueNaoEArquivoComumEscritaDiretamente)
+{
+    const QByteArray fifo = QFile::encodeName(Caminho("fila"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    // Opened for reading without blocking, so that neither side can hang if
+    // the program never opens the FIFO (as when a file was renamed over it).
+    const int descritor = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(descritor, 0);
+    std::atomic<bool> terminou = false;
+    QByteArray recebido;
+    std::thread leitor([&] {
+        char bloco[4096];
+        for (;;) {
+            const bool fim = terminou;
+            const ssize_t lidos = ::read(descritor, bloco, sizeof bloco);
+            if (lidos > 0)
+                recebido.append(bloco, lidos);
+            else if (lidos == 0 && fim)
+                break;
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+    const Execucao e = Roda({"--coeficientes", "coef", "-q", "pontos.txt", "-o", "fila"});
+    terminou = true;
+    leitor.join();
+    ::close(descritor);
+    EXPECT_EQ(e.codigo, 1) << e.erro.toStdString();
+    EXPECT_TRUE(recebido.startsWith(lote::CabecalhoSaida().toLatin1() + "\r\n4;-23.5;")) << recebido.toStdString();
+    EXPECT_EQ(recebido.count('\n'), 4);
+    struct stat info {};
+    ASSERT_EQ(::lstat(fifo.constData(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::System).size(), 2);  // no temporary file left
+
+    const Execucao padrao = Roda({"--coeficientes", "coef", "-q", "pontos.txt", "-o", "/dev/stdout"});
+    EXPECT_EQ(padrao.codigo, 1) << padrao.erro.toStdString();
+    EXPECT_EQ(padrao.saida, recebido);
+}
+
 // Nothing calculated: exit status 2, the reason on standard error (the help,
-// status 0, on standard output), no output file created or touched, none left behind.
+// status 0, on standard output), no output file created or touched, none left
+// behind; a point computed but unwritable counts as a failure (status 1).
 TEST_F(Executavel, NenhumPonto)
 {
     Grava("campo.csv", "resultado anterior\r\n");
@@ -211,9 +261,10 @@ TEST_F(Executavel, NenhumPonto)
     ASSERT_TRUE(QDir(pasta.path()).mkdir(QStringLiteral("curta")));
     Grava("curta/COEF-D2000", QByteArray("0\n").repeated(31));
     Grava("curta/COEF-I2000", QByteArray("0\n").repeated(30));
+    Grava("menos.txt", "\xE2\x88\x92" "23,5;\xE2\x88\x92" "46,625;31/12/2004\n");
     const std::tuple<QStringList, int, QString> casos[] = {
         {{"--coeficientes", "sumiu", "pontos.txt", "-o", "novo.csv"}, 2,
-         QStringLiteral("COEF-D2000 não foi encontrado")},
+         QStringLiteral("COEF-D2000 não foi encontrado na pasta sumiu.")},  // the folder given, not the program's
         {{"--coeficientes", "curta", "pontos.txt"}, 2, QStringLiteral("COEF-I2000 terminou antes do 31º coeficiente")},
         {{"--coeficientes", "coef", "utf16.txt", "-o", "campo.csv"}, 2, QStringLiteral("UTF-16")},
         {{"--coeficientes", "coef", "nao-existe.txt", "-o", "campo.csv"}, 2,
@@ -223,6 +274,9 @@ TEST_F(Executavel, NenhumPonto)
         {{"--rapido"}, 2, QStringLiteral("opção desconhecida: --rapido")},
         {{"--locale", "klingon"}, 2, QStringLiteral("localidade desconhecida: klingon")},
         {{"--help"}, 0, QStringLiteral("Uso: ceravel-lote [opções] [ENTRADA]")},
+        // Computed under a locale whose minus is U+2212, but its texts cannot be written: a failure.
+        {{"--coeficientes", "coef", "--locale", "sv_SE", "menos.txt", "-o", "menos.csv"}, 1,
+         QStringLiteral("1 ponto, 1 com falha")},
     };
     for (const auto& [argumentos, codigo, mensagem] : casos) {
         const Execucao e = Roda(argumentos);
@@ -233,7 +287,7 @@ TEST_F(Executavel, NenhumPonto)
     }
     EXPECT_FALSE(QFile::exists(Caminho("novo.csv")));
     EXPECT_EQ(Le("campo.csv"), "resultado anterior\r\n");
-    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files).size(), 3);
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files).size(), 5);  // and menos.txt, menos.csv
 }
 
 }  // namespace

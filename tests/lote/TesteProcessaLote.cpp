@@ -5,6 +5,7 @@
 #include "lote/LinhaSaida.h"
 #include "lote/ProcessaLote.h"
 #include "lote/SaidaLote.h"
+#include "model/Igrf14.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <QFile>
 
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -133,7 +135,7 @@ TEST(ProcessaLote, CaractereForaDeWindows1252NaoEMutilado)
     const Processado w = Processa(entrada);
     EXPECT_EQ(w.resumo.falhas, 1);
     EXPECT_TRUE(w.saida.contains("\r\n1;;;;;;;;;;;;;;;;;;A linha tem o caractere U+2212, que a codifica\xE7\xE3o "
-                                 "Windows-1252 n\xE3o representa; os textos da linha foram omitidos. Use a op\xE7\xE3o "
+                                 "Windows-1252 n\xE3o representa. Os textos da linha foram omitidos: use a op\xE7\xE3o "
                                  "--utf8.\r\n2;-23.5;"))
         << w.saida.toStdString();
     // In UTF-8 the text is kept, and the calculator judges it.
@@ -144,6 +146,71 @@ TEST(ProcessaLote, CaractereForaDeWindows1252NaoEMutilado)
     // The code point, not the UTF-16 units, with at least four digits.
     EXPECT_EQ(lote::CodigoUnicode(u"😀"), QStringLiteral("U+1F600"));
     EXPECT_EQ(lote::CodigoUnicode(u"\u0080"), QStringLiteral("U+0080"));
+    // A control character inside a field: the row without the line's texts.
+    const Processado c = Processa("-23\r5;-46;1/1/2000\n");
+    EXPECT_TRUE(c.saida.endsWith("\r\n1;;;;;;;;;;;;;;;;;;A linha tem o caractere de controle U+000D dentro de um "
+                                 "campo. Os textos da linha foram omitidos.\r\n"))
+        << c.saida.toStdString();
+}
+
+// ";" separates the output's fields, so no message may hold one: every row of
+// a mixed input (points, every kind of refusal, overlong lines, characters
+// Windows-1252 lacks) has the header's number of fields, in both output
+// encodings, under C and pt_BR, with either model.
+TEST(ProcessaLote, CadaLinhaComOsCamposDoCabecalho)
+{
+    const QByteArray longa(lote::LeitorLinhas::TamanhoMaximoLinha + 5, '7');
+    const QByteArray tipos[] = {
+        "-23.5;-46.625;31/12/2004", "-23,5;-46,625;15/06/2000", "-15 30 0;-47 52 30;01/01/1995",
+        "-23.5;-46.625;31/12/2004;extra", "1 2;-46;1/1/2000", "-23;1 2;1/1/2000", "-23;-46;1/1",
+        "abc;-46;1/1/2000", "20;-46;1/1/2000", "-23;-96;1/1/2000", "-15 70 0;-47 0 0;1/1/2000",
+        "-23;;1/1/2000", "-23;-46;0/1/2000", "-23;-46;1/13/2000", "-23;-46;31/2/2000", "-23;-46;1/1/99",
+        "-23;-46;1/1/1850", "-23;-46;1/1/2031", "\xE2\x88\x92" "23,5;-46;1/1/2000", "-23;\xE5\x8C\x97;1/1/2000",
+        "-23\xBA;-46;1/1/2000", "-23;-46;1/1/2000 \xF0\x9F\x98\x80", "lat;lon;data", longa, "# nota", "",
+        "-23\r5;-46;1/1/2000", QByteArray("-23;-46\0;1/1/2000", 17), "-23;-46;1/1/2000\r\r",
+    };
+    QByteArray entrada;
+    std::mt19937 sorteio(14);
+    for (int i = 0; i < 600; ++i)
+        entrada += tipos[sorteio() % std::size(tipos)] + (i % 3 ? "\n" : "\r\n");
+    for (const QByteArray& t : tipos)  // each kind at least once
+        entrada += t + "\n";
+
+    const LeituraIgrf14 igrf = CarregaIgrf14(QStringLiteral(CERAVEL_DADOS_PROJETO));
+    ASSERT_TRUE(igrf.modelo) << igrf.erro.toStdString();
+    const ConjuntosCoeficientes zeros;
+    const qsizetype campos = lote::CabecalhoSaida().count(u';') + 1;
+    for (const bool igrf14 : {false, true}) {
+        for (const char* nomeLocale : {"C", "pt_BR"}) {
+            for (const CodificacaoSaida codificacao : {Windows1252, CodificacaoSaida::Utf8}) {
+                SCOPED_TRACE(std::string(nomeLocale) + (igrf14 ? " igrf14" : " regional")
+                             + (codificacao == Windows1252 ? " windows-1252" : " utf-8"));
+                const QLocale locale(QString::fromLatin1(nomeLocale));
+                QBuffer origem(&entrada);
+                origem.open(QIODevice::ReadOnly);
+                QByteArray bytes;
+                QBuffer destino(&bytes);
+                destino.open(QIODevice::WriteOnly);
+                lote::LeitorLinhas leitor(origem);
+                lote::SaidaLote saida(destino, codificacao, locale.decimalPoint());
+                const lote::ModeloLote modelo = igrf14 ? lote::ModeloLote(*igrf.modelo) : lote::ModeloLote(zeros);
+                const lote::ResumoLote resumo = lote::ProcessaLote(leitor, saida, modelo, locale);
+                ASSERT_TRUE(resumo.erro.isEmpty()) << resumo.erro.toStdString();
+                ASSERT_TRUE(bytes.endsWith("\r\n"));
+                const QList<QByteArray> linhas = bytes.chopped(2).split('\n');
+                EXPECT_EQ(linhas.size(), resumo.pontos + 1);
+                EXPECT_GT(resumo.falhas, 0);
+                EXPECT_LT(resumo.falhas, resumo.pontos);
+                for (const QByteArray& linha : linhas) {
+                    ASSERT_TRUE(linha.endsWith('\r') || &linha == &linhas.back()) << linha.toStdString();
+                    ASSERT_EQ(linha.count(';') + 1, campos) << linha.left(300).toStdString();
+                    // A lone CR splits a row for many spreadsheets: the line's texts are left out.
+                    ASSERT_EQ(linha.indexOf('\r'), linha.endsWith('\r') ? linha.size() - 1 : -1)
+                        << linha.left(300).toStdString();
+                }
+            }
+        }
+    }
 }
 
 // A model overflow refuses only its point; a full disk stops the batch.

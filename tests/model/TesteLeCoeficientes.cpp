@@ -73,6 +73,12 @@ TEST(LeCoeficientes, FalhasNomeiamArquivoEMotivo)
         {"0.123456789012345678901234x", item.arg(1).arg("0.123456789012345678…")},
         {"declina\xE7\xE3o", item.arg(1).arg("declinação")},  // Latin-1
         {"1\n-1e309\n", "O item 2 do arquivo de coeficientes COEF-F2000 está fora do limite numérico: \"-1e309\"."},
+        // Only printable characters are quoted, the others by their code; long items are cut.
+        {QByteArray("1\n2\0" "3\n", 6), item.arg(2).arg("2<U+0000>3")},
+        {"4\x1B[2J\x07", item.arg(1).arg("4<U+001B>[2J<U+0007>")},
+        {"5\xE2\x80\x8B" "6", item.arg(1).arg("5<U+200B>6")},  // a zero-width space pasted in
+        {QByteArray(5000, '\x01'), item.arg(1).arg(QString("<U+0001>").repeated(20) + "…")},
+        {"\xC3\xA7\xC3\xA3o" + QByteArray(30, 'x'), item.arg(1).arg("ção" + QString(17, 'x') + "…")},  // cut by character
     };
     for (const auto& [conteudo, mensagem] : casos) {
         SCOPED_TRACE(conteudo.toStdString());
@@ -98,6 +104,15 @@ TEST(CalculaCampo, PrimeiroArquivoQueFalhaSemResultado)
     Escreve(pasta, ArquivoInclinacao, Junta("\n"));
     ASSERT_TRUE(QDir(pasta.path()).mkdir(ArquivoIntensidade));  // a folder cannot be read as the file
     EXPECT_EQ(erro(), "O arquivo de coeficientes COEF-F2000 não pôde ser lido" + naPasta);
+}
+
+// A folder the user named (ceravel-lote --coeficientes) is named as such.
+TEST(LeCoeficientes, PastaIndicadaPeloUsuario)
+{
+    QTemporaryDir pasta;
+    const LeituraConjuntos lido = LeConjuntos(pasta.path(), OrigemPasta::Indicada);
+    EXPECT_EQ(lido.erro, "O arquivo de coeficientes COEF-D2000 não foi encontrado na pasta "
+                             + QDir::toNativeSeparators(pasta.path()) + ".");
 }
 
 // Runs again in a child whose environment is Brazilian, rather than changing this process's locale.
