@@ -3,6 +3,7 @@
 #include "calc/AnoDecimal.h"
 #include "calc/LeituraNumeros.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace ceravel {
@@ -73,9 +74,19 @@ Coordenada Longitude(const TextosEntrada& e)
 
 // A non-empty box that is not a number in the user's locale stops the checks
 // with the focus on it: the guards cannot compare it.
+// A control character other than the tab (a line break pasted with the
+// number, say) is never part of a typed number: the box as typed goes into
+// the export and the report, where a lone CR would split the line.
+bool TemControle(const QString& texto)
+{
+    return std::any_of(texto.begin(), texto.end(), [](QChar ch) {
+        return (ch.unicode() < 0x20 && ch != u'\t') || (ch.unicode() >= 0x7F && ch.unicode() < 0xA0);
+    });
+}
+
 Guarda LeCaixa(const Caixa& caixa, const QLocale& locale, double& valor)
 {
-    const std::optional<double> numero = LeNumeroLocal(caixa.texto, locale);
+    const std::optional<double> numero = TemControle(caixa.texto) ? std::nullopt : LeNumeroLocal(caixa.texto, locale);
     if (!numero)
         return FalhaGuarda{TextoNaoNumero, caixa.campo};
     valor = *numero;

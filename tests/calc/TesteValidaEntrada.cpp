@@ -113,6 +113,7 @@ TEST(ValidaEntrada, PrimeiraGuardaQueFalha)
         {"latitude lida antes GMS Dec", GMS, DEC, {{LatG, "abc"}, {LonGraus, "abc"}}, NaoNumero, LatG},
         {"faixa antes da latitude ilegivel", GMS, GMS, {{LatG, "abc"}, {LongG, "-20"}}, FaixaLon},
         {"faixa antes dos minutos ilegiveis", GMS, GMS, {{LatM, "abc"}, {LongG, "-20"}}, FaixaLon},
+        {"minutos ilegiveis antes dos fora da faixa", GMS, GMS, {{LatM, "abc"}, {LongM, "60"}}, NaoNumero, LatM},
         {"dia antes do mes ilegivel", GMS, GMS, {{Dia, "0"}, {Mes, "abc"}}, DiaPositivo, Dia},
         {"ano nao lido para abril", GMS, GMS, {{Dia, "31"}, {Mes, "04"}, {Ano, "abc"}}, DiaNoMes, Dia},
         {"ano lido para fevereiro", GMS, GMS, {{Dia, "15"}, {Mes, "02"}, {Ano, "abc"}}, NaoNumero, Ano},
@@ -121,6 +122,7 @@ TEST(ValidaEntrada, PrimeiraGuardaQueFalha)
         {"mes 2.5", GMS, GMS, {{Mes, "2.5"}}, NaoNumero, Mes},
         {"ano 2000.5", GMS, GMS, {{Ano, "2000.5"}}, NaoNumero, Ano},
         {"quebra de linha antes do ano", GMS, GMS, {{Ano, "\n2000"}}, NaoNumero, Ano},
+        {"CR sozinho depois do dia", GMS, GMS, {{Dia, "15\r"}}, NaoNumero, Dia},  // would split an export line
         {"data em formas que ambas leem", GMS, GMS, {{Dia, "+15.0"}, {Mes, "6e0"}, {Ano, " 2000 "}}, Passa},
     };
     for (const QLocale& locale : Locales)
