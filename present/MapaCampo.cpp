@@ -98,18 +98,16 @@ GradeValores GradeElementoMapa(const ConjuntosCoeficientes& c, ElementoMapa elem
 
 double IntervaloIsolinhas(ElementoMapa elemento, double minimo, double maximo, int maximoLinhas)
 {
-    const auto passos = Passos(elemento);
-    for (const double passo : passos) {
-        const double linhas = std::floor(maximo / passo) - std::ceil(minimo / passo) + 1;
-        if (linhas <= maximoLinhas)
-            return passo;
+    // Beyond the element's own steps (a strange coefficient set) the same
+    // steps by powers of ten.
+    for (double potencia = 1; std::isfinite(potencia); potencia *= 10) {
+        for (const double passo : Passos(elemento)) {
+            const double linhas = std::floor(maximo / (passo * potencia)) - std::ceil(minimo / (passo * potencia)) + 1;
+            if (!(linhas > maximoLinhas))
+                return passo * potencia;
+        }
     }
-    // A range beyond every step (a strange coefficient set): spread the lines
-    // over it by powers of ten of the largest step.
-    double passo = passos.back();
-    while ((maximo - minimo) / passo > maximoLinhas && std::isfinite(passo))
-        passo *= 10;
-    return passo;
+    return 1;
 }
 
 bool EscalaDivergente(ElementoMapa elemento)
@@ -184,6 +182,15 @@ QString TextoNivelMapa(ElementoMapa elemento, double nivel, const QLocale& local
     case ElementoMapa::VariacaoDeclinacao: return numero + u'\'';
     }
     return numero;
+}
+
+QString TextoIntervaloMapa(ElementoMapa elemento, double intervalo, const QLocale& locale)
+{
+    switch (elemento) {
+    case ElementoMapa::Intensidade: return TextoNivelMapa(elemento, intervalo, locale) + QStringLiteral(" nT");
+    case ElementoMapa::VariacaoDeclinacao: return TextoNivelMapa(elemento, intervalo, locale) + QStringLiteral("/ano");
+    default: return TextoNivelMapa(elemento, intervalo, locale);
+    }
 }
 
 QString TextoCoordenadaMapa(double graus, const QLocale& locale)

@@ -36,7 +36,7 @@ GradeValores GradeElementoMapa(const ConjuntosCoeficientes& c, ElementoMapa elem
 // 5, 10 degrees for D; 5, 10, 20 for I; 1000, 2000, 5000 nT for F; 1, 2, 5, 10
 // minutes per year for dD) that keeps the lines over the range at most
 // `maximoLinhas`.
-double IntervaloIsolinhas(ElementoMapa elemento, double minimo, double maximo, int maximoLinhas = 16);
+double IntervaloIsolinhas(ElementoMapa elemento, double minimo, double maximo, int maximoLinhas = 20);
 
 // D, I and dD get a diverging colour map centred on zero, F a sequential one.
 bool EscalaDivergente(ElementoMapa elemento);
@@ -51,6 +51,8 @@ QString NomeLinhaZeroMapa(ElementoMapa elemento);     // "linha agônica", "equa
 QString TextoValorMapa(ElementoMapa elemento, double valor, const QLocale& locale);
 // An isoline's label: the level in the element's unit, e.g. -20°, 25000, -7'.
 QString TextoNivelMapa(ElementoMapa elemento, double nivel, const QLocale& locale);
+// The interval between isolines with its unit: 2°, 1000 nT, 1'/ano.
+QString TextoIntervaloMapa(ElementoMapa elemento, double intervalo, const QLocale& locale);
 // A latitude or longitude in degrees, minutes and whole seconds as the report
 // writes a typed position, e.g. -15°30'00'' (south and west negative).
 QString TextoCoordenadaMapa(double graus, const QLocale& locale);

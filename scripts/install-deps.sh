@@ -5,7 +5,7 @@ set -euo pipefail
 
 pacotes=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-svg-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libeigen3-dev libfmt-dev
   fonts-liberation2 fonts-dejavu-core fontconfig

@@ -6,6 +6,7 @@
 #include "ui/Figuras.h"
 #include "ui/Help.h"
 #include "ui/Main.h"
+#include "ui/MapaCampo.h"
 #include "ui/Mensageiro.h"
 #include "ui/Relatorio.h"
 #include "ui/Sobre.h"
@@ -37,7 +38,7 @@ Janelas::Janelas(const QString& pastaPrograma, const QLocale& locale, Mensageiro
 
 Janelas::~Janelas()
 {
-    for (Janela j : {Janela::ConversaoRumos, Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio,
+    for (Janela j : {Janela::MapaCampo, Janela::ConversaoRumos, Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio,
                      Janela::Sobre, Janela::Main})
         descarrega(j);
 }
@@ -75,6 +76,7 @@ bool Janelas::existe(Janela janela) const
     case Janela::Help: return !m_help.isNull();
     case Janela::Sobre: return !m_sobre.isNull();
     case Janela::ConversaoRumos: return !m_conversao.isNull();
+    case Janela::MapaCampo: return !m_mapa.isNull();
     }
     return false;
 }
@@ -89,6 +91,7 @@ void Janelas::descarrega(Janela janela)
     case Janela::Help: Destroi(m_help); break;
     case Janela::Sobre: Destroi(m_sobre); break;
     case Janela::ConversaoRumos: Destroi(m_conversao); break;
+    case Janela::MapaCampo: Destroi(m_mapa); break;
     }
 }
 
@@ -140,13 +143,23 @@ void Janelas::mostraConversaoRumos()
     descarrega(Janela::ConversaoRumos);
 }
 
+void Janelas::mostraMapaCampo()
+{
+    if (!m_main || !m_main->ultimoCalculo())
+        return;
+    descarrega(Janela::MapaCampo);
+    m_mapa = new MapaCampo(*m_main->ultimoCalculo(), m_pasta, m_locale, m_mensageiro);
+    m_mapa->exec();
+    descarrega(Janela::MapaCampo);
+}
+
 void Janelas::aoFecharMain()
 {
     // Main is inside its own close event: it goes once control is back in the
     // event loop, or with this owner if the loop has already stopped.
     if (m_main)
         m_main->deleteLater();
-    for (Janela j : {Janela::ConversaoRumos, Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio,
+    for (Janela j : {Janela::MapaCampo, Janela::ConversaoRumos, Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio,
                      Janela::Sobre})
         descarrega(j);
     m_encerra();

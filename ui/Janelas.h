@@ -12,14 +12,15 @@ class DComp;
 class Exportar;
 class Help;
 class Main;
+class MapaCampo;
 class Mensageiro;
 class Relatorio;
 class Sobre;
 struct Calculo;
 
-enum class Janela { Main, DComp, Relatorio, Exportar, Help, Sobre, ConversaoRumos };
+enum class Janela { Main, DComp, Relatorio, Exportar, Help, Sobre, ConversaoRumos, MapaCampo };
 
-// The one owner of the seven windows. A window is built with its design-time
+// The one owner of the eight windows. A window is built with its design-time
 // contents on first reference and destroyed when unloaded; the next reference
 // builds it afresh. Secondary windows open application-modal, without owner.
 class Janelas {
@@ -45,6 +46,8 @@ public:
     void mostraExportar(const Calculo& ultimo);
     // Starts from the position of Main's last successful calculation, if any.
     void mostraConversaoRumos();
+    // The field map for Main's last successful calculation; nothing without one.
+    void mostraMapaCampo();
 
     // Main was closed: every other window goes, then the program ends.
     void aoFecharMain();
@@ -66,6 +69,7 @@ private:
     QPointer<Help> m_help;
     QPointer<Sobre> m_sobre;
     QPointer<ConversaoRumos> m_conversao;
+    QPointer<MapaCampo> m_mapa;
 };
 
 }  // namespace ceravel

@@ -130,6 +130,9 @@ void Main::criaMenus()
     ferramentas->setObjectName(QStringLiteral("MFerr"));
     QAction* conversao = ferramentas->addAction(QStringLiteral("&Conversão de Rumos..."));
     conversao->setObjectName(QStringLiteral("MAConv"));
+    m_mapa = ferramentas->addAction(QStringLiteral("&Mapa do Campo..."));
+    m_mapa->setObjectName(QStringLiteral("MAMapa"));
+    m_mapa->setEnabled(false);
 
     QMenu* ajuda = menuBar()->addMenu(QStringLiteral("A&juda"));
     ajuda->setObjectName(QStringLiteral("MHelp"));
@@ -144,6 +147,7 @@ void Main::criaMenus()
     connect(m_exportar, &QAction::triggered, this, &Main::exportar);
     connect(fechar, &QAction::triggered, this, &QWidget::close);
     connect(conversao, &QAction::triggered, this, [this] { m_janelas.mostraConversaoRumos(); });
+    connect(m_mapa, &QAction::triggered, this, [this] { m_janelas.mostraMapaCampo(); });
     connect(informacoes, &QAction::triggered, this, [this] { m_janelas.mostraHelp(); });
     connect(sobre, &QAction::triggered, this, [this] { m_janelas.mostraSobre(); });
 }
@@ -196,6 +200,7 @@ void Main::mostraResultados()
     m_fd->show();
     m_exportar->setEnabled(true);
     m_imprimir->setEnabled(true);
+    m_mapa->setEnabled(true);
     m_maisDados->show();
 }
 
@@ -231,6 +236,7 @@ void Main::limpar()
         caixa->clear();
     m_exportar->setEnabled(false);
     m_imprimir->setEnabled(false);
+    m_mapa->setEnabled(false);
     m_maisDados->hide();
     m_agulha.mostra(false);
     m_fd->hide();

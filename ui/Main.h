@@ -28,7 +28,7 @@ public:
     void escreveEpoca(const QString& epoca);
     void escreveDeclinacao(const QString& dmin, const QString& vd);
     Agulha& agulha() { return m_agulha; }
-    // FD shown, export then print enabled, "Mais Dados" shown.
+    // FD shown, export, print and the map enabled, "Mais Dados" shown.
     void mostraResultados();
 
     // The boxes as typed, with each coordinate's entry form.
@@ -61,7 +61,7 @@ private:
     QGroupBox* m_fd = nullptr;
     QLabel *m_dmin3 = nullptr, *m_vd2 = nullptr;
     Agulha m_agulha;
-    QAction *m_imprimir = nullptr, *m_exportar = nullptr;
+    QAction *m_imprimir = nullptr, *m_exportar = nullptr, *m_mapa = nullptr;
 };
 
 }  // namespace ceravel

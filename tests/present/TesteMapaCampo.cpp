@@ -58,9 +58,10 @@ TEST(MapaCampo, IntervaloRedondoConformeAFaixa)
     const Caso casos[] = {
         {ElementoMapa::Declinacao, -6.5, 3.2, 1},      {ElementoMapa::Declinacao, -24.1, 2.3, 2},
         {ElementoMapa::Declinacao, -60, 10, 5},        {ElementoMapa::Inclinacao, -38, 35, 5},
-        {ElementoMapa::Inclinacao, -80, 80, 20},       {ElementoMapa::Intensidade, 22300, 34900, 1000},
+        {ElementoMapa::Inclinacao, -80, 80, 10},       {ElementoMapa::Intensidade, 22300, 34900, 1000},
         {ElementoMapa::Intensidade, 20000, 50000, 2000}, {ElementoMapa::VariacaoDeclinacao, -11.2, 2.5, 1},
-        {ElementoMapa::VariacaoDeclinacao, -20, 8, 2}, {ElementoMapa::Declinacao, -1000, 1000, 1000},
+        {ElementoMapa::VariacaoDeclinacao, -20, 8, 2}, {ElementoMapa::Declinacao, -1000, 1000, 200},
+        {ElementoMapa::Intensidade, -1e6, 1e6, 200000},
     };
     for (const Caso& c : casos)
         EXPECT_EQ(IntervaloIsolinhas(c.elemento, c.minimo, c.maximo), c.intervalo) << c.minimo << " " << c.maximo;
@@ -87,6 +88,8 @@ TEST(MapaCampo, TextosNoFormatoDaCalculadora)
         {TextoNivelMapa(ElementoMapa::Intensidade, 25000, br), QStringLiteral("25000")},
         {TextoNivelMapa(ElementoMapa::VariacaoDeclinacao, -7, br), QStringLiteral("-7'")},
         {TextoNivelMapa(ElementoMapa::Inclinacao, 0, br), QStringLiteral("0°")},
+        {TextoIntervaloMapa(ElementoMapa::Intensidade, 1000, br), QStringLiteral("1000 nT")},
+        {TextoIntervaloMapa(ElementoMapa::VariacaoDeclinacao, 1, br), QStringLiteral("1'/ano")},
     };
     for (const Caso& c : casos)
         EXPECT_EQ(c.obtido, c.esperado);
