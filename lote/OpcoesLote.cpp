@@ -52,7 +52,17 @@ OpcoesLote InterpretaArgumentos(const QStringList& argumentos)
             leValor(opcoes.coeficientes);
         else if (nome == QLatin1StringView("--locale"))
             leValor(opcoes.locale);
-        else if (nome == QLatin1StringView("--modelo")) {
+        else if (nome == QLatin1StringView("-j") || nome == QLatin1StringView("--nucleos")) {
+            QString texto;
+            leValor(texto);
+            bool ok = false;
+            const int n = texto.toInt(&ok);
+            if (opcoes.erro.isEmpty() && (!ok || n < 1 || n > MaximoNucleos))
+                opcoes.erro = QStringLiteral("a opção %1 precisa de um número inteiro de 1 a %2.")
+                                  .arg(nome)
+                                  .arg(MaximoNucleos);
+            opcoes.nucleos = n;
+        } else if (nome == QLatin1StringView("--modelo")) {
             QString modelo;
             leValor(modelo);
             if (modelo == QLatin1StringView("regional"))
@@ -89,7 +99,7 @@ OpcoesLote InterpretaArgumentos(const QStringList& argumentos)
     return opcoes;
 }
 
-QString TextoAjuda(const QString& localeSistema)
+QString TextoAjuda(const QString& localeSistema, int nucleosSistema)
 {
     return QStringLiteral(
                "Uso: ceravel-lote [opções] [ENTRADA]\n"
@@ -128,6 +138,8 @@ QString TextoAjuda(const QString& localeSistema)
                "                          lê COEF-D2000, COEF-I2000 e COEF-F2000 (ou, com\n"
                "                          --modelo igrf14, igrf14coeffs.txt) de PASTA\n"
                "                          (padrão: a pasta do programa)\n"
+               "  -j, --nucleos N         usa N núcleos do processador (padrão: todos, agora\n"
+               "                          %2); a saída é a mesma com qualquer N\n"
                "  -q, --silencioso        não mostra o progresso nem o resumo final\n"
                "  -h, --ajuda             mostra esta ajuda\n"
                "      --versao            mostra a versão\n"
@@ -142,7 +154,8 @@ QString TextoAjuda(const QString& localeSistema)
                "    -15 47 30;-47 52 30;01/01/1998\n"
                "\n"
                "    ceravel-lote --locale pt_BR pontos.txt -o campo.csv\n")
-        .arg(localeSistema);
+        .arg(localeSistema)
+        .arg(nucleosSistema);
 }
 
 }  // namespace ceravel::lote

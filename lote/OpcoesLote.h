@@ -21,6 +21,7 @@ struct OpcoesLote {
     QString coeficientes;  // folder of the model's files; empty: the program's folder
     QString locale;        // locale name; empty: the system's
     CodificacaoSaida codificacao = CodificacaoSaida::Windows1252;
+    int nucleos = 0;          // worker threads; 0: as many as the machine has cores
     bool silencioso = false;  // neither progress bar nor summary
     bool ajuda = false;
     bool versao = false;
@@ -34,7 +35,11 @@ OpcoesLote InterpretaArgumentos(const QStringList& argumentos);
 // no locale answers to.
 std::optional<QLocale> LocaleDoNome(const QString& nome);
 
-// The text of --ajuda; `localeSistema` names the default locale.
-QString TextoAjuda(const QString& localeSistema);
+// Beyond this, more threads only cost memory.
+inline constexpr int MaximoNucleos = 256;
+
+// The text of --ajuda; `localeSistema` names the default locale and
+// `nucleosSistema` the default number of threads.
+QString TextoAjuda(const QString& localeSistema, int nucleosSistema);
 
 }  // namespace ceravel::lote

@@ -27,6 +27,8 @@ public:
             desenha(bytesLidos, pontos);
     }
 
+    // Called for every block of points written: draws if it is time.
+    void atualizaBloco(qint64 bytesLidos, qint64 pontos) { desenha(bytesLidos, pontos); }
     // Erases the bar, if one was drawn.
     void termina();
 

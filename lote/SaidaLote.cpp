@@ -70,6 +70,25 @@ bool SaidaLote::terminaLinha()
     return usado_ < TamanhoBuffer || descarrega();
 }
 
+bool SaidaLote::acrescentaLinhas(QByteArrayView linhas)
+{
+    if (!erro_.isEmpty())
+        return false;
+    if (usado_ + linhas.size() > TamanhoBuffer && !descarrega())
+        return false;
+    if (linhas.size() >= TamanhoBuffer) {
+        // A large block goes straight out, without a copy.
+        errno = 0;
+        if (destino_.write(linhas.data(), linhas.size()) != linhas.size()) {
+            erro_ = QStringLiteral("não foi possível gravar a saída: %1.").arg(MotivoErro(errno, destino_.errorString()));
+            return false;
+        }
+        return true;
+    }
+    acrescenta(linhas.data(), linhas.size());
+    return true;
+}
+
 bool SaidaLote::descarrega()
 {
     if (!erro_.isEmpty())

@@ -42,6 +42,10 @@ public:
 
     // Writes what is gathered; false on failure, with `erro()` saying why.
     bool descarrega();
+    // Whole lines already encoded by another SaidaLote of the same encoding
+    // and separator (a worker's block); false when writing out failed.
+    bool acrescentaLinhas(QByteArrayView linhas);
+    CodificacaoSaida codificacao() const { return codificacao_; }
 
 private:
     static constexpr qsizetype TamanhoBuffer = 1 << 20;

@@ -15,10 +15,14 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <memory>
+#include <thread>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -27,7 +31,25 @@ using namespace ceravel::lote;
 
 namespace {
 
+// The threads a batch uses by default: one per core the system reports.
+int NucleosDaMaquina()
+{
+    return static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+}
+
 enum CodigoSaida { TodosCalculados = 0, AlgumaFalha = 1, NadaCalculado = 2 };
+
+// Ctrl-C or SIGTERM: the batch stops before its next block and a named output
+// file is left as it was (no partial file, no temporary one). A second signal
+// ends the program at once, for input that never comes from a terminal.
+std::atomic<bool> Interrompido{false};
+static_assert(std::atomic<bool>::is_always_lock_free);
+
+extern "C" void AoInterromper(int sinal)
+{
+    Interrompido.store(true, std::memory_order_relaxed);
+    std::signal(sinal, SIG_DFL);
+}
 
 void EscreveErro(const QString& texto)
 {
@@ -68,7 +90,7 @@ int main(int argc, char* argv[])
         return NadaCalculado;
     }
     if (opcoes.ajuda || opcoes.versao) {
-        const QString texto = opcoes.ajuda ? TextoAjuda(QLocale::system().name())
+        const QString texto = opcoes.ajuda ? TextoAjuda(QLocale::system().name(), NucleosDaMaquina())
                                            : QStringLiteral("ceravel-lote %1\n").arg(QStringLiteral(CERAVEL_VERSAO));
         const QByteArray bytes = texto.toLocal8Bit();
         std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stdout);
@@ -162,9 +184,14 @@ int main(int argc, char* argv[])
         });
     }
 
+    std::signal(SIGINT, AoInterromper);
+    std::signal(SIGTERM, AoInterromper);
     LeitorLinhas leitor(entrada);
     SaidaLote saida(*destino, opcoes.codificacao, locale->decimalPoint());
-    const ResumoLote resumo = ProcessaLote(leitor, saida, modelo, *locale, progresso.get());
+    OpcoesProcessamento processamento;
+    processamento.nucleos = opcoes.nucleos > 0 ? opcoes.nucleos : NucleosDaMaquina();
+    processamento.interrompido = &Interrompido;
+    const ResumoLote resumo = ProcessaLote(leitor, saida, modelo, *locale, progresso.get(), processamento);
     if (progresso)
         progresso->termina();
 
