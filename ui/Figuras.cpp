@@ -67,18 +67,60 @@ QPainterPath LinhaDeCampo(double cx, double cy, double L, bool leste)
     return p;
 }
 
+// Radius of the icon's compass in a square of `lado`: its outline (a tenth of
+// the radius wide) stays inside at large sizes; small ones keep a pixel free.
+double RaioIcone(double lado)
+{
+    const double c = lado / 2;
+    return std::min(c - 1, c / 1.05);
+}
+
 QPixmap Icone(int lado)
 {
     QPixmap px(lado, lado);
     px.fill(Qt::transparent);
     QPainter p(&px);
-    p.setRenderHint(QPainter::Antialiasing);
-    const double c = lado / 2.0;
-    DesenhaBussola(p, c, c, c - 1, Marinho, Marinho);
+    DesenhaIcone(p, lado);
     return px;
 }
 
+QString Numero(double x)
+{
+    return QString::number(x, 'f', 3);
+}
+
 }  // namespace
+
+void DesenhaIcone(QPainter& p, int lado)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    const double c = lado / 2.0;
+    DesenhaBussola(p, c, c, RaioIcone(lado), Marinho, Marinho);
+}
+
+QString SvgIcone()
+{
+    // The shapes of DesenhaBussola, at the size of the largest installed picture.
+    const double lado = 256, c = lado / 2, r = RaioIcone(lado);
+    QString estrela;
+    const QPainterPath caminho = Estrela(c, c, r * 0.85);
+    for (int i = 0; i < caminho.elementCount(); ++i) {
+        const QPainterPath::Element e = caminho.elementAt(i);
+        estrela += (e.isMoveTo() ? u'M' : u'L') + Numero(e.x) + u',' + Numero(e.y) + u' ';
+    }
+    const QPointF ponta = PontaAgulha(c, c, r * 0.8, -20);
+    return QStringLiteral(
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+               "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" viewBox=\"0 0 %1 %1\">\n"
+               "  <title>Ceravel</title>\n"
+               "  <circle cx=\"%2\" cy=\"%2\" r=\"%3\" fill=\"#ffffff\" stroke=\"%4\" stroke-width=\"%5\"/>\n"
+               "  <path d=\"%6Z\" fill=\"%4\"/>\n"
+               "  <line x1=\"%2\" y1=\"%2\" x2=\"%7\" y2=\"%8\" stroke=\"#ff0000\" stroke-width=\"%9\" "
+               "stroke-linecap=\"round\"/>\n"
+               "</svg>\n")
+        .arg(Numero(lado), Numero(c), Numero(r), Marinho.name(), Numero(std::max(1.0, r / 10)), estrela,
+             Numero(ponta.x()), Numero(ponta.y()), Numero(std::max(1.5, r / 6)));
+}
 
 QIcon IconeCeravel()
 {

@@ -12,6 +12,10 @@ namespace ceravel {
 
 // Window icon, 16 x 16 and 32 x 32: a small compass with a red needle.
 QIcon IconeCeravel();
+// The same icon painted in a `lado` x `lado` square at the origin (the
+// installed pictures are made from it), and as SVG text 256 units wide.
+void DesenhaIcone(QPainter& p, int lado);
+QString SvgIcone();
 
 // Banner of the main window's footer and of the About window, 629 x 57 pixels:
 // compass and name on a dark band that fades to light on the right.
