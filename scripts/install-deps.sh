@@ -10,6 +10,7 @@ pacotes=(
   libeigen3-dev libfmt-dev
   fonts-liberation2 fonts-dejavu-core fontconfig
   poppler-utils locales
+  desktop-file-utils appstream lintian dpkg-dev file
   cups cups-client cups-bsd printer-driver-cups-pdf
 )
 
