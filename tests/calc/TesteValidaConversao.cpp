@@ -1,5 +1,6 @@
 #include "calc/ValidaConversao.h"
 #include "tests/calc/EntradasTeste.h"
+#include "tests/calc/MensagensTeste.h"
 
 #include <gtest/gtest.h>
 
@@ -13,24 +14,12 @@ namespace {
 
 constexpr TipoRumo AZ = TipoRumo::Azimute, RUMO = TipoRumo::Rumo;
 
-// The messages exactly as the user reads them.
-const char* const Todos = "Por favor entre com todos os dados";
-const char* const NaoNumero = "Por favor, entre somente com números. Verifique também o separador de decimais.";
-const char* const FaixaLat = "A latitude do território brasileiro varia de aproximadamente +10 a -35 graus. "
-                             "Verifique também o separador de decimais.";
-const char* const FaixaLon = "A longitude do território brasileiro varia de aproximadamente -30 a -75 graus. "
-                             "Verifique também o separador de decimais.";
-const char* const MinSeg = "Por favor verifique os minutos e segundos.";
-const char* const DiaPositivo = "Por favor, corrija o dia. Ele deve ser maior que zero!";
-const char* const MesErrado = "Por favor, corrija o mês.";
-const char* const DiaNoMes = "Por favor, corrija o dia. Não pode ser maior do que o número de dias no mês!";
-const char* const QuatroAlgarismos = "Por favor, insira o ano com 4 algarismos";
+// The bearing window's own messages.
 const char* const Periodo = "A conversão de rumos é válida somente para datas entre 1900 e 2029.";
 const char* const FaixaAz = "O azimute deve ser maior ou igual a 0 e menor que 360 graus.";
 const char* const FaixaRumo = "O rumo deve estar entre 0 e 90 graus.";
 const char* const GrausInteiros =
     "Por favor, entre com os graus sem decimais: as frações vão nos minutos e segundos.";
-const char* const Passa = nullptr;
 
 QString& CaixaDe(TextosConversao& e, Campo campo)
 {

@@ -1,5 +1,6 @@
 #include "calc/ValidaEntrada.h"
 #include "tests/calc/EntradasTeste.h"
+#include "tests/calc/MensagensTeste.h"
 
 #include <gtest/gtest.h>
 
@@ -8,20 +9,8 @@
 namespace ceravel::teste {
 namespace {
 
-// The messages exactly as the user reads them.
-const char* const Todos = "Por favor entre com todos os dados";
-const char* const NaoNumero = "Por favor, entre somente com números. Verifique também o separador de decimais.";
-const char* const FaixaLat = "A latitude do território brasileiro varia de aproximadamente +10 a -35 graus. "
-                             "Verifique também o separador de decimais.";
-const char* const FaixaLon = "A longitude do território brasileiro varia de aproximadamente -30 a -75 graus. "
-                             "Verifique também o separador de decimais.";
-const char* const MinSeg = "Por favor verifique os minutos e segundos.";
-const char* const DiaPositivo = "Por favor, corrija o dia. Ele deve ser maior que zero!";
-const char* const MesErrado = "Por favor, corrija o mês.";
-const char* const DiaNoMes = "Por favor, corrija o dia. Não pode ser maior do que o número de dias no mês!";
-const char* const QuatroAlgarismos = "Por favor, insira o ano com 4 algarismos";
+// The main window's own period message.
 const char* const Janela = "Este software é válido somente para datas entre 1995 e 2005.";
-const char* const Passa = nullptr;
 
 // The outcome as one readable text: the message and the objectName of the box that gets the focus.
 std::string Desfecho(const ResultadoValidacao& r)
