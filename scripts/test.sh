@@ -10,3 +10,6 @@ if [ -f "$raiz/scripts/start-cups.sh" ]; then
 fi
 cd "$raiz/build"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)" --timeout 300
+# Second pass: the suite again under AddressSanitizer and UBSan, then the fuzz
+# targets for a bounded time under the same sanitizers.
+bash "$raiz/scripts/sanitizers.sh"

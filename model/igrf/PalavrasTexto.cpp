@@ -1,6 +1,7 @@
 #include "model/igrf/PalavrasTexto.h"
 
 #include <charconv>
+#include <cmath>
 #include <fstream>
 
 namespace ceravel::igrf {
@@ -25,7 +26,9 @@ std::optional<double> Numero(std::string_view palavra) {
     double valor = 0;
     const char* fim = palavra.data() + palavra.size();
     const auto [resto, erro] = std::from_chars(palavra.data(), fim, valor);
-    if (erro != std::errc() || resto != fim || palavra.empty()) {
+    // from_chars also reads "inf" and "nan", which no table holds: a NaN degree
+    // would pass every range check and be cast to an index.
+    if (erro != std::errc() || resto != fim || palavra.empty() || !std::isfinite(valor)) {
         return std::nullopt;
     }
     return valor;

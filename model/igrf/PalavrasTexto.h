@@ -11,7 +11,8 @@ namespace ceravel::igrf {
 std::vector<std::string_view> Palavras(std::string_view linha);
 
 // The whole word as a number with the full stop as decimal point, whatever the
-// locale; empty if anything is left over ("2025-30" is not a number).
+// locale; empty if anything is left over ("2025-30" is not a number) or if it
+// is not finite ("inf", "nan").
 std::optional<double> Numero(std::string_view palavra);
 
 // Every line of a text file; empty when the file cannot be opened.

@@ -1,0 +1,66 @@
+#pragma once
+
+// What the fuzz targets share: each takes random bytes, runs one reader or
+// command and checks what must always hold. A broken invariant prints what
+// broke and aborts, so libFuzzer keeps the input and the replay test fails.
+
+#include <QByteArrayView>
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace ceravel::fuzz {
+
+inline void Confere(bool condicao, const char* invariante, const QString& detalhe = {})
+{
+    if (condicao)
+        return;
+    std::fprintf(stderr, "invariante violada: %s\n%s\n", invariante, detalhe.toUtf8().constData());
+    std::abort();
+}
+
+// The input cut at every 0xFF byte (never in UTF-8), each piece as UTF-8 text:
+// the boxes of a window, say. Missing pieces are empty.
+inline QList<QString> Textos(QByteArrayView dados, qsizetype quantos)
+{
+    QList<QString> textos(quantos);
+    qsizetype i = 0;
+    for (qsizetype k = 0; k < quantos && i <= dados.size(); ++k) {
+        qsizetype fim = dados.indexOf('\xFF', i);
+        if (fim < 0)
+            fim = dados.size();
+        textos[k] = QString::fromUtf8(dados.sliced(i, fim - i));
+        i = fim + 1;
+    }
+    return textos;
+}
+
+// The locales the program is used under: the C locale, Brazil's, and one
+// whose minus sign (U+2212) and separator differ from the keyboard's.
+inline QLocale LocaleDoByte(std::uint8_t byte)
+{
+    static const QLocale locales[] = {QLocale::c(), QLocale(QLocale::Portuguese, QLocale::Brazil),
+                                      QLocale(QLocale::Swedish, QLocale::Sweden)};
+    return locales[byte % 3];
+}
+
+// The texts a success shows: none may be empty or hold a line break.
+inline bool TextoExibivel(const QString& texto)
+{
+    return !texto.isEmpty() && !texto.contains(u'\n') && !texto.contains(u'\r');
+}
+
+// The fuzz targets, in the files of their names.
+void AlvoNumeros(QByteArrayView dados);
+void AlvoCoeficientes(QByteArrayView dados);
+void AlvoLote(QByteArrayView dados);
+void AlvoWindows1252(QByteArrayView dados);
+void AlvoCalculo(QByteArrayView dados);
+void AlvoIgrf(QByteArrayView dados);
+void AlvoConversao(QByteArrayView dados);
+
+}  // namespace ceravel::fuzz

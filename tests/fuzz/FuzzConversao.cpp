@@ -1,0 +1,84 @@
+// The bearing conversion without windows, on random texts in its boxes and
+// every entry form, kind and reference of bearing: a refusal has a message
+// and its focus on a box the window shows; a success has finite
+// declinations, azimuths in [0, 360) and every text it promises.
+#include "tests/fuzz/Fuzz.h"
+
+#include "calc/ConversaoRumos.h"
+
+#include <cmath>
+#include <variant>
+
+namespace ceravel::fuzz {
+
+namespace {
+
+bool CaixaAtiva(Campo foco, const TextosConversao& e)
+{
+    const bool latGms = e.formaLatitude == FormaEntrada::GrausMinutosSegundos;
+    const bool lonGms = e.formaLongitude == FormaEntrada::GrausMinutosSegundos;
+    const bool angGms = e.formaAngulo == FormaEntrada::GrausMinutosSegundos;
+    switch (foco) {
+    case Campo::LatGraus: return !latGms;
+    case Campo::LatG: case Campo::LatM: case Campo::LatS: return latGms;
+    case Campo::LonGraus: return !lonGms;
+    case Campo::LongG: case Campo::LongM: case Campo::LongS: return lonGms;
+    case Campo::AngGraus: return !angGms;
+    case Campo::AngG: case Campo::AngM: case Campo::AngS: return angGms;
+    case Campo::Dia: case Campo::Mes: case Campo::Ano: return false;  // the main window's dates
+    default: return true;
+    }
+}
+
+bool Azimute(double a) { return std::isfinite(a) && a >= 0 && a < 360; }
+
+}  // namespace
+
+void AlvoConversao(QByteArrayView dados)
+{
+    if (dados.size() < 2)
+        return;
+    const auto a = static_cast<std::uint8_t>(dados[0]), b = static_cast<std::uint8_t>(dados[1]);
+    const QList<QString> t = Textos(dados.sliced(2), 18);
+    TextosConversao e;
+    e.latGraus = t[0], e.latG = t[1], e.latM = t[2], e.latS = t[3];
+    e.lonGraus = t[4], e.longG = t[5], e.longM = t[6], e.longS = t[7];
+    e.diaLev = t[8], e.mesLev = t[9], e.anoLev = t[10];
+    e.diaConv = t[11], e.mesConv = t[12], e.anoConv = t[13];
+    e.angGraus = t[14], e.angG = t[15], e.angM = t[16], e.angS = t[17];
+    e.formaLatitude = a & 1 ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
+    e.formaLongitude = a & 2 ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
+    e.formaAngulo = a & 4 ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
+    e.tipo = a & 8 ? TipoRumo::Rumo : TipoRumo::Azimute;
+    e.referencia = a & 16 ? ReferenciaRumo::Verdadeiro : ReferenciaRumo::Magnetico;
+    e.quadrante = static_cast<Quadrante>((a >> 5) % 4);
+    const QLocale locale = LocaleDoByte(b);
+
+    const ResultadoConversao r = CalculaConversao(e, locale, QStringLiteral(CERAVEL_DADOS_PROJETO));
+    if (const auto* falha = std::get_if<FalhaGuarda>(&r)) {
+        Confere(TextoExibivel(falha->mensagem), "uma recusa tem mensagem");
+        Confere(CaixaAtiva(falha->foco, e), "o foco vai para uma caixa que a janela mostra", NomeCampo(falha->foco));
+        return;
+    }
+    Confere(!std::holds_alternative<FalhaModelo>(r), "com a tabela do programa o IGRF nunca falha",
+            std::holds_alternative<FalhaModelo>(r) ? std::get<FalhaModelo>(r).mensagem : QString());
+    const Conversao& c = std::get<Conversao>(r);
+    for (const DeclinacaoNaData* d : {&c.levantamento, &c.conversao}) {
+        Confere(std::isfinite(d->D) && std::isfinite(d->dD) && d->anoDecimal >= 1900 && d->anoDecimal <= 2030,
+                "declinação finita numa data do período");
+        Confere(!d->regional || std::isfinite(*d->regional), "declinação regional finita");
+        Confere(!d->regional || (d->anoDecimal >= 1995 && d->anoDecimal <= 2006),
+                "modelo regional só no seu período");
+    }
+    const TextosResultadoConversao& x = c.textos;
+    for (const QString* texto : {&x.decLev, &x.varLev, &x.decConv, &x.varConv, &x.difDec, &x.modelo})
+        Confere(TextoExibivel(*texto), "todo texto de uma conversão é exibível", *texto);
+    Confere(c.rumos.has_value() == !x.azVerd.isEmpty(), "há texto de rumo exatamente quando há rumo");
+    if (c.rumos) {
+        Confere(Azimute(c.rumos->verdadeiro) && Azimute(c.rumos->magneticoConversao), "azimutes em [0, 360)");
+        for (const QString* texto : {&x.azVerd, &x.rumoVerd, &x.azMagConv, &x.rumoMagConv})
+            Confere(TextoExibivel(*texto), "todo texto de rumo é exibível", *texto);
+    }
+}
+
+}  // namespace ceravel::fuzz

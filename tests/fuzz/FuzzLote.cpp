@@ -1,0 +1,90 @@
+// The batch program's reading: each line decoded (UTF-8, else Windows-1252)
+// and split into its fields, then the whole input through ProcessaLote in
+// both output encodings. Every row has the header's fields, one per point.
+#include "tests/fuzz/Fuzz.h"
+
+#include "lote/CamposLinha.h"
+#include "lote/DecodificaLinha.h"
+#include "lote/LeitorLinhas.h"
+#include "lote/LinhaSaida.h"
+#include "lote/ProcessaLote.h"
+#include "lote/SaidaLote.h"
+
+#include <QBuffer>
+
+namespace ceravel::fuzz {
+
+namespace {
+
+void ConfereLinha(QByteArrayView bytes, const QLocale& locale)
+{
+    lote::DecodificaLinha decodificador;
+    const QString texto = decodificador.decodifica(bytes);
+    // Stateless, as the line is whole: a sequence cut at its end is an error, not held back.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString comoUtf8 = utf8(bytes);
+    Confere(utf8.hasError() ? texto.size() == bytes.size() : texto == comoUtf8,
+            "UTF-8 quando válido, senão um caractere por byte", texto);
+
+    const lote::LinhaSeparada separada = lote::SeparaLinha(texto);
+    for (const QStringView campo : {separada.latitude, separada.longitude, separada.data}) {
+        Confere(!campo.contains(u';'), "um campo nunca tem o separador", campo.toString());
+        Confere(campo == campo.trimmed(), "um campo vem sem brancos nas pontas", campo.toString());
+    }
+    Confere((separada.tipo == lote::LinhaSeparada::Tipo::Invalida) == !separada.mensagem.isEmpty(),
+            "só uma linha inválida tem mensagem", texto);
+    if (separada.tipo == lote::LinhaSeparada::Tipo::Ponto) {
+        const lote::EntradaPonto ponto = lote::MontaEntrada(separada, locale.decimalPoint());
+        Confere(!ponto.mensagem.contains(u';'), "mensagem sem o separador de campos", ponto.mensagem);
+    }
+}
+
+}  // namespace
+
+void AlvoLote(QByteArrayView dados)
+{
+    if (dados.isEmpty())
+        return;
+    const QLocale locale = LocaleDoByte(static_cast<std::uint8_t>(dados[0]));
+    const QByteArrayView entrada = dados.sliced(1);
+    for (qsizetype inicio = 0; inicio <= entrada.size();) {
+        qsizetype fim = entrada.indexOf('\n', inicio);
+        if (fim < 0)
+            fim = entrada.size();
+        ConfereLinha(entrada.sliced(inicio, fim - inicio), locale);
+        inicio = fim + 1;
+    }
+
+    static const ConjuntosCoeficientes zeros;
+    const qsizetype campos = lote::CabecalhoSaida().count(u';') + 1;
+    for (const lote::CodificacaoSaida codificacao : {lote::CodificacaoSaida::Windows1252, lote::CodificacaoSaida::Utf8}) {
+        QByteArray bytesEntrada = entrada.toByteArray();
+        QBuffer origem(&bytesEntrada);
+        origem.open(QIODevice::ReadOnly);
+        QByteArray saidaBytes;
+        QBuffer destino(&saidaBytes);
+        destino.open(QIODevice::WriteOnly);
+        lote::LeitorLinhas leitor(origem);
+        lote::SaidaLote saida(destino, codificacao, locale.decimalPoint());
+        const lote::ResumoLote resumo = lote::ProcessaLote(leitor, saida, zeros, locale);
+        if (!resumo.erro.isEmpty()) {
+            // Only a separator the encoding lacks, or a UTF-16 input, stops the batch here.
+            Confere(!saida.erro().isEmpty() || entrada.startsWith("\xFF\xFE") || entrada.startsWith("\xFE\xFF"),
+                    "o lote só para por causa da entrada ou da saída", resumo.erro);
+            continue;
+        }
+        Confere(saidaBytes.endsWith("\r\n"), "a saída termina numa linha completa");
+        const QList<QByteArray> linhas = saidaBytes.chopped(2).split('\n');
+        Confere(linhas.size() == resumo.pontos + 1, "uma linha por ponto, mais o cabeçalho");
+        Confere(resumo.falhas >= 0 && resumo.falhas <= resumo.pontos, "falhas entre zero e os pontos");
+        for (const QByteArray& linha : linhas) {
+            Confere(linha.count(';') + 1 == campos, "cada linha tem os campos do cabeçalho",
+                    QString::fromLatin1(linha.left(300)));
+            // A lone CR ends a row for many spreadsheets.
+            Confere(linha.indexOf('\r') < 0 || linha.indexOf('\r') == linha.size() - 1,
+                    "nenhum CR no meio de uma linha", QString::fromLatin1(linha.left(300)));
+        }
+    }
+}
+
+}  // namespace ceravel::fuzz
