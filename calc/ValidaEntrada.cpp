@@ -72,8 +72,6 @@ Coordenada Longitude(const TextosEntrada& e)
             {e.longM, Campo::LongM}, {e.longS, Campo::LongS}, -75.0, -30.0, MensagemFaixaLongitude};
 }
 
-// A non-empty box that is not a number in the user's locale stops the checks
-// with the focus on it: the guards cannot compare it.
 // A control character other than the tab (a line break pasted with the
 // number, say) is never part of a typed number: the box as typed goes into
 // the export and the report, where a lone CR would split the line.
@@ -84,6 +82,8 @@ bool TemControle(const QString& texto)
     });
 }
 
+// A non-empty box that is not a number in the user's locale stops the checks
+// with the focus on it: the guards cannot compare it.
 Guarda LeCaixa(const Caixa& caixa, const QLocale& locale, double& valor)
 {
     const std::optional<double> numero = TemControle(caixa.texto) ? std::nullopt : LeNumeroLocal(caixa.texto, locale);

@@ -26,6 +26,8 @@ QString MotivoErro(int erro, const QString& detalhe)
         return QStringLiteral("o arquivo ultrapassa o tamanho máximo permitido");
     case ENAMETOOLONG:
         return QStringLiteral("o nome é longo demais para o sistema de arquivos");
+    case EPIPE:
+        return QStringLiteral("quem lia a saída a fechou antes do fim");
     case EIO:
         return QStringLiteral("erro de leitura ou gravação no disco");
     default:

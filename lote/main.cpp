@@ -19,6 +19,7 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <memory>
@@ -80,6 +81,9 @@ QString Resumo(const ResumoLote& resumo, double segundos, const QLocale& locale)
 
 int main(int argc, char* argv[])
 {
+    // Output into a pipe closed early (| head): a write error with its message
+    // and status 2, never a death by signal.
+    std::signal(SIGPIPE, SIG_IGN);
     QCoreApplication app(argc, argv);
     QElapsedTimer relogio;
     relogio.start();

@@ -251,6 +251,23 @@ TEST_F(Executavel, SaidaQueNaoEArquivoComumEscritaDiretamente)
     EXPECT_EQ(padrao.saida, recebido);
 }
 
+// Standard output closed early (a pipe into head): the write error's message
+// and status 2, never a death by SIGPIPE or a hang.
+TEST_F(Executavel, SaidaFechadaAntesDoFim)
+{
+    Grava("muitos.txt", QByteArray("-23.5;-46.625;31/12/2004\n").repeated(100000));  // rows beyond the 1 MiB buffer
+    QProcess shell;
+    shell.setWorkingDirectory(pasta.path());
+    shell.start(QStringLiteral("bash"),
+                {"-c", "\"$0\" --coeficientes coef -q muitos.txt 2>erro.txt | head -c 100 >/dev/null; "
+                       "exit ${PIPESTATUS[0]}",
+                 QStringLiteral(CERAVEL_LOTE_EXECUTAVEL)});
+    ASSERT_TRUE(shell.waitForFinished(60000));
+    EXPECT_EQ(shell.exitCode(), 2);  // 141 would be a death by SIGPIPE
+    EXPECT_EQ(Le("erro.txt").toStdString(),
+              "ceravel-lote: não foi possível gravar a saída: quem lia a saída a fechou antes do fim.\n");
+}
+
 // Nothing calculated: exit status 2, the reason on standard error (the help,
 // status 0, on standard output), no output file created or touched, none left
 // behind; a point computed but unwritable counts as a failure (status 1).
