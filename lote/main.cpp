@@ -19,7 +19,6 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
-#include <csignal>
 #include <cstdio>
 #include <fcntl.h>
 #include <memory>
