@@ -67,8 +67,8 @@ private:
     QString erro_;
 };
 
-// Workers that process blocks in any order; the caller hands them out and
-// takes them back in input order.
+// Workers that process blocks in any order; the caller hands them out, takes
+// them back in input order, and processes waiting blocks itself meanwhile.
 class Trabalhadores {
 public:
     Trabalhadores(int quantos, const ModeloLote& modelo, const QLocale& locale, CodificacaoSaida codificacao)
@@ -123,10 +123,24 @@ public:
         trabalho_.notify_one();
     }
 
-    void espera(const Tarefa& tarefa)
+    // Returns once `tarefa` is done. Meanwhile the calling thread takes
+    // blocks not yet started and processes them with `processa`, so it
+    // counts as one of the threads instead of sitting idle.
+    void espera(const Tarefa& tarefa, ProcessaBloco& processa)
     {
         std::unique_lock trava(mutex_);
-        pronta_.wait(trava, [&] { return tarefa.pronta; });
+        while (!tarefa.pronta) {
+            if (fila_.empty()) {
+                pronta_.wait(trava, [&] { return tarefa.pronta || !fila_.empty(); });
+                continue;
+            }
+            Tarefa* outra = fila_.front();
+            fila_.pop_front();
+            trava.unlock();
+            processa.processa(outra->bloco);
+            trava.lock();
+            outra->pronta = true;
+        }
     }
 
 private:
@@ -191,7 +205,9 @@ ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const ModeloLot
         // blocks they may hold go away.
         std::deque<std::unique_ptr<Tarefa>> emVoo;
         std::vector<std::unique_ptr<Tarefa>> livres;
-        Trabalhadores trabalhadores(opcoes.nucleos, modelo, locale, saida.codificacao());
+        // The calling thread reads, writes and processes blocks too: one worker fewer.
+        ProcessaBloco processaAqui(modelo, locale, saida.codificacao());
+        Trabalhadores trabalhadores(opcoes.nucleos - 1, modelo, locale, saida.codificacao());
         bool acabou = false;
         while (!falhou) {
             while (!acabou && emVoo.size() < maximo && !Interrompido(opcoes)) {
@@ -212,7 +228,7 @@ ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const ModeloLot
             }
             if (emVoo.empty() || Interrompido(opcoes))
                 break;
-            trabalhadores.espera(*emVoo.front());
+            trabalhadores.espera(*emVoo.front(), processaAqui);
             falhou = !escreve(emVoo.front()->bloco);
             livres.push_back(std::move(emVoo.front()));
             emVoo.pop_front();
