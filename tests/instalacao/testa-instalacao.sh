@@ -56,6 +56,12 @@ done
 cmp instalado.txt construido.txt || falha "installed and built ceravel show different results"
 grep -q "^Época 2000" instalado.txt || falha "unexpected calculation: $(cat instalado.txt)"
 
+# Every option that ceravel-lote --ajuda lists is in its manual page.
+manual=$(zcat "$prefixo/share/man/man1/ceravel-lote.1.gz" | sed 's/\\-/-/g')
+for opcao in $("$prefixo/bin/ceravel-lote" --ajuda | grep -oE '^ +(-[a-z], )?--[a-z0-9]+' | grep -oE -- '--[a-z0-9]+'); do
+  grep -q -- "$opcao" <<<"$manual" || falha "ceravel-lote(1) lacks $opcao"
+done
+
 # The newest release in the AppStream file is this version.
 grep -o '<release version="[^"]*"' "$prefixo/share/metainfo/$id.metainfo.xml" | head -1 |
   grep -qx "<release version=\"$versao\"" || falha "the newest AppStream release is not $versao"
