@@ -74,10 +74,12 @@ bool SaidaLote::acrescentaLinhas(QByteArrayView linhas)
 {
     if (!erro_.isEmpty())
         return false;
-    if (usado_ + linhas.size() > TamanhoBuffer && !descarrega())
+    // A block of any size worth a system call goes straight out, without a
+    // copy, after what is gathered before it.
+    constexpr qsizetype Direto = 64 * 1024;
+    if ((usado_ + linhas.size() > TamanhoBuffer || linhas.size() >= Direto) && !descarrega())
         return false;
-    if (linhas.size() >= TamanhoBuffer) {
-        // A large block goes straight out, without a copy.
+    if (linhas.size() >= Direto) {
         errno = 0;
         if (destino_.write(linhas.data(), linhas.size()) != linhas.size()) {
             erro_ = QStringLiteral("não foi possível gravar a saída: %1.").arg(MotivoErro(errno, destino_.errorString()));
