@@ -99,8 +99,13 @@ QPushButton* CriaBotao(QWidget* pai, const QString& nome, const QString& texto, 
     b->setFont(FonteArial(8.25));
     b->setAutoDefault(false);
     b->setDefault(false);
-    b->installEventFilter(new EnterPressiona(b));
+    PressionaComEnter(b);
     return b;
+}
+
+void PressionaComEnter(QPushButton* botao)
+{
+    botao->installEventFilter(new EnterPressiona(botao));
 }
 
 QGroupBox* CriaMoldura(QWidget* pai, const QString& nome, const QString& titulo, double esquerda,

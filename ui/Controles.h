@@ -33,6 +33,9 @@ QLineEdit* CriaCaixaTexto(QWidget* pai, const QString& nome, double esquerda, do
                           Qt::Alignment alinhamento = Qt::AlignHCenter);
 QPushButton* CriaBotao(QWidget* pai, const QString& nome, const QString& texto, double esquerda,
                        double topo, double largura, double altura);
+// Enter and the keypad's Enter press `botao` when it has the focus, as Space
+// does (CriaBotao's buttons have it already).
+void PressionaComEnter(QPushButton* botao);
 
 // A frame with its caption on the border: caption font and colour, background.
 QGroupBox* CriaMoldura(QWidget* pai, const QString& nome, const QString& titulo, double esquerda,

@@ -117,8 +117,10 @@ MapaCampo::MapaCampo(const Calculo& ultimo, const QString& pastaPrograma, const 
     m_imprimir->setObjectName(QStringLiteral("BtImprimir"));
     m_fechar = new QPushButton(QStringLiteral("Fechar"), this);
     m_fechar->setObjectName(QStringLiteral("BtFechar"));
-    for (QPushButton* b : {m_salvar, m_imprimir, m_fechar})
+    for (QPushButton* b : {m_salvar, m_imprimir, m_fechar}) {
         b->setAutoDefault(false);
+        PressionaComEnter(b);
+    }
 
     m_leitura = new QLabel(this);
     m_leitura->setObjectName(QStringLiteral("Leitura"));

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -137,6 +138,22 @@ TEST_F(JanelaMapa, AbreModalNaDataENaPosicaoDoUltimoCalculo)
         EXPECT_TRUE(mapa.findChild<QPushButton*>(QStringLiteral("BtSalvar"))->isEnabled());
     });
     EXPECT_TRUE(mensageiro.mensagens.isEmpty()) << mensageiro.mensagens.join(u'\n').toStdString();
+}
+
+// Enter and the keypad's Enter on a focused button press it, as in every window.
+TEST_F(JanelaMapa, EnterNoBotaoFocadoPressiona)
+{
+    calculaComSucesso();
+    for (const auto& [tecla, modificador] :
+         {std::pair{Qt::Key_Return, Qt::NoModifier}, std::pair{Qt::Key_Enter, Qt::KeypadModifier}}) {
+        abre([&](MapaCampo& mapa) {
+            QWidget& fechar = controle(mapa, "BtFechar");
+            fechar.setFocus(Qt::TabFocusReason);
+            QKeyEvent pressiona(QEvent::KeyPress, tecla, modificador);
+            QApplication::sendEvent(&fechar, &pressiona);
+            EXPECT_FALSE(mapa.isVisible()) << tecla;
+        });
+    }
 }
 
 TEST_F(JanelaMapa, DesenhaOPontoEAsIsolinhasOndeDevem)
