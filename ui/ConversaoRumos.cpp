@@ -41,19 +41,6 @@ const NomesEntrada NomesAngulo{nullptr, "Ângulo", "BtAngGMS", "BtAngG", "AngGra
 
 QString Dois(int n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
 
-FormaEntrada Forma(const EntradaCoordenada& e)
-{
-    return e.emGrausDecimais() ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
-}
-
-void DefineForma(EntradaCoordenada& e, FormaEntrada forma)
-{
-    if (forma == FormaEntrada::GrausDecimais)
-        e.paraGrausDecimais();
-    else
-        e.paraGrausMinutosSegundos();
-}
-
 QRadioButton* CriaOpcao(QWidget* pai, const QString& nome, const QString& texto, double esquerda, double topo,
                         double largura)
 {
@@ -260,23 +247,14 @@ void ConversaoRumos::preenche(const TextosEntrada& p)
         {m_longitude.minutos, &p.longM}, {m_longitude.segundos, &p.longS}};
     for (const auto& [caixa, texto] : caixas)
         caixa->setText(*texto);
-    DefineForma(m_latitude, p.formaLatitude);
-    DefineForma(m_longitude, p.formaLongitude);
+    m_latitude.defineForma(p.formaLatitude);
+    m_longitude.defineForma(p.formaLongitude);
 }
 
 TextosConversao ConversaoRumos::entrada() const
 {
     TextosConversao e;
-    e.latGraus = m_latitude.decimal->text();
-    e.latG = m_latitude.graus->text();
-    e.latM = m_latitude.minutos->text();
-    e.latS = m_latitude.segundos->text();
-    e.lonGraus = m_longitude.decimal->text();
-    e.longG = m_longitude.graus->text();
-    e.longM = m_longitude.minutos->text();
-    e.longS = m_longitude.segundos->text();
-    e.formaLatitude = Forma(m_latitude);
-    e.formaLongitude = Forma(m_longitude);
+    LePosicao(m_latitude, m_longitude, e);
     e.diaLev = m_diaLev->text();
     e.mesLev = m_mesLev->text();
     e.anoLev = m_anoLev->text();
@@ -284,7 +262,7 @@ TextosConversao ConversaoRumos::entrada() const
     e.mesConv = m_mesConv->text();
     e.anoConv = m_anoConv->text();
     e.tipo = m_rumo->isChecked() ? TipoRumo::Rumo : TipoRumo::Azimute;
-    e.formaAngulo = Forma(m_angulo);
+    e.formaAngulo = m_angulo.forma();
     e.angGraus = m_angulo.decimal->text();
     e.angG = m_angulo.graus->text();
     e.angM = m_angulo.minutos->text();

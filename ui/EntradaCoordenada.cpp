@@ -27,6 +27,19 @@ bool EntradaCoordenada::emGrausDecimais() const
     return !decimal->isHidden();
 }
 
+FormaEntrada EntradaCoordenada::forma() const
+{
+    return emGrausDecimais() ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
+}
+
+void EntradaCoordenada::defineForma(FormaEntrada forma)
+{
+    if (forma == FormaEntrada::GrausDecimais)
+        paraGrausDecimais();
+    else
+        paraGrausMinutosSegundos();
+}
+
 void EntradaCoordenada::paraGrausDecimais()
 {
     decimal->show();

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "calc/EntradaCalculo.h"
+
+#include <QLineEdit>
 #include <QString>
 
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -19,12 +21,31 @@ struct EntradaCoordenada {
     QLabel *sinalGraus = nullptr, *sinalMinutos = nullptr, *sinalSegundos = nullptr;
 
     bool emGrausDecimais() const;
+    FormaEntrada forma() const;
     // Only visibility changes: the hidden boxes keep their texts.
     void paraGrausDecimais();
     void paraGrausMinutosSegundos();
+    void defineForma(FormaEntrada forma);
     // "G" and "GMS" switch the form.
     void ligaBotoes();
 };
+
+// The position as typed into the fields every input struct names alike
+// (TextosEntrada, TextosConversao): the windows read their frames one way.
+template <typename Textos>
+void LePosicao(const EntradaCoordenada& latitude, const EntradaCoordenada& longitude, Textos& t)
+{
+    t.latGraus = latitude.decimal->text();
+    t.latG = latitude.graus->text();
+    t.latM = latitude.minutos->text();
+    t.latS = latitude.segundos->text();
+    t.lonGraus = longitude.decimal->text();
+    t.longG = longitude.graus->text();
+    t.longM = longitude.minutos->text();
+    t.longS = longitude.segundos->text();
+    t.formaLatitude = latitude.forma();
+    t.formaLongitude = longitude.forma();
+}
 
 // Names and captions of the controls of one angle typed in two forms.
 struct NomesEntrada {

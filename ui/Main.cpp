@@ -170,17 +170,7 @@ TextosEntrada Main::entrada() const
     e.dia = m_dia->text();
     e.mes = m_mes->text();
     e.ano = m_ano->text();
-    e.latGraus = m_latitude.decimal->text();
-    e.latG = m_latitude.graus->text();
-    e.latM = m_latitude.minutos->text();
-    e.latS = m_latitude.segundos->text();
-    e.lonGraus = m_longitude.decimal->text();
-    e.longG = m_longitude.graus->text();
-    e.longM = m_longitude.minutos->text();
-    e.longS = m_longitude.segundos->text();
-    e.formaLatitude = m_latitude.emGrausDecimais() ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
-    e.formaLongitude =
-        m_longitude.emGrausDecimais() ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
+    LePosicao(m_latitude, m_longitude, e);
     return e;
 }
 
