@@ -4,11 +4,16 @@
 // waits with the name, ready to be corrected.
 #include "AmbienteJanelas.h"
 
+#include "ui/TraducaoQt.h"
+
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QStandardPaths>
+#include <QTranslator>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -135,44 +140,78 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.caso); });
 
 // A program folder that cannot be written (as installed, owned by root)
-// exports into the documents folder, here under a temporary home; a writable
-// one beside the program, as before. Root ignores permissions, so it gives
-// its rights up while OK is pressed.
-TEST_F(AmbienteJanelas, ExportGoesBesideTheProgramOrIntoTheDocumentsFolder)
+// exports into the documents folder, here under a temporary home, and asks
+// before replacing a file there; a writable one beside the program, replacing
+// without asking, as before. Root ignores permissions, so it gives its rights
+// up while OK is pressed.
+TEST_F(AmbienteJanelas, ExportGoesBesideTheProgramOrIntoTheDocumentsFolderAskingThereBeforeReplacing)
 {
-    for (const bool somenteLeitura : {false, true}) {
-        SCOPED_TRACE(somenteLeitura ? "read-only program folder" : "writable program folder");
+    const struct {
+        bool somenteLeitura, resposta, substitui;
+    } casos[] = {{false, false, true}, {true, false, false}, {true, true, true}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.somenteLeitura ? "documents, " : "program, ") + (c.resposta ? "yes" : "no"));
         QTemporaryDir casa;
         ASSERT_TRUE(casa.isValid());
         ASSERT_EQ(::chmod(QFile::encodeName(casa.path()).constData(), 0777), 0);
         const QByteArray casaAnterior = qgetenv("HOME");
         qputenv("HOME", QFile::encodeName(casa.path()));
         QStandardPaths::setTestModeEnabled(true);
+        const QString documentos = casa.filePath("Documents/dados-Ceravel.csv");
+        const QString aoLado = pasta.filePath("dados-Ceravel.csv");
+        const QString destino = c.somenteLeitura ? documentos : aoLado;
+        ASSERT_TRUE(QDir().mkpath(casa.filePath("Documents")));
+        for (const QString& antigo : {documentos, aoLado}) {
+            QFile f(antigo);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("antigo") == 6);
+            ::chmod(QFile::encodeName(antigo).constData(), 0666);
+        }
+        ::chmod(QFile::encodeName(casa.filePath("Documents")).constData(), 0777);
         mensageiro.mensagens.clear();
+        mensageiro.resposta = c.resposta;
         calculaComSucesso();
         const QByteArray programa = QFile::encodeName(pasta.path());
         comModal([&] { aciona("MAExp"); }, [&](QWidget& d) {
             controle<QLineEdit>(d, "File").setText("dados");
-            const bool raiz = somenteLeitura && ::geteuid() == 0;
-            ASSERT_TRUE(!somenteLeitura || ::chmod(programa.constData(), 0555) == 0);
+            const bool raiz = c.somenteLeitura && ::geteuid() == 0;
+            ASSERT_TRUE(!c.somenteLeitura || ::chmod(programa.constData(), 0555) == 0);
             ASSERT_TRUE(!raiz || ::seteuid(65534) == 0);
             clica(d, "BtOK");
             ASSERT_TRUE(!raiz || ::seteuid(0) == 0);
             ::chmod(programa.constData(), 0700);
+            EXPECT_EQ(d.isVisible(), !c.substitui);
+            if (d.isVisible())
+                clica(d, "BtCancel");
         });
         QStandardPaths::setTestModeEnabled(false);
         qputenv("HOME", casaAnterior);
 
-        const QString documentos = casa.filePath("Documents/dados-Ceravel.csv");
-        const QString aoLado = pasta.filePath("dados-Ceravel.csv");
-        EXPECT_EQ(QFile::exists(documentos), somenteLeitura);
-        EXPECT_EQ(QFile::exists(aoLado), !somenteLeitura);
-        ASSERT_EQ(mensageiro.mensagens.size(), 1);
-        EXPECT_EQ(mensageiro.mensagens[0].section(u'\n', 0, 0),
-                  "Os dados foram salvos no arquivo " + (somenteLeitura ? documentos : QString("dados-Ceravel.csv")));
-        EXPECT_EQ(Conteudo(somenteLeitura ? documentos : aoLado).count("\r\n"), 26);
+        QStringList esperadas;
+        if (c.somenteLeitura)
+            esperadas << "O arquivo " + documentos + " já existe.\n\nSubstituir o arquivo existente?";
+        if (c.substitui)
+            esperadas << "Os dados foram salvos no arquivo " + (c.somenteLeitura ? documentos : "dados-Ceravel.csv");
+        for (QString& m : mensageiro.mensagens)
+            m = m.section(u'\n', 0, c.somenteLeitura && m.startsWith("O arquivo") ? 2 : 0);
+        EXPECT_EQ(mensageiro.mensagens, esperadas);
+        EXPECT_EQ(Conteudo(destino).count("\r\n"), c.substitui ? 26 : 0);
+        EXPECT_EQ(Conteudo(c.somenteLeitura ? aoLado : documentos), "antigo");
         QFile::remove(aoLado);
     }
+}
+
+// Qt's own dialogs speak Portuguese, as their standard buttons show.
+TEST(TraducaoQt, StandardButtonsSpeakPortuguese)
+{
+    QTranslator* traducao = InstalaTraducaoQt(*QCoreApplication::instance());
+    ASSERT_NE(traducao, nullptr) << "qtbase_pt_BR.qm (qt6-translations-l10n) not found";
+    QDialogButtonBox caixa(QDialogButtonBox::Yes | QDialogButtonBox::No | QDialogButtonBox::Cancel);
+    QStringList textos;
+    for (const auto botao : {QDialogButtonBox::Yes, QDialogButtonBox::No, QDialogButtonBox::Cancel})
+        textos << caixa.button(botao)->text();
+    QCoreApplication::removeTranslator(traducao);
+    delete traducao;
+    EXPECT_EQ(textos, QStringList({"&Sim", "&Não", "Cancelar"}));
 }
 
 }  // namespace
