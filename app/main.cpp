@@ -1,6 +1,7 @@
 #include "ui/Janelas.h"
 #include "ui/Main.h"
 #include "ui/Mensageiro.h"
+#include "ui/TraducaoQt.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -53,6 +54,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("Ceravel"));
+    ceravel::InstalaTraducaoQt(app);
     // The installed menu entry, so a desktop shows its icon for the windows.
     QGuiApplication::setDesktopFileName(QStringLiteral("br.ceravel.Ceravel"));
     const bool verifica = app.arguments().contains(QStringLiteral("--verifica-instalacao"));

@@ -182,6 +182,10 @@ ResultadoExportacao ExportaArquivo(const QString& pastaPrograma, const QString& 
         return falha(QStringLiteral("não foi possível criar a pasta de documentos \"%1\" (%2)")
                          .arg(QDir::toNativeSeparators(documentos), MotivoErro(erro)));
     }
+    if (destino.substitui && QFileInfo(caminho).isFile()
+        && !destino.substitui(QStringLiteral("O arquivo %1 já existe.\n\nSubstituir o arquivo existente?")
+                                  .arg(nomeMensagem)))
+        return {false, p.arquivo, caminho, {}};
     ResultadoExportacao r = Grava(p, caminho, nomeMensagem, Onde::Documentos);
     if (r.gravado)
         r.mensagem += QStringLiteral("\n\nA pasta do programa não permite gravação; por isso o arquivo foi salvo "

@@ -36,16 +36,21 @@ bool PastaGravavel(const QString& pasta);
 QString PastaDocumentos();
 
 // Where an export may go; the window uses the defaults, tests inject.
+// `substitui` answers the question put before a file of the same name in the
+// documents folder is replaced (the user's own folder; the program's folder
+// is replaced without asking); without it the file is replaced.
 struct DestinoExportacao {
     std::function<bool(const QString&)> gravavel = PastaGravavel;
     std::function<QString()> documentos = PastaDocumentos;
+    std::function<bool(const QString& pergunta)> substitui = {};
 };
 
 // The Export command: as EscreveExportacao in the program's folder when a
 // file can be created there. When not (an installed program's folder belongs
 // to root), the same file goes to the user's documents folder, created if
 // missing, with the same refusals and atomic write, and the messages name the
-// full path.
+// full path. A "no" to `substitui` writes nothing and says nothing (empty
+// message).
 ResultadoExportacao ExportaArquivo(const QString& pastaPrograma, const QString& nomeDigitado,
                                    const QStringList& linhas, const DestinoExportacao& destino = {});
 

@@ -55,8 +55,11 @@ void Exportar::keyPressEvent(QKeyEvent* evento)
 
 void Exportar::exporta()
 {
-    const ResultadoExportacao r = ExportaArquivo(m_pasta, m_arquivo->text(), LinhasExportacao(m_ultimo));
-    m_mensageiro.informa(r.mensagem);
+    DestinoExportacao destino;
+    destino.substitui = [this](const QString& pergunta) { return m_mensageiro.pergunta(pergunta); };
+    const ResultadoExportacao r = ExportaArquivo(m_pasta, m_arquivo->text(), LinhasExportacao(m_ultimo), destino);
+    if (!r.mensagem.isEmpty())  // empty: the user chose not to replace a file
+        m_mensageiro.informa(r.mensagem);
     if (r.gravado) {
         accept();
     } else {

@@ -12,9 +12,11 @@ class Mensageiro;
 
 // "Exportar Dados (.CSV)": asks for a name and writes <name>-Ceravel.csv in the
 // program's folder (the user's documents folder when that one cannot be
-// written) from the last successful calculation. OK writes, reports
-// and closes; a failure is reported and the dialog stays open with the name,
-// so it can be corrected. "Cancelar" and the title-bar close write nothing.
+// written; there a file of the same name is replaced only if the user says so)
+// from the last successful calculation. OK writes, reports and closes; a
+// failure is reported, and after a failure or a "no" the dialog stays open with
+// the name, so it can be corrected. "Cancelar" and the title-bar close write
+// nothing.
 class Exportar : public QDialog {
     Q_OBJECT
 public:

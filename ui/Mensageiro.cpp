@@ -11,4 +11,12 @@ void MensageiroCaixa::informa(const QString& texto)
     caixa.exec();
 }
 
+bool MensageiroCaixa::pergunta(const QString& texto)
+{
+    QMessageBox caixa(QMessageBox::Question, QStringLiteral("Ceravel"), texto, QMessageBox::Yes | QMessageBox::No);
+    caixa.setDefaultButton(QMessageBox::No);
+    caixa.setWindowModality(Qt::ApplicationModal);
+    return caixa.exec() == QMessageBox::Yes;
+}
+
 }  // namespace ceravel

@@ -13,12 +13,20 @@ public:
     virtual ~Mensageiro() = default;
     // Information box titled "Ceravel" with one OK button; returns when dismissed.
     virtual void informa(const QString& texto) = 0;
+    // Question box titled "Ceravel", "Sim" and "Não" ("Não" the default);
+    // true for "Sim". One that cannot ask shows the text and answers "Não".
+    virtual bool pergunta(const QString& texto)
+    {
+        informa(texto);
+        return false;
+    }
 };
 
 // The real one: an application-modal QMessageBox.
 class MensageiroCaixa : public Mensageiro {
 public:
     void informa(const QString& texto) override;
+    bool pergunta(const QString& texto) override;
 };
 
 }  // namespace ceravel

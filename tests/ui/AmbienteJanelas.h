@@ -25,7 +25,9 @@ namespace ceravel::teste {
 class MensageiroGravador : public Mensageiro {
 public:
     void informa(const QString& texto) override { mensagens << texto; }
+    bool pergunta(const QString& texto) override { mensagens << texto; return resposta; }
     QStringList mensagens;
+    bool resposta = false;
 };
 
 // Coefficients k -> value of one file; the others are zero.
