@@ -261,6 +261,11 @@ const QString& MensagemMinutosSegundos()
     return TextoMinutosSegundos;
 }
 
+const QString& MensagemPeriodoRegional()
+{
+    return MensagemJanelaValidade;
+}
+
 Guarda LeCaixaNumero(const CaixaEntrada& caixa, const QLocale& locale, double& valor)
 {
     return LeCaixa(caixa, locale, valor);

@@ -59,6 +59,8 @@ struct CaixaEntrada {
 const QString& MensagemDadosIncompletos();  // "Por favor entre com todos os dados"
 const QString& MensagemNaoNumero();
 const QString& MensagemMinutosSegundos();
+// The main window's refusal of a year outside 1995–2005.
+const QString& MensagemPeriodoRegional();
 
 // Reads a box in the user's locale; a text that is not a number there is
 // refused with the focus on the box.

@@ -2,6 +2,7 @@
 
 #include "calc/Calculo.h"
 #include "calc/CalculoIgrf.h"
+#include "lote/MensagensLote.h"
 #include "present/FormataResultados.h"
 
 #include <utility>
@@ -36,7 +37,10 @@ void CalculaPonto(const TextosEntrada& entrada, const ModeloLote& modelo, const 
         return;
     }
     const auto* guarda = std::get_if<FalhaGuarda>(&campo);
-    resultado.recusa(guarda ? guarda->mensagem : std::get<FalhaModelo>(campo).mensagem);
+    if (guarda && guarda->mensagem == MensagemPeriodoRegional())
+        resultado.recusa(MensagemPeriodoRegionalLote());
+    else
+        resultado.recusa(guarda ? guarda->mensagem : std::get<FalhaModelo>(campo).mensagem);
 }
 
 ResultadoPonto CalculaPonto(const TextosEntrada& entrada, const ModeloLote& modelo, const QLocale& locale)

@@ -1,5 +1,6 @@
 #include "lote/MensagensLote.h"
 
+#include "calc/ValidaEntrada.h"
 #include "lote/SaidaLote.h"
 
 namespace ceravel::lote {
@@ -22,6 +23,13 @@ QString MensagemControle(QStringView caractere)
     return QStringLiteral("A linha tem o caractere de controle %1 dentro de um campo. "
                           "Os textos da linha foram omitidos.")
         .arg(CodigoUnicode(caractere));
+}
+
+const QString& MensagemPeriodoRegionalLote()
+{
+    static const QString mensagem =
+        MensagemPeriodoRegional() + QStringLiteral(" Com --modelo igrf14, datas de 1900 a 2029 são aceitas.");
+    return mensagem;
 }
 
 const QString& MensagemInterrompido()

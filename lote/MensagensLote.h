@@ -16,5 +16,7 @@ QString MensagemNaoRepresentavel(const QString& caractere);
 QString MensagemControle(QStringView caractere);
 // The batch stopped by Ctrl-C (or SIGTERM) before its end.
 const QString& MensagemInterrompido();
+// The regional model's refusal of a date, with the option that takes it.
+const QString& MensagemPeriodoRegionalLote();
 
 }  // namespace ceravel::lote

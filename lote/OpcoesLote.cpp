@@ -65,14 +65,24 @@ OpcoesLote InterpretaArgumentos(const QStringList& argumentos)
         } else if (nome == QLatin1StringView("--modelo")) {
             QString modelo;
             leValor(modelo);
-            if (modelo == QLatin1StringView("regional"))
+            if (modelo.compare(QLatin1StringView("regional"), Qt::CaseInsensitive) == 0)
                 opcoes.modelo = ModeloCampo::Regional;
-            else if (modelo == QLatin1StringView("igrf14"))
+            else if (modelo.compare(QLatin1StringView("igrf14"), Qt::CaseInsensitive) == 0)
                 opcoes.modelo = ModeloCampo::Igrf14;
             else if (opcoes.erro.isEmpty())
                 opcoes.erro = QStringLiteral("modelo desconhecido: %1 (use regional ou igrf14).").arg(modelo);
         }
-        else if (nome == QLatin1StringView("--utf8") && semValor())
+        else if (nome == QLatin1StringView("--codificacao")) {
+            QString codificacao;
+            leValor(codificacao);
+            if (codificacao.compare(QLatin1StringView("utf8"), Qt::CaseInsensitive) == 0)
+                opcoes.codificacao = CodificacaoSaida::Utf8;
+            else if (codificacao.compare(QLatin1StringView("windows1252"), Qt::CaseInsensitive) == 0)
+                opcoes.codificacao = CodificacaoSaida::Windows1252;
+            else if (opcoes.erro.isEmpty())
+                opcoes.erro =
+                    QStringLiteral("codificação desconhecida: %1 (use utf8 ou windows1252).").arg(codificacao);
+        } else if (nome == QLatin1StringView("--utf8") && semValor())
             opcoes.codificacao = CodificacaoSaida::Utf8;
         else if (nome == QLatin1StringView("-q") || nome == QLatin1StringView("--silencioso"))
             opcoes.silencioso = semValor();
@@ -97,6 +107,11 @@ OpcoesLote InterpretaArgumentos(const QStringList& argumentos)
     if (opcoes.saida == QLatin1StringView("-"))
         opcoes.saida.clear();
     return opcoes;
+}
+
+CodificacaoSaida CodificacaoEscolhida(std::optional<CodificacaoSaida> pedida, bool terminal)
+{
+    return pedida.value_or(terminal ? CodificacaoSaida::Utf8 : CodificacaoSaida::Windows1252);
 }
 
 QString TextoAjuda(const QString& localeSistema, int nucleosSistema)
@@ -127,7 +142,10 @@ QString TextoAjuda(const QString& localeSistema, int nucleosSistema)
                "Opções:\n"
                "  -o, --saida ARQUIVO     grava em ARQUIVO, que só é substituído ao final, por\n"
                "                          inteiro; sem esta opção, grava na saída padrão\n"
-               "      --utf8              grava em UTF-8 em vez de Windows-1252\n"
+               "      --codificacao NOME  utf8 ou windows1252 (padrão: utf8 num terminal, a\n"
+               "                          codificação dele; windows1252, a da exportação da\n"
+               "                          calculadora, em arquivos e pipes)\n"
+               "      --utf8              o mesmo que --codificacao utf8\n"
                "      --locale NOME       localidade dos números, por exemplo pt_BR ou C\n"
                "                          (padrão: a do sistema, agora %1)\n"
                "      --modelo NOME       regional (padrão): o modelo regional da calculadora,\n"
@@ -148,7 +166,8 @@ QString TextoAjuda(const QString& localeSistema, int nucleosSistema)
                "recusada, 2 se nada foi calculado (opção inválida, arquivo de coeficientes\n"
                "ausente ou incompleto, entrada ou saída inacessível).\n"
                "\n"
-               "Exemplo, com o arquivo pontos.txt:\n"
+               "Exemplo, com o arquivo pontos.txt, cujos números usam a vírgula e por isso\n"
+               "pedem --locale pt_BR (na localidade C o separador é o ponto: -23.5):\n"
                "    latitude;longitude;data\n"
                "    -23,5;-46,625;15/06/2000\n"
                "    -15 47 30;-47 52 30;01/01/1998\n"

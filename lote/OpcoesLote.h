@@ -20,7 +20,7 @@ struct OpcoesLote {
     QString saida;         // file name; empty: standard output
     QString coeficientes;  // folder of the model's files; empty: the program's folder
     QString locale;        // locale name; empty: the system's
-    CodificacaoSaida codificacao = CodificacaoSaida::Windows1252;
+    std::optional<CodificacaoSaida> codificacao;  // empty: chosen by the destination
     int nucleos = 0;          // worker threads; 0: as many as the machine has cores
     bool silencioso = false;  // neither progress bar nor summary
     bool ajuda = false;
@@ -28,8 +28,14 @@ struct OpcoesLote {
     QString erro;             // a malformed command line, in Portuguese
 };
 
-// `argumentos` without the program's name.
+// `argumentos` without the program's name. Option values that name a choice
+// (--modelo, --codificacao) are read in any case.
 OpcoesLote InterpretaArgumentos(const QStringList& argumentos);
+
+// The output's encoding: the one asked for; else UTF-8 into a terminal (the
+// terminal's own), and Windows-1252, the calculator's export encoding, into
+// files and pipes.
+CodificacaoSaida CodificacaoEscolhida(std::optional<CodificacaoSaida> pedida, bool terminal);
 
 // The locale of --locale NOME (the system's when empty); nothing for a name
 // no locale answers to.

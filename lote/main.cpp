@@ -190,7 +190,8 @@ int main(int argc, char* argv[])
     std::signal(SIGINT, AoInterromper);
     std::signal(SIGTERM, AoInterromper);
     LeitorLinhas leitor(entrada);
-    SaidaLote saida(*destino, opcoes.codificacao, locale->decimalPoint());
+    SaidaLote saida(*destino, CodificacaoEscolhida(opcoes.codificacao, ::isatty(destino->handle()) == 1),
+                    locale->decimalPoint());
     OpcoesProcessamento processamento;
     processamento.nucleos = opcoes.nucleos > 0 ? opcoes.nucleos : NucleosDaMaquina();
     processamento.interrompido = &Interrompido;

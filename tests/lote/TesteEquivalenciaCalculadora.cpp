@@ -42,8 +42,8 @@ void ConfereIgual(const TextosEntrada& caixas, const QLocale& locale)
     if (!calculo) {
         const auto* guarda = std::get_if<FalhaGuarda>(&calculadora);
         EXPECT_FALSE(lote.elementos.has_value());
-        EXPECT_EQ(lote.mensagem.toStdString(),
-                  (guarda ? guarda->mensagem : std::get<FalhaModelo>(calculadora).mensagem).toStdString());
+        EXPECT_TRUE(lote.mensagem.startsWith(guarda ? guarda->mensagem : std::get<FalhaModelo>(calculadora).mensagem))
+            << lote.mensagem.toStdString();  // the batch may add a hint (a date: --modelo igrf14)
         return;
     }
     ASSERT_TRUE(lote.elementos.has_value()) << lote.mensagem.toStdString();

@@ -25,14 +25,16 @@
 namespace ceravel::teste {
 namespace {
 
-// The options as entrada|saida|coeficientes|locale|utf8|silencioso|ajuda, or the message.
+// The options as entrada|saida|coeficientes|locale|codificacao|silencioso|ajuda, or the message.
 std::string Interpretadas(const QStringList& argumentos)
 {
     const lote::OpcoesLote o = lote::InterpretaArgumentos(argumentos);
     if (!o.erro.isEmpty())
         return o.erro.toStdString();
     const QStringList campos{o.entrada, o.saida, o.coeficientes, o.locale,
-                             o.codificacao == lote::CodificacaoSaida::Utf8 ? "utf8" : "",
+                             !o.codificacao                                    ? ""
+                             : *o.codificacao == lote::CodificacaoSaida::Utf8 ? "utf8"
+                                                                               : "windows1252",
                              o.silencioso ? "q" : "", o.ajuda ? "h" : ""};
     return campos.join(u'|').toStdString();
 }
@@ -45,6 +47,9 @@ TEST(Opcoes, Interpretadas)
     EXPECT_EQ(Interpretadas({"p.txt", "-o"}), "a opção -o precisa de um valor.");
     EXPECT_EQ(Interpretadas({"--locale="}), "a opção --locale precisa de um valor.");
     EXPECT_EQ(Interpretadas({"--utf8=sim"}), "a opção --utf8 não aceita valor.");
+    EXPECT_EQ(Interpretadas({"--utf8", "--codificacao=Windows1252"}), "||||windows1252||");
+    EXPECT_EQ(Interpretadas({"--codificacao", "UTF8"}), "||||utf8||");
+    EXPECT_EQ(Interpretadas({"--codificacao", "latin1"}), "codificação desconhecida: latin1 (use utf8 ou windows1252).");
     EXPECT_EQ(Interpretadas({"a.txt", "b.txt"}), "só um arquivo de entrada é aceito (foram dados 2).");
     // QLocale falls back to C for unknown names: only C itself may give it.
     EXPECT_EQ(lote::LocaleDoNome(QStringLiteral("C"))->decimalPoint(), QStringLiteral("."));
@@ -54,8 +59,8 @@ TEST(Opcoes, Modelo)
 {
     using lote::ModeloCampo;
     EXPECT_EQ(lote::InterpretaArgumentos({}).modelo, ModeloCampo::Regional);
-    EXPECT_EQ(lote::InterpretaArgumentos({"--modelo", "igrf14"}).modelo, ModeloCampo::Igrf14);
-    EXPECT_EQ(lote::InterpretaArgumentos({"--modelo=igrf14", "--modelo=regional"}).modelo, ModeloCampo::Regional);
+    EXPECT_EQ(lote::InterpretaArgumentos({"--modelo", "IGRF14"}).modelo, ModeloCampo::Igrf14);
+    EXPECT_EQ(lote::InterpretaArgumentos({"--modelo=igrf14", "--modelo=Regional"}).modelo, ModeloCampo::Regional);
     EXPECT_EQ(Interpretadas({"--modelo", "wmm"}), "modelo desconhecido: wmm (use regional ou igrf14).");
     EXPECT_EQ(Interpretadas({"--modelo"}), "a opção --modelo precisa de um valor.");
 }
@@ -153,18 +158,40 @@ TEST_F(Executavel, ArquivoEmWindows1252ComCrLfEVirgula)
         << e.erro.toStdString();
 }
 
-// Standard input to standard output in UTF-8, the coefficients from the program's folder.
+// Standard input to standard output in UTF-8, the coefficients from the
+// program's folder; a date the regional model refuses points to IGRF-14.
 TEST_F(Executavel, EntradaPadraoEmUtf8ComOsCoeficientesDoPrograma)
 {
-    const Execucao e = Roda({"--utf8", "-q"}, "\xEF\xBB\xBF-23.5;-46.625;31/12/2004\n");
-    EXPECT_EQ(e.codigo, 0) << e.erro.toStdString();
+    const Execucao e = Roda({"--utf8", "-q"}, "\xEF\xBB\xBF-23.5;-46.625;31/12/2004\n-23.5;-46.625;1/1/1950\n");
+    EXPECT_EQ(e.codigo, 1) << e.erro.toStdString();
     EXPECT_TRUE(e.erro.isEmpty()) << e.erro.toStdString();
     const QList<QByteArray> linhas = e.saida.split('\n');
-    ASSERT_EQ(linhas.size(), 3) << e.saida.toStdString();
+    ASSERT_EQ(linhas.size(), 4) << e.saida.toStdString();
+    EXPECT_TRUE(linhas[2].endsWith("Com --modelo igrf14, datas de 1900 a 2029 são aceitas.\r")) << linhas[2].toStdString();
     EXPECT_EQ(linhas[0], (lote::CabecalhoSaida() + u'\r').toUtf8());
     EXPECT_TRUE(linhas[1].startsWith("1;-23.5;-46.625;31/12/2004;2005;") && linhas[1].contains("\xC2\xBA")
                 && linhas[1].endsWith("'';\r"))
         << linhas[1].toStdString();
+}
+
+// The encoding follows the destination unless asked for: UTF-8 into a
+// terminal (here one `script` opens), Windows-1252 into files and pipes.
+TEST_F(Executavel, CodificacaoPeloDestino)
+{
+    EXPECT_EQ(lote::CodificacaoEscolhida(std::nullopt, false), lote::CodificacaoSaida::Windows1252);
+    EXPECT_EQ(lote::CodificacaoEscolhida(lote::CodificacaoSaida::Utf8, false), lote::CodificacaoSaida::Utf8);
+    const std::tuple<QString, QByteArray, QByteArray> casos[] = {
+        {"", "0\xC2\xBA" "00'00''", "0\xBA" "00'00''"},
+        {"--codificacao windows1252", "0\xBA" "00'00''", "0\xC2\xBA" "00'00''"}};
+    for (const auto& [opcao, presente, ausente] : casos) {
+        QProcess terminal;
+        terminal.setWorkingDirectory(pasta.path());
+        terminal.start("script", {"-qec", "'" CERAVEL_LOTE_EXECUTAVEL "' -q --coeficientes coef pontos.txt " + opcao,
+                                  "/dev/null"});
+        ASSERT_TRUE(terminal.waitForFinished(60000));
+        const QByteArray saida = terminal.readAllStandardOutput();
+        EXPECT_TRUE(saida.contains(presente) && !saida.contains(ausente)) << opcao.toStdString() << saida.toStdString();
+    }
 }
 
 // With --modelo igrf14 every row holds, bit for bit, what the core's IGRF-14
