@@ -76,4 +76,19 @@ std::optional<igrf::ElementosIgrf> CampoIgrf14(const igrf::ModeloIgrf& modelo, d
     return igrf::CalculaIgrf(modelo, latitude, longitude, 0.0, ano);
 }
 
+std::optional<igrf::ElementosIgrf> AvaliadorIgrf14::campo(double latitude, double longitude, double ano,
+                                                          bool comTaxas)
+{
+    if (!(ano >= AnoInicialIgrf14 && ano <= AnoFinalIgrf14) || !std::isfinite(latitude)
+        || !std::isfinite(longitude))
+        return std::nullopt;
+    if (ano != m_ano) {
+        m_coeficientes = igrf::CoeficientesEm(*m_modelo, ano);
+        m_ano = ano;
+    }
+    if (!m_coeficientes)
+        return std::nullopt;
+    return igrf::CalculaIgrf(*m_coeficientes, latitude, longitude, 0.0, comTaxas);
+}
+
 }  // namespace ceravel

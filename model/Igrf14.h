@@ -39,4 +39,21 @@ QString ConfereIgrf14(const igrf::ModeloIgrf& modelo, const QString& caminho);
 std::optional<igrf::ElementosIgrf> CampoIgrf14(const igrf::ModeloIgrf& modelo, double latitude,
                                                double longitude, double ano);
 
+// CampoIgrf14 for many points that share a few dates (a map, a chart's year,
+// most batch files): the coefficients of the last decimal year asked are
+// kept, so a point of the same date costs only the synthesis. Without rates
+// (`comTaxas` false) the d* members are zero. One per thread; the model must
+// outlive it.
+class AvaliadorIgrf14 {
+public:
+    explicit AvaliadorIgrf14(const igrf::ModeloIgrf& modelo) : m_modelo(&modelo) {}
+    std::optional<igrf::ElementosIgrf> campo(double latitude, double longitude, double ano, bool comTaxas = true);
+    const igrf::ModeloIgrf& modelo() const { return *m_modelo; }
+
+private:
+    const igrf::ModeloIgrf* m_modelo;
+    double m_ano = -1;  // no decimal year the model answers
+    std::optional<igrf::CoeficientesNoAno> m_coeficientes;
+};
+
 }  // namespace ceravel

@@ -11,9 +11,14 @@ std::optional<ElementosIgrf> CalculaIgrf(const ModeloIgrf& modelo, double latitu
     if (!coeficientes) {
         return std::nullopt;
     }
+    return CalculaIgrf(*coeficientes, latitudeGraus, longitudeGraus, altitudeKm);
+}
+
+ElementosIgrf CalculaIgrf(const CoeficientesNoAno& coeficientes, double latitudeGraus, double longitudeGraus,
+                          double altitudeKm, bool comTaxas) {
     const PosicaoGeocentrica p = DeGeodetica(latitudeGraus, longitudeGraus, altitudeKm);
-    const CampoETaxa v =
-        CampoGeocentricoETaxa(coeficientes->valor, coeficientes->taxa, p.raioKm, p.colatitudeRad, p.longitudeRad);
+    const CampoETaxa v = CampoGeocentricoETaxa(coeficientes.valor, comTaxas ? &coeficientes.taxa : nullptr, p.raioKm,
+                                               p.cosColatitude, p.senColatitude, p.cosLongitude, p.senLongitude);
     return Elementos(ParaGeodetico(v.campo, p), ParaGeodetico(v.taxa, p));
 }
 

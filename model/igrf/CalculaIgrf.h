@@ -14,4 +14,10 @@ namespace ceravel::igrf {
 std::optional<ElementosIgrf> CalculaIgrf(const ModeloIgrf& modelo, double latitudeGraus,
                                          double longitudeGraus, double altitudeKm, double ano);
 
+// The same from coefficients already interpolated to the year, which many
+// points of one date share. Without `comTaxas` the rates are left zero and
+// cost nothing.
+ElementosIgrf CalculaIgrf(const CoeficientesNoAno& coeficientes, double latitudeGraus, double longitudeGraus,
+                          double altitudeKm, bool comTaxas = true);
+
 }  // namespace ceravel::igrf

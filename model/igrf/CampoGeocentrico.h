@@ -24,12 +24,17 @@ VetorCampo CampoGeocentrico(const CoeficientesGauss& c, double raioKm, double co
 
 // The field of `c` and the rate of `taxa` at one point: the Legendre functions
 // and longitude terms, most of the cost, are computed once for both. Each
-// vector is bit for bit what CampoGeocentrico gives for its set.
+// vector is bit for bit what CampoGeocentrico gives for its set. Without
+// `taxa` the rate is left zero and not computed.
 struct CampoETaxa {
     VetorCampo campo;
     VetorCampo taxa;
 };
-CampoETaxa CampoGeocentricoETaxa(const CoeficientesGauss& c, const CoeficientesGauss& taxa, double raioKm,
+CampoETaxa CampoGeocentricoETaxa(const CoeficientesGauss& c, const CoeficientesGauss* taxa, double raioKm,
                                  double colatitudeRad, double longitudeRad);
+// The same from the cosine and sine of the colatitude and of the longitude.
+CampoETaxa CampoGeocentricoETaxa(const CoeficientesGauss& c, const CoeficientesGauss* taxa, double raioKm,
+                                 double cosColatitude, double senColatitude, double cosLongitude,
+                                 double senLongitude);
 
 }  // namespace ceravel::igrf
