@@ -76,6 +76,24 @@ std::optional<igrf::ElementosIgrf> CampoIgrf14(const igrf::ModeloIgrf& modelo, d
     return igrf::CalculaIgrf(modelo, latitude, longitude, 0.0, ano);
 }
 
+ElementosCampo ElementosDoIgrf(const igrf::ElementosIgrf& e)
+{
+    ElementosCampo c;
+    c.D = static_cast<float>(e.D);
+    c.I = static_cast<float>(e.I);
+    c.F = static_cast<float>(e.F);
+    c.X = e.X;
+    c.Y = e.Y;
+    c.Z = e.Z;
+    c.m = static_cast<float>(e.dD * 60);
+    c.n = static_cast<float>(e.dI * 60);
+    c.dF = static_cast<float>(e.dF);
+    c.dX = e.dX;
+    c.dY = e.dY;
+    c.dZ = e.dZ;
+    return c;
+}
+
 std::optional<igrf::ElementosIgrf> AvaliadorIgrf14::campo(double latitude, double longitude, double ano,
                                                           bool comTaxas)
 {

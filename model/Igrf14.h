@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ElementosCampo.h"
 #include "model/igrf/ElementosIgrf.h"
 #include "model/igrf/ModeloIgrf.h"
 
@@ -38,6 +39,11 @@ QString ConfereIgrf14(const igrf::ModeloIgrf& modelo, const QString& caminho);
 // or for a position that is not finite.
 std::optional<igrf::ElementosIgrf> CampoIgrf14(const igrf::ModeloIgrf& modelo, double latitude,
                                                double longitude, double ano);
+
+// IGRF-14's elements in the calculator's terms: D, I, F in single precision
+// as the regional model gives them, the variations of D and I in minutes of
+// arc per year.
+ElementosCampo ElementosDoIgrf(const igrf::ElementosIgrf& e);
 
 // CampoIgrf14 for many points that share a few dates (a map, a chart's year,
 // most batch files): the coefficients of the last decimal year asked are

@@ -69,8 +69,29 @@ double ValorElementoMapa(const ConjuntosCoeficientes& c, ElementoMapa elemento, 
     return std::numeric_limits<double>::quiet_NaN();
 }
 
-GradeValores GradeElementoMapa(const ConjuntosCoeficientes& c, ElementoMapa elemento, double t, int colunas,
-                               int linhas)
+double ValorElementoMapa(AvaliadorIgrf14& igrf, ElementoMapa elemento, double latitude, double longitude,
+                         double ano)
+{
+    const auto e = igrf.campo(latitude, longitude, ano, elemento == ElementoMapa::VariacaoDeclinacao);
+    return e ? ValorDoElemento(ElementosDoIgrf(*e), elemento) : std::numeric_limits<double>::quiet_NaN();
+}
+
+QString TextoEpocaMapa(double anoDecimal, const QLocale& locale)
+{
+    QString texto = QString::number(anoDecimal, 'f', 3).replace(u'.', locale.decimalPoint());
+    const QString separador = locale.decimalPoint();
+    while (texto.endsWith(u'0'))
+        texto.chop(1);
+    if (texto.endsWith(separador))
+        texto.chop(separador.size());
+    return texto;
+}
+
+namespace {
+
+// The grid's nodes over the box, each value from `valor(latitude, longitude)`.
+template <class Valor>
+GradeValores Grade(int colunas, int linhas, Valor valor)
 {
     GradeValores g;
     if (colunas < 2 || linhas < 2)
@@ -87,13 +108,27 @@ GradeValores GradeElementoMapa(const ConjuntosCoeficientes& c, ElementoMapa elem
         const double lat = j + 1 == linhas ? LatitudeMaximaMapa : g.y0 + j * g.dy;
         for (int i = 0; i < colunas; ++i) {
             const double lon = i + 1 == colunas ? LongitudeMaximaMapa : g.x0 + i * g.dx;
-            const double v = ValorElementoMapa(c, elemento, lat, lon, t);
+            const double v = valor(lat, lon);
             // An overflow of a bad coefficient set leaves the node without data.
             g.valores[static_cast<std::size_t>(j) * colunas + i] =
                 std::isfinite(v) ? v : std::numeric_limits<double>::quiet_NaN();
         }
     }
     return g;
+}
+
+}  // namespace
+
+GradeValores GradeElementoMapa(const ConjuntosCoeficientes& c, ElementoMapa elemento, double t, int colunas,
+                               int linhas)
+{
+    return Grade(colunas, linhas, [&](double lat, double lon) { return ValorElementoMapa(c, elemento, lat, lon, t); });
+}
+
+GradeValores GradeElementoMapa(AvaliadorIgrf14& igrf, ElementoMapa elemento, double ano, int colunas, int linhas)
+{
+    return Grade(colunas, linhas,
+                 [&](double lat, double lon) { return ValorElementoMapa(igrf, elemento, lat, lon, ano); });
 }
 
 double IntervaloIsolinhas(ElementoMapa elemento, double minimo, double maximo, int maximoLinhas)
@@ -230,6 +265,18 @@ QString TextoPrecisaoMapa(ElementoMapa elemento, const QLocale& locale)
                           "com peso no território brasileiro; fora dele o erro máximo chega a %1%3, contra "
                           "%2%3 no Brasil.")
         .arg(UmaDecimalCurta(erro.caixa, locale), UmaDecimalCurta(erro.brasil, locale), unidade);
+}
+
+QRectF RetanguloRotuloPonto(const QPointF& ponto, const QSizeF& tamanho, const QRectF& caixa)
+{
+    constexpr double afastamento = 14, folga = 3;
+    const double w = tamanho.width(), h = tamanho.height();
+    const bool aDireita = ponto.x() + afastamento + w <= caixa.right() - folga;
+    double x = aDireita ? ponto.x() + afastamento : ponto.x() - afastamento - w;
+    double y = ponto.y() - h / 2;
+    x = std::clamp(x, caixa.left() + folga, std::max(caixa.left() + folga, caixa.right() - folga - w));
+    y = std::clamp(y, caixa.top() + folga, std::max(caixa.top() + folga, caixa.bottom() - folga - h));
+    return {x, y, w, h};
 }
 
 ProjecaoMapa::ProjecaoMapa(const QRectF& area)
