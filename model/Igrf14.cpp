@@ -94,19 +94,28 @@ ElementosCampo ElementosDoIgrf(const igrf::ElementosIgrf& e)
     return c;
 }
 
+bool AvaliadorIgrf14::paralelo(double latitude, std::span<const double> longitudes, double ano, bool comTaxas,
+                               std::span<igrf::ElementosIgrf> saida)
+{
+    if (!(ano >= AnoInicialIgrf14 && ano <= AnoFinalIgrf14) || !std::isfinite(latitude))
+        return false;
+    const igrf::CoeficientesNoAno* coeficientes = m_coeficientes.em(ano);
+    if (!coeficientes)
+        return false;
+    igrf::CalculaIgrfParalelo(*coeficientes, latitude, longitudes, 0.0, comTaxas, saida);
+    return true;
+}
+
 std::optional<igrf::ElementosIgrf> AvaliadorIgrf14::campo(double latitude, double longitude, double ano,
                                                           bool comTaxas)
 {
     if (!(ano >= AnoInicialIgrf14 && ano <= AnoFinalIgrf14) || !std::isfinite(latitude)
         || !std::isfinite(longitude))
         return std::nullopt;
-    if (ano != m_ano) {
-        m_coeficientes = igrf::CoeficientesEm(*m_modelo, ano);
-        m_ano = ano;
-    }
-    if (!m_coeficientes)
+    const igrf::CoeficientesNoAno* coeficientes = m_coeficientes.em(ano);
+    if (!coeficientes)
         return std::nullopt;
-    return igrf::CalculaIgrf(*m_coeficientes, latitude, longitude, 0.0, comTaxas);
+    return igrf::CalculaIgrf(*coeficientes, latitude, longitude, 0.0, comTaxas);
 }
 
 }  // namespace ceravel

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <optional>
+#include <span>
 
 namespace ceravel {
 
@@ -47,19 +48,22 @@ ElementosCampo ElementosDoIgrf(const igrf::ElementosIgrf& e);
 
 // CampoIgrf14 for many points that share a few dates (a map, a chart's year,
 // most batch files): the coefficients of the last decimal year asked are
-// kept, so a point of the same date costs only the synthesis. Without rates
+// kept, so a point of the same date costs only the synthesis, and another
+// date of the same five years little more (InterpoladorIgrf). Without rates
 // (`comTaxas` false) the d* members are zero. One per thread; the model must
 // outlive it.
 class AvaliadorIgrf14 {
 public:
-    explicit AvaliadorIgrf14(const igrf::ModeloIgrf& modelo) : m_modelo(&modelo) {}
+    explicit AvaliadorIgrf14(const igrf::ModeloIgrf& modelo) : m_coeficientes(modelo) {}
     std::optional<igrf::ElementosIgrf> campo(double latitude, double longitude, double ano, bool comTaxas = true);
-    const igrf::ModeloIgrf& modelo() const { return *m_modelo; }
+    // The same at every longitude of one latitude (finite), each the point's
+    // own bits, into `saida`; false, with nothing written, outside the period.
+    bool paralelo(double latitude, std::span<const double> longitudes, double ano, bool comTaxas,
+                  std::span<igrf::ElementosIgrf> saida);
+    const igrf::ModeloIgrf& modelo() const { return m_coeficientes.modelo(); }
 
 private:
-    const igrf::ModeloIgrf* m_modelo;
-    double m_ano = -1;  // no decimal year the model answers
-    std::optional<igrf::CoeficientesNoAno> m_coeficientes;
+    igrf::InterpoladorIgrf m_coeficientes;
 };
 
 }  // namespace ceravel

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <span>
+#include <vector>
 
 namespace ceravel {
 
@@ -89,6 +90,17 @@ QString TextoEpocaMapa(double anoDecimal, const QLocale& locale)
 
 namespace {
 
+// A node's coordinates; the last node sits exactly on the box's edge.
+double LatitudeDoNo(const GradeValores& g, int j)
+{
+    return j + 1 == g.linhas ? LatitudeMaximaMapa : g.y0 + j * g.dy;
+}
+
+double LongitudeDoNo(const GradeValores& g, int i)
+{
+    return i + 1 == g.colunas ? LongitudeMaximaMapa : g.x0 + i * g.dx;
+}
+
 // The grid's nodes over the box, each value from `valor(latitude, longitude)`.
 template <class Valor>
 GradeValores Grade(int colunas, int linhas, Valor valor)
@@ -104,10 +116,9 @@ GradeValores Grade(int colunas, int linhas, Valor valor)
     g.dy = (LatitudeMaximaMapa - LatitudeMinimaMapa) / (linhas - 1);
     g.valores.resize(static_cast<std::size_t>(colunas) * linhas);
     for (int j = 0; j < linhas; ++j) {
-        // The last node sits exactly on the box's edge.
-        const double lat = j + 1 == linhas ? LatitudeMaximaMapa : g.y0 + j * g.dy;
+        const double lat = LatitudeDoNo(g, j);
         for (int i = 0; i < colunas; ++i) {
-            const double lon = i + 1 == colunas ? LongitudeMaximaMapa : g.x0 + i * g.dx;
+            const double lon = LongitudeDoNo(g, i);
             const double v = valor(lat, lon);
             // An overflow of a bad coefficient set leaves the node without data.
             g.valores[static_cast<std::size_t>(j) * colunas + i] =
@@ -127,8 +138,25 @@ GradeValores GradeElementoMapa(const ConjuntosCoeficientes& c, ElementoMapa elem
 
 GradeValores GradeElementoMapa(AvaliadorIgrf14& igrf, ElementoMapa elemento, double ano, int colunas, int linhas)
 {
-    return Grade(colunas, linhas,
-                 [&](double lat, double lon) { return ValorElementoMapa(igrf, elemento, lat, lon, ano); });
+    // Row by row: one latitude's conversion and Legendre functions serve
+    // every longitude of the row.
+    GradeValores g = Grade(colunas, linhas, [](double, double) { return 0.0; });
+    if (g.valores.empty())
+        return g;
+    std::vector<double> longitudes(static_cast<std::size_t>(colunas));
+    for (int i = 0; i < colunas; ++i)
+        longitudes[static_cast<std::size_t>(i)] = LongitudeDoNo(g, i);
+    std::vector<igrf::ElementosIgrf> linha(longitudes.size());
+    const bool taxas = elemento == ElementoMapa::VariacaoDeclinacao;
+    for (int j = 0; j < linhas; ++j) {
+        const bool ok = igrf.paralelo(LatitudeDoNo(g, j), longitudes, ano, taxas, linha);
+        for (int i = 0; i < colunas; ++i) {
+            const double v = ok ? ValorDoElemento(ElementosDoIgrf(linha[static_cast<std::size_t>(i)]), elemento)
+                                : std::numeric_limits<double>::quiet_NaN();
+            g.valores[static_cast<std::size_t>(j) * colunas + i] = std::isfinite(v) ? v : std::numeric_limits<double>::quiet_NaN();
+        }
+    }
+    return g;
 }
 
 double IntervaloIsolinhas(ElementoMapa elemento, double minimo, double maximo, int maximoLinhas)

@@ -110,8 +110,9 @@ VariacaoSecular::VariacaoSecular(const Calculo& ultimo, const QString& pastaProg
     m_leitura->setAccessibleName(QStringLiteral("Valor sob o cursor"));
     m_leitura->setMinimumHeight(m_leitura->fontMetrics().height() + 4);
     m_grafico = new QChart;
-    m_grafico->setLocalizeNumbers(true);
-    m_grafico->setLocale(m_locale);
+    // The years with no grouping; the angles have labels of their own and
+    // the intensities are whole nT.
+    m_grafico->setLocalizeNumbers(false);
     m_vista = new VistaSecular(*this, m_grafico);
 
     auto* topo = new QHBoxLayout;
@@ -192,10 +193,10 @@ void VariacaoSecular::escolheElemento(int indice)
     eixoAno->setObjectName(QStringLiteral("EixoAno"));
     eixoAno->setRange(1900, 2030);
     eixoAno->setTickCount(14);
-    eixoAno->setLabelFormat(QStringLiteral("%d"));
+    eixoAno->setLabelFormat(QStringLiteral("%.0f"));
     eixoAno->setTitleText(QStringLiteral("Ano"));
     QAbstractAxis* eixoValor = nullptr;
-    const QString titulo = QStringLiteral("%1 (%2)").arg(NomeElementoSecular(m_elemento), UnidadeSecular(m_elemento));
+    const QString titulo = QStringLiteral("%1, %2").arg(NomeElementoSecular(m_elemento), UnidadeSecular(m_elemento));
     if (Angular(m_elemento)) {
         // Degrees and minutes at round values, as the calculator writes angles.
         auto* eixo = new QCategoryAxis;

@@ -4,6 +4,7 @@
 #include "model/igrf/ModeloIgrf.h"
 
 #include <optional>
+#include <span>
 
 namespace ceravel::igrf {
 
@@ -19,5 +20,12 @@ std::optional<ElementosIgrf> CalculaIgrf(const ModeloIgrf& modelo, double latitu
 // cost nothing.
 ElementosIgrf CalculaIgrf(const CoeficientesNoAno& coeficientes, double latitudeGraus, double longitudeGraus,
                           double altitudeKm, bool comTaxas = true);
+
+// The same at every longitude of one latitude, into `saida` (as many as
+// `longitudes`), each bit for bit the point's own: a map's row shares the
+// conversion of the latitude and the Legendre functions.
+void CalculaIgrfParalelo(const CoeficientesNoAno& coeficientes, double latitudeGraus,
+                         std::span<const double> longitudesGraus, double altitudeKm, bool comTaxas,
+                         std::span<ElementosIgrf> saida);
 
 }  // namespace ceravel::igrf

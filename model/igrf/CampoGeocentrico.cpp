@@ -80,17 +80,16 @@ VetorCampo Soma(const CoeficientesGauss& q, const Tabela& p, const Tabela& dp, c
 
 }  // namespace
 
-CampoETaxa CampoGeocentricoETaxa(const CoeficientesGauss& c, const CoeficientesGauss* taxa, double raioKm,
-                                 double cosColatitude, double senColatitude, double cosLongitude,
-                                 double senLongitude) {
-    const double cosT = cosColatitude;
-    // At a pole the east component divides by sin θ: a tiny sin θ gives the
-    // limit along the requested meridian, as the reference routine does.
-    const double senT = std::max(senColatitude, 1e-10);
-    Tabela p;
-    Tabela dp;
-    Legendre(cosT, senT, p, dp);
+CampoNoParalelo::CampoNoParalelo(double raioKm, double cosColatitude, double senColatitude)
+    : m_razao(RaioReferenciaKm / raioKm),
+      // At a pole the east component divides by sin θ: a tiny sin θ gives the
+      // limit along the requested meridian, as the reference routine does.
+      m_senT(std::max(senColatitude, 1e-10)) {
+    Legendre(cosColatitude, m_senT, m_p, m_dp);
+}
 
+CampoETaxa CampoNoParalelo::em(const CoeficientesGauss& c, const CoeficientesGauss* taxa, double cosLongitude,
+                               double senLongitude) const {
     // cos mφ and sin mφ by the angle-sum rule from cos φ and sin φ instead of
     // 26 more calls; the rounding this adds (a few units in the last place at
     // m = 13) is far below the model's own precision.
@@ -104,13 +103,17 @@ CampoETaxa CampoGeocentricoETaxa(const CoeficientesGauss& c, const CoeficientesG
         cosM[m] = cosM[m - 1] * cosLongitude - senM[m - 1] * senLongitude;
         senM[m] = senM[m - 1] * cosLongitude + cosM[m - 1] * senLongitude;
     }
-
-    const double razao = RaioReferenciaKm / raioKm;
     CampoETaxa r;
-    r.campo = Soma(c, p, dp, cosM, senM, razao, senT);
+    r.campo = Soma(c, m_p, m_dp, cosM, senM, m_razao, m_senT);
     if (taxa)
-        r.taxa = Soma(*taxa, p, dp, cosM, senM, razao, senT);
+        r.taxa = Soma(*taxa, m_p, m_dp, cosM, senM, m_razao, m_senT);
     return r;
+}
+
+CampoETaxa CampoGeocentricoETaxa(const CoeficientesGauss& c, const CoeficientesGauss* taxa, double raioKm,
+                                 double cosColatitude, double senColatitude, double cosLongitude,
+                                 double senLongitude) {
+    return CampoNoParalelo(raioKm, cosColatitude, senColatitude).em(c, taxa, cosLongitude, senLongitude);
 }
 
 CampoETaxa CampoGeocentricoETaxa(const CoeficientesGauss& c, const CoeficientesGauss* taxa, double raioKm,

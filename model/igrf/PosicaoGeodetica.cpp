@@ -6,7 +6,7 @@
 namespace ceravel::igrf {
 
 PosicaoGeocentrica DeGeodetica(double latitudeGraus, double longitudeGraus, double altitudeKm) {
-    constexpr double grau = std::numbers::pi / 180.0;
+    constexpr double grau = GrauEmRadianos;
     constexpr double e2 = AchatamentoWgs84 * (2.0 - AchatamentoWgs84);
     const double lat = latitudeGraus * grau;
     const double senLat = std::sin(lat);

@@ -2,7 +2,12 @@
 
 #include "model/igrf/CampoGeocentrico.h"
 
+#include <numbers>
+
 namespace ceravel::igrf {
+
+// Degrees to radians, as the conversion uses it.
+inline constexpr double GrauEmRadianos = std::numbers::pi / 180.0;
 
 // WGS84 ellipsoid: semi-major axis (km) and flattening.
 inline constexpr double SemiEixoWgs84Km = 6378.137;

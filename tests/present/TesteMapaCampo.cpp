@@ -60,7 +60,7 @@ TEST(MapaCampo, GradeIgrfNoAnoPedido)
     for (const double ano : {1960.5, 2026.25, 1960.5}) {
         for (const ElementoMapa elemento : Elementos) {
             const GradeValores g = GradeElementoMapa(avaliador, elemento, ano, 7, 5);
-            for (const auto [i, j] : {std::pair{0, 0}, {6, 4}, {3, 2}, {5, 1}}) {
+            for (const auto& [i, j] : {std::pair{0, 0}, {6, 4}, {3, 2}, {5, 1}}) {
                 const PontoPlano no = g.no(i, j);
                 const auto e = CampoIgrf14(*igrf.modelo, no.y, no.x, ano);
                 ASSERT_TRUE(e);

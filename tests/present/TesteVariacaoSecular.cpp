@@ -97,8 +97,9 @@ TEST(VariacaoSecular, TabelaLidaDeVoltaEmCadaLocale)
             EXPECT_NEAR(c.locale.toDouble(campos[2], &ok[2]), serie[i].valor, c.tolerancia);
             EXPECT_NEAR(c.locale.toDouble(campos.back(), &ok[3]), serie[i].variacao, c.toleranciaVariacao);
             EXPECT_TRUE(ok[0] && ok[1] && ok[2] && ok[3]) << linhas[i + 1].toStdString();
-            if (Angular(c.elemento))
+            if (Angular(c.elemento)) {
                 EXPECT_EQ(campos[3], TextoValorSecular(c.elemento, serie[i].valor, c.locale));
+            }
         }
     }
 }
