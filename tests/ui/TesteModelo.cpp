@@ -28,6 +28,12 @@ protected:
     }
     QString configuracao() const { return perfil.filePath(QStringLiteral("Ceravel/Ceravel.ini")); }
     bool marcado(const char* acao) { return controle<QAction>(main(), QString::fromLatin1(acao)).isChecked(); }
+    void EscreveConfiguracao(const QByteArray& texto)
+    {
+        QFile f(configuracao());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(texto);
+    }
 };
 
 // A fresh profile, a remembered choice, and settings that cannot be used.
@@ -42,19 +48,8 @@ TEST_F(Modelo, EscolhaLembradaEntreExecucoes)
         {"IGRF-14 escolhido", [&] { aciona("MAModeloIgrf"); }, true},
         {"continua na execução seguinte", [] {}, true},
         {"regional escolhido", [&] { aciona("MAModeloRegional"); }, false},
-        {"valor desconhecido",
-         [&] {
-             QFile f(configuracao());
-             ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-             f.write("[General]\nmodelo=IGRF-14\n");
-         },
-         false},
-        {"arquivo ilegível",
-         [&] {
-             QFile::remove(configuracao());
-             ASSERT_TRUE(QDir().mkpath(configuracao()));
-         },
-         false},
+        {"valor desconhecido", [&] { EscreveConfiguracao("[General]\nmodelo=IGRF-14\n"); }, false},
+        {"arquivo ilegível", [&] { QFile::remove(configuracao()); QDir().mkpath(configuracao()); }, false},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);

@@ -16,56 +16,47 @@
 namespace ceravel::teste {
 namespace {
 
+// The wiring: the calculation's point, the chosen element, the clipboard's
+// numbers in the locale's form, the readout's year, the saved image.
 TEST_F(AmbienteJanelas, VariacaoSecularNoPontoDoCalculo)
 {
     ASSERT_TRUE(QFile::copy(QStringLiteral(CERAVEL_DADOS_PROJETO "/igrf14coeffs.txt"),
                             pasta.filePath(QStringLiteral("igrf14coeffs.txt"))));
-    const igrf::ModeloIgrf& modelo = *CarregaIgrf14(pasta.path()).modelo;
-    const QLocale br(QLocale::Portuguese, QLocale::Brazil);
-    for (const QLocale& l : {QLocale::c(), br}) {
-        SCOPED_TRACE(l.name().toStdString());
-        usaLocale(l);
-        calculaComSucesso();
-        const int modais = comModal([&] { aciona("MAVariacao"); }, [&](QWidget& janela) {
-            auto* v = qobject_cast<VariacaoSecular*>(&janela);
-            ASSERT_NE(v, nullptr) << janela.objectName().toStdString();
-            EXPECT_EQ(v->windowTitle(), QStringLiteral("Ceravel - Variação Secular"));
-            controle<QComboBox>(*v, "Elemento").setCurrentIndex(static_cast<int>(ElementoSecular::F));
-            ASSERT_EQ(v->serieIgrf().size(), 130u);
-            const auto e = CampoIgrf14(modelo, -15, -55, AnoDecimal(1, 7, 1957));
-            EXPECT_EQ(v->serieIgrf()[57].valor, static_cast<float>(e->F));
-            // The test folder's regional model: F = 23456.74 nT in mid-2000.
-            ASSERT_EQ(v->serieRegional().size(), 11u);
-            EXPECT_NEAR(v->serieRegional()[5].valor, 23456.74, 0.01);
+    const auto e = CampoIgrf14(*CarregaIgrf14(pasta.path()).modelo, -15, -55, AnoDecimal(1, 7, 1957));
+    usaLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    calculaComSucesso();
+    const int modais = comModal([&] { aciona("MAVariacao"); }, [&](QWidget& janela) {
+        auto* v = qobject_cast<VariacaoSecular*>(&janela);
+        ASSERT_NE(v, nullptr) << janela.objectName().toStdString();
+        controle<QComboBox>(*v, "Elemento").setCurrentIndex(static_cast<int>(ElementoSecular::F));
+        ASSERT_EQ(v->serieIgrf().size(), 130u);
+        EXPECT_EQ(v->serieIgrf()[57].valor, static_cast<float>(e->F));
+        // The test folder's regional model: F = 23456.74 nT in mid-2000.
+        ASSERT_EQ(v->serieRegional().size(), 11u);
+        EXPECT_NEAR(v->serieRegional()[5].valor, 23456.74, 0.01);
 
-            // "Copiar tabela": the 1957 row carries the same numbers.
-            clica(*v, "BtCopiar");
-            const QStringList linhas = QApplication::clipboard()->text().split(u'\n');
-            ASSERT_GT(linhas.size(), 58);
-            const QStringList campos = linhas[58].split(u'\t');
-            ASSERT_EQ(campos.size(), 4);
-            EXPECT_EQ(campos[0], "1957");
-            EXPECT_NEAR(l.toDouble(campos[2]), e->F, 0.05);
-            EXPECT_NEAR(l.toDouble(campos[3]), e->dF, 0.05);
+        clica(*v, "BtCopiar");
+        const QStringList campos = QApplication::clipboard()->text().split(u'\n').value(58).split(u'\t');
+        ASSERT_EQ(campos.size(), 4);
+        EXPECT_EQ(campos[0], "1957");
+        EXPECT_NEAR(locale.toDouble(campos[2]), e->F, 0.05);
+        EXPECT_NEAR(locale.toDouble(campos[3]), e->dF, 0.05);
 
-            // The readout names the nearest year; outside the plot, nothing.
-            v->resize(960, 640);
-            QApplication::processEvents();
-            auto& vista = controle<QChartView>(*v, "Grafico");
-            const QRectF area = vista.chart()->plotArea();
-            const QPointF meio = vista.mapFromScene(vista.chart()->mapToScene(area.center()));
-            EXPECT_TRUE(v->leituraEm(meio).startsWith(QStringLiteral("1/7/196"))) << v->leituraEm(meio).toStdString();
-            EXPECT_EQ(v->leituraEm(QPointF(2, 2)), QString());
+        v->resize(960, 640);
+        QApplication::processEvents();
+        auto& vista = controle<QChartView>(*v, "Grafico");
+        const QPointF meio = vista.mapFromScene(vista.chart()->mapToScene(vista.chart()->plotArea().center()));
+        EXPECT_TRUE(v->leituraEm(meio).startsWith(QStringLiteral("1/7/196"))) << v->leituraEm(meio).toStdString();
+        EXPECT_EQ(v->leituraEm(QPointF(2, 2)), QString());
 
-            QTemporaryDir saida;
-            mensageiro.mensagens.clear();
-            EXPECT_TRUE(v->salvaEm(saida.filePath("grafico.svg")));
-            EXPECT_EQ(mensageiro.mensagens, QStringList{QStringLiteral("Imagem salva em ") + saida.filePath("grafico.svg")});
-            clica(*v, "BtFechar");
-        });
-        EXPECT_EQ(modais, 1);
-        EXPECT_FALSE(janelas->existe(Janela::VariacaoSecular));
-    }
+        QTemporaryDir saida;
+        mensageiro.mensagens.clear();
+        EXPECT_TRUE(v->salvaEm(saida.filePath("grafico.svg")));
+        EXPECT_EQ(mensageiro.mensagens, QStringList{QStringLiteral("Imagem salva em ") + saida.filePath("grafico.svg")});
+        clica(*v, "BtFechar");
+    });
+    EXPECT_EQ(modais, 1);
+    EXPECT_FALSE(janelas->existe(Janela::VariacaoSecular));
 }
 
 }  // namespace
