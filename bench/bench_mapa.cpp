@@ -1,12 +1,15 @@
 // Goals: one element's map at the window's default size (coefficient files
-// read, 181 x 181 grid, isolines, shading, everything drawn) under 50 ms; the
-// hover readout under 1 ms. Run headless:
+// read, 181 x 181 grid, isolines, shading, everything drawn) under 50 ms, also
+// under IGRF-14 for each new year; the hover readout under 1 ms; the secular
+// variation chart (130 years of IGRF-14, the regional curve, drawn) under
+// 30 ms. Run headless:
 //   QT_QPA_PLATFORM=offscreen build/bin/bench_mapa
 #include "calc/Calculo.h"
 #include "model/LeCoeficientes.h"
 #include "ui/DesenhoMapa.h"
 #include "ui/MapaCampo.h"
 #include "ui/Mensageiro.h"
+#include "ui/VariacaoSecular.h"
 
 #include <benchmark/benchmark.h>
 
@@ -72,6 +75,49 @@ BENCHMARK(MapaCompleto)->Name("MapaCompleto/D")->Arg(0)->Unit(benchmark::kMillis
 BENCHMARK(MapaCompleto)->Name("MapaCompleto/I")->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(MapaCompleto)->Name("MapaCompleto/F")->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(MapaCompleto)->Name("MapaCompleto/dD")->Arg(3)->Unit(benchmark::kMillisecond);
+
+// Under IGRF-14, a new year at every step (the year box's case: no
+// coefficients can be kept from the step before).
+void MapaIgrf(benchmark::State& estado)
+{
+    MensageiroMudo mensageiro;
+    const Calculo calculo = UmCalculo();
+    const QString pasta = QCoreApplication::applicationDirPath();
+    const FronteirasMapa fronteiras = LeFronteirasMapa(pasta);
+    const QSize tamanho = TamanhoPadrao(calculo, mensageiro);
+    const auto elemento = static_cast<ElementoMapa>(estado.range(0));
+    AvaliadorIgrf14 igrf(*CarregaIgrf14(pasta).modelo);
+    QImage imagem(tamanho, QImage::Format_ARGB32_Premultiplied);
+    int ano = 1900;
+    for (auto _ : estado) {
+        CenaMapa cena = MontaCenaMapa(igrf, elemento, ano + 0.5);
+        cena.latitude = calculo.pedido.latitude;
+        cena.longitude = calculo.pedido.longitude;
+        QPainter p(&imagem);
+        DesenhaMapa(p, QRectF(QPointF(), tamanho), cena, fronteiras, QLocale::c());
+        p.end();
+        benchmark::DoNotOptimize(imagem.constBits());
+        ano = ano == 2029 ? 1900 : ano + 1;
+    }
+}
+BENCHMARK(MapaIgrf)->Name("MapaIgrf/D")->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(MapaIgrf)->Name("MapaIgrf/dD")->Arg(3)->Unit(benchmark::kMillisecond);
+
+// The secular variation window opened and its chart drawn at its default size.
+void GraficoVariacaoSecular(benchmark::State& estado)
+{
+    MensageiroMudo mensageiro;
+    const Calculo calculo = UmCalculo();
+    for (auto _ : estado) {
+        VariacaoSecular janela(calculo, QCoreApplication::applicationDirPath(), QLocale::c(), mensageiro);
+        QWidget* grafico = janela.findChild<QWidget*>(QStringLiteral("Grafico"));
+        grafico->resize(900, 560);
+        QImage imagem(grafico->size(), QImage::Format_ARGB32_Premultiplied);
+        grafico->render(&imagem);
+        benchmark::DoNotOptimize(imagem.constBits());
+    }
+}
+BENCHMARK(GraficoVariacaoSecular)->Unit(benchmark::kMillisecond);
 
 // The readout at points across the map (value, texts, inside Brazil or not).
 void Leitura(benchmark::State& estado)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calc/EntradaCalculo.h"
+#include "calc/ModeloCalculo.h"
 #include "calc/ValidaEntrada.h"
 #include "model/Coeficientes.h"
 #include "model/ElementosCampo.h"
@@ -24,14 +25,16 @@ struct Calculo {
     PedidoValidado pedido;
     ElementosCampo elementos;
     TextosResultado textos;
+    ModeloCalculo modelo = ModeloCalculo::Regional;
 };
 
 using ResultadoCalculo = std::variant<FalhaGuarda, FalhaModelo, Calculo>;
 
 // The whole Calculate command without windows: checks, coefficient files read
-// afresh from `pastaPrograma`, model run, every result text.
+// afresh from `pastaPrograma`, model run, every result text. Under IGRF-14
+// the dates run from 1900 to 2029 and the table is read once per process.
 ResultadoCalculo Calcula(const TextosEntrada& entrada, const QLocale& locale,
-                         const QString& pastaPrograma);
+                         const QString& pastaPrograma, ModeloCalculo modelo = ModeloCalculo::Regional);
 
 // A position and date that passed the checks, and the field the model gives there.
 struct CampoCalculado {

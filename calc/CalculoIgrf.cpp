@@ -14,12 +14,19 @@ const QString& MensagemPeriodoIgrf14()
 ResultadoCampoIgrf CalculaIgrfSemTextos(const TextosEntrada& entrada, const QLocale& locale,
                                         const igrf::ModeloIgrf& modelo)
 {
+    AvaliadorIgrf14 avaliador(modelo);
+    return CalculaIgrfSemTextos(entrada, locale, avaliador);
+}
+
+ResultadoCampoIgrf CalculaIgrfSemTextos(const TextosEntrada& entrada, const QLocale& locale,
+                                        AvaliadorIgrf14& avaliador)
+{
     ResultadoValidacao validacao = ValidaEntrada(entrada, locale, JanelaAnos{1900, 2029, MensagemPeriodoIgrf14()});
     if (!validacao.pedido)
         return std::move(*validacao.falha);
     const PedidoValidado& p = *validacao.pedido;
     // Every date the checks accept lies in 1900.0–2030.0, where the model answers.
-    const auto campo = CampoIgrf14(modelo, p.latitude, p.longitude, p.anoDecimal);
+    const auto campo = avaliador.campo(p.latitude, p.longitude, p.anoDecimal);
     if (!campo)
         return FalhaGuarda{MensagemPeriodoIgrf14(), Campo::Ano};
     return CampoIgrfCalculado{p, *campo};

@@ -3,6 +3,7 @@
 #include "calc/Calculo.h"
 #include "calc/EntradaCalculo.h"
 #include "calc/ValidaEntrada.h"
+#include "model/Igrf14.h"
 #include "model/igrf/ElementosIgrf.h"
 #include "model/igrf/ModeloIgrf.h"
 
@@ -29,5 +30,8 @@ const QString& MensagemPeriodoIgrf14();
 // position and decimal year.
 ResultadoCampoIgrf CalculaIgrfSemTextos(const TextosEntrada& entrada, const QLocale& locale,
                                         const igrf::ModeloIgrf& modelo);
+// The same through an evaluator that keeps the last date's coefficients.
+ResultadoCampoIgrf CalculaIgrfSemTextos(const TextosEntrada& entrada, const QLocale& locale,
+                                        AvaliadorIgrf14& avaliador);
 
 }  // namespace ceravel

@@ -20,7 +20,7 @@ QStringList LinhasExportacao(const Calculo& calculo)
     const TextosResultado& t = calculo.textos;
     // The inclination in one field, degrees and decimal minutes, e.g. -30º7.50'.
     const QString inclinacao = t.inc2 + u'\u00BA' + t.aimin2 + u'\'';
-    return {
+    QStringList linhas{
         QStringLiteral("Vestrada"),
         QStringLiteral("Ceravel"),
         QString(),
@@ -48,6 +48,10 @@ QStringList LinhasExportacao(const Calculo& calculo)
         QStringLiteral("Inclinação"),
         LinhaElemento(QStringLiteral("I"), inclinacao, t.vi2),
     };
+    // IGRF-14 says so after the date; the regional file stays as it always was.
+    if (calculo.modelo == ModeloCalculo::Igrf14)
+        linhas.insert(7, QStringLiteral("Modelo;IGRF-14 (IAGA)"));
+    return linhas;
 }
 
 }  // namespace ceravel

@@ -5,6 +5,7 @@
 #include "lote/MensagensLote.h"
 #include "present/FormataResultados.h"
 
+#include <optional>
 #include <utility>
 #include <variant>
 
@@ -15,7 +16,12 @@ void CalculaPonto(const TextosEntrada& entrada, const ModeloLote& modelo, const 
 {
     resultado.declinacao.resize(0);
     if (modelo.igrf) {
-        ResultadoCampoIgrf campo = CalculaIgrfSemTextos(entrada, locale, *modelo.igrf);
+        // One evaluator per thread, so that the rows of one date share its
+        // coefficients; the table is CarregaIgrf14's, kept for the whole run.
+        thread_local std::optional<AvaliadorIgrf14> avaliador;
+        if (!avaliador || &avaliador->modelo() != modelo.igrf)
+            avaliador.emplace(*modelo.igrf);
+        ResultadoCampoIgrf campo = CalculaIgrfSemTextos(entrada, locale, *avaliador);
         if (const auto* calculado = std::get_if<CampoIgrfCalculado>(&campo)) {
             resultado.elementos.reset();
             resultado.igrf = calculado->elementos;

@@ -76,4 +76,46 @@ std::optional<igrf::ElementosIgrf> CampoIgrf14(const igrf::ModeloIgrf& modelo, d
     return igrf::CalculaIgrf(modelo, latitude, longitude, 0.0, ano);
 }
 
+ElementosCampo ElementosDoIgrf(const igrf::ElementosIgrf& e)
+{
+    ElementosCampo c;
+    c.D = static_cast<float>(e.D);
+    c.I = static_cast<float>(e.I);
+    c.F = static_cast<float>(e.F);
+    c.X = e.X;
+    c.Y = e.Y;
+    c.Z = e.Z;
+    c.m = static_cast<float>(e.dD * 60);
+    c.n = static_cast<float>(e.dI * 60);
+    c.dF = static_cast<float>(e.dF);
+    c.dX = e.dX;
+    c.dY = e.dY;
+    c.dZ = e.dZ;
+    return c;
+}
+
+bool AvaliadorIgrf14::paralelo(double latitude, std::span<const double> longitudes, double ano, bool comTaxas,
+                               std::span<igrf::ElementosIgrf> saida)
+{
+    if (!(ano >= AnoInicialIgrf14 && ano <= AnoFinalIgrf14) || !std::isfinite(latitude))
+        return false;
+    const igrf::CoeficientesNoAno* coeficientes = m_coeficientes.em(ano);
+    if (!coeficientes)
+        return false;
+    igrf::CalculaIgrfParalelo(*coeficientes, latitude, longitudes, 0.0, comTaxas, saida);
+    return true;
+}
+
+std::optional<igrf::ElementosIgrf> AvaliadorIgrf14::campo(double latitude, double longitude, double ano,
+                                                          bool comTaxas)
+{
+    if (!(ano >= AnoInicialIgrf14 && ano <= AnoFinalIgrf14) || !std::isfinite(latitude)
+        || !std::isfinite(longitude))
+        return std::nullopt;
+    const igrf::CoeficientesNoAno* coeficientes = m_coeficientes.em(ano);
+    if (!coeficientes)
+        return std::nullopt;
+    return igrf::CalculaIgrf(*coeficientes, latitude, longitude, 0.0, comTaxas);
+}
+
 }  // namespace ceravel

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "model/ElementosCampo.h"
 #include "model/igrf/ElementosIgrf.h"
 #include "model/igrf/ModeloIgrf.h"
 
 #include <QString>
 #include <optional>
+#include <span>
 
 namespace ceravel {
 
@@ -38,5 +40,30 @@ QString ConfereIgrf14(const igrf::ModeloIgrf& modelo, const QString& caminho);
 // or for a position that is not finite.
 std::optional<igrf::ElementosIgrf> CampoIgrf14(const igrf::ModeloIgrf& modelo, double latitude,
                                                double longitude, double ano);
+
+// IGRF-14's elements in the calculator's terms: D, I, F in single precision
+// as the regional model gives them, the variations of D and I in minutes of
+// arc per year.
+ElementosCampo ElementosDoIgrf(const igrf::ElementosIgrf& e);
+
+// CampoIgrf14 for many points that share a few dates (a map, a chart's year,
+// most batch files): the coefficients of the last decimal year asked are
+// kept, so a point of the same date costs only the synthesis, and another
+// date of the same five years little more (InterpoladorIgrf). Without rates
+// (`comTaxas` false) the d* members are zero. One per thread; the model must
+// outlive it.
+class AvaliadorIgrf14 {
+public:
+    explicit AvaliadorIgrf14(const igrf::ModeloIgrf& modelo) : m_coeficientes(modelo) {}
+    std::optional<igrf::ElementosIgrf> campo(double latitude, double longitude, double ano, bool comTaxas = true);
+    // The same at every longitude of one latitude (finite), each the point's
+    // own bits, into `saida`; false, with nothing written, outside the period.
+    bool paralelo(double latitude, std::span<const double> longitudes, double ano, bool comTaxas,
+                  std::span<igrf::ElementosIgrf> saida);
+    const igrf::ModeloIgrf& modelo() const { return m_coeficientes.modelo(); }
+
+private:
+    igrf::InterpoladorIgrf m_coeficientes;
+};
 
 }  // namespace ceravel

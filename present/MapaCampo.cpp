@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <span>
+#include <vector>
 
 namespace ceravel {
 
@@ -69,8 +70,40 @@ double ValorElementoMapa(const ConjuntosCoeficientes& c, ElementoMapa elemento, 
     return std::numeric_limits<double>::quiet_NaN();
 }
 
-GradeValores GradeElementoMapa(const ConjuntosCoeficientes& c, ElementoMapa elemento, double t, int colunas,
-                               int linhas)
+double ValorElementoMapa(AvaliadorIgrf14& igrf, ElementoMapa elemento, double latitude, double longitude,
+                         double ano)
+{
+    const auto e = igrf.campo(latitude, longitude, ano, elemento == ElementoMapa::VariacaoDeclinacao);
+    return e ? ValorDoElemento(ElementosDoIgrf(*e), elemento) : std::numeric_limits<double>::quiet_NaN();
+}
+
+QString TextoEpocaMapa(double anoDecimal, const QLocale& locale)
+{
+    QString texto = QString::number(anoDecimal, 'f', 3).replace(u'.', locale.decimalPoint());
+    const QString separador = locale.decimalPoint();
+    while (texto.endsWith(u'0'))
+        texto.chop(1);
+    if (texto.endsWith(separador))
+        texto.chop(separador.size());
+    return texto;
+}
+
+namespace {
+
+// A node's coordinates; the last node sits exactly on the box's edge.
+double LatitudeDoNo(const GradeValores& g, int j)
+{
+    return j + 1 == g.linhas ? LatitudeMaximaMapa : g.y0 + j * g.dy;
+}
+
+double LongitudeDoNo(const GradeValores& g, int i)
+{
+    return i + 1 == g.colunas ? LongitudeMaximaMapa : g.x0 + i * g.dx;
+}
+
+// The grid's nodes over the box, each value from `valor(latitude, longitude)`.
+template <class Valor>
+GradeValores Grade(int colunas, int linhas, Valor valor)
 {
     GradeValores g;
     if (colunas < 2 || linhas < 2)
@@ -83,14 +116,44 @@ GradeValores GradeElementoMapa(const ConjuntosCoeficientes& c, ElementoMapa elem
     g.dy = (LatitudeMaximaMapa - LatitudeMinimaMapa) / (linhas - 1);
     g.valores.resize(static_cast<std::size_t>(colunas) * linhas);
     for (int j = 0; j < linhas; ++j) {
-        // The last node sits exactly on the box's edge.
-        const double lat = j + 1 == linhas ? LatitudeMaximaMapa : g.y0 + j * g.dy;
+        const double lat = LatitudeDoNo(g, j);
         for (int i = 0; i < colunas; ++i) {
-            const double lon = i + 1 == colunas ? LongitudeMaximaMapa : g.x0 + i * g.dx;
-            const double v = ValorElementoMapa(c, elemento, lat, lon, t);
+            const double lon = LongitudeDoNo(g, i);
+            const double v = valor(lat, lon);
             // An overflow of a bad coefficient set leaves the node without data.
             g.valores[static_cast<std::size_t>(j) * colunas + i] =
                 std::isfinite(v) ? v : std::numeric_limits<double>::quiet_NaN();
+        }
+    }
+    return g;
+}
+
+}  // namespace
+
+GradeValores GradeElementoMapa(const ConjuntosCoeficientes& c, ElementoMapa elemento, double t, int colunas,
+                               int linhas)
+{
+    return Grade(colunas, linhas, [&](double lat, double lon) { return ValorElementoMapa(c, elemento, lat, lon, t); });
+}
+
+GradeValores GradeElementoMapa(AvaliadorIgrf14& igrf, ElementoMapa elemento, double ano, int colunas, int linhas)
+{
+    // Row by row: one latitude's conversion and Legendre functions serve
+    // every longitude of the row.
+    GradeValores g = Grade(colunas, linhas, [](double, double) { return 0.0; });
+    if (g.valores.empty())
+        return g;
+    std::vector<double> longitudes(static_cast<std::size_t>(colunas));
+    for (int i = 0; i < colunas; ++i)
+        longitudes[static_cast<std::size_t>(i)] = LongitudeDoNo(g, i);
+    std::vector<igrf::ElementosIgrf> linha(longitudes.size());
+    const bool taxas = elemento == ElementoMapa::VariacaoDeclinacao;
+    for (int j = 0; j < linhas; ++j) {
+        const bool ok = igrf.paralelo(LatitudeDoNo(g, j), longitudes, ano, taxas, linha);
+        for (int i = 0; i < colunas; ++i) {
+            const double v = ok ? ValorDoElemento(ElementosDoIgrf(linha[static_cast<std::size_t>(i)]), elemento)
+                                : std::numeric_limits<double>::quiet_NaN();
+            g.valores[static_cast<std::size_t>(j) * colunas + i] = std::isfinite(v) ? v : std::numeric_limits<double>::quiet_NaN();
         }
     }
     return g;
@@ -230,6 +293,18 @@ QString TextoPrecisaoMapa(ElementoMapa elemento, const QLocale& locale)
                           "com peso no território brasileiro; fora dele o erro máximo chega a %1%3, contra "
                           "%2%3 no Brasil.")
         .arg(UmaDecimalCurta(erro.caixa, locale), UmaDecimalCurta(erro.brasil, locale), unidade);
+}
+
+QRectF RetanguloRotuloPonto(const QPointF& ponto, const QSizeF& tamanho, const QRectF& caixa)
+{
+    constexpr double afastamento = 14, folga = 3;
+    const double w = tamanho.width(), h = tamanho.height();
+    const bool aDireita = ponto.x() + afastamento + w <= caixa.right() - folga;
+    double x = aDireita ? ponto.x() + afastamento : ponto.x() - afastamento - w;
+    double y = ponto.y() - h / 2;
+    x = std::clamp(x, caixa.left() + folga, std::max(caixa.left() + folga, caixa.right() - folga - w));
+    y = std::clamp(y, caixa.top() + folga, std::max(caixa.top() + folga, caixa.bottom() - folga - h));
+    return {x, y, w, h};
 }
 
 ProjecaoMapa::ProjecaoMapa(const QRectF& area)

@@ -2,11 +2,13 @@
 
 #include "model/Coeficientes.h"
 #include "model/ElementosCampo.h"
+#include "model/Igrf14.h"
 #include "present/Isolinhas.h"
 
 #include <QLocale>
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
 #include <QString>
 
 namespace ceravel {
@@ -31,6 +33,17 @@ double ValorElementoMapa(const ConjuntosCoeficientes& c, ElementoMapa elemento, 
 // east, `linhas` from south to north, x = longitude, y = latitude.
 GradeValores GradeElementoMapa(const ConjuntosCoeficientes& c, ElementoMapa elemento, double t, int colunas,
                                int linhas);
+
+// The same under IGRF-14 at a decimal year, for the element as the main
+// window shows it (D, I, F in single precision, dD in minutes per year); the
+// rates are computed only for dD. NaN outside 1900.0–2030.0.
+double ValorElementoMapa(AvaliadorIgrf14& igrf, ElementoMapa elemento, double latitude, double longitude,
+                         double ano);
+GradeValores GradeElementoMapa(AvaliadorIgrf14& igrf, ElementoMapa elemento, double ano, int colunas, int linhas);
+
+// A decimal year as the map's legend prints it: at most three decimals,
+// trailing zeros dropped ("2000,456", "1960,5").
+QString TextoEpocaMapa(double anoDecimal, const QLocale& locale);
 
 // A round interval between isolines: the smallest of the element's steps (1, 2,
 // 5, 10 degrees for D; 5, 10, 20 for I; 1000, 2000, 5000 nT for F; 1, 2, 5, 10
@@ -67,6 +80,11 @@ struct ErroMaximoAjuste {
     double caixa;
 };
 ErroMaximoAjuste ErroMaximoMapa(ElementoMapa elemento);
+
+// Where the calculated point's label of size `tamanho` goes: beside the
+// point, 14 pixels off, on the side with room, and moved inside `caixa` near
+// its edges so that no part is cut.
+QRectF RetanguloRotuloPonto(const QPointF& ponto, const QSizeF& tamanho, const QRectF& caixa);
 
 // Equirectangular projection of the box, scaled by the cosine of its central
 // latitude, fitted and centred in a rectangle (y down).

@@ -5,7 +5,7 @@ set -euo pipefail
 
 pacotes=(
   g++ cmake make pkg-config
-  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-svg-dev qt6-translations-l10n
+  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-svg-dev qt6-translations-l10n qt6-charts-dev libqt6opengl6-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libeigen3-dev libfmt-dev
   clang libclang-rt-14-dev

@@ -5,9 +5,17 @@
 #include "ui/Main.h"
 #include "ui/Relatorio.h"
 
+#include <QLabel>
+
 namespace ceravel {
 
-void Apresenta(const TextosResultado& t, Janelas& janelas)
+void EscreveModeloFaixa(QWidget& janela, ModeloCalculo modelo)
+{
+    if (auto* linha = janela.findChild<QLabel*>(QStringLiteral("Label11")))
+        linha->setText(TextoFaixaModelo(modelo));
+}
+
+void Apresenta(const TextosResultado& t, Janelas& janelas, ModeloCalculo modelo)
 {
     Main& main = janelas.main();
     main.escreveEpoca(t.epoca);
@@ -15,6 +23,8 @@ void Apresenta(const TextosResultado& t, Janelas& janelas)
     main.escreveDeclinacao(t.dmin, t.vd);
     janelas.dcomp().escreveInclinacao(t);
     janelas.relatorio().preencheTextos(t);
+    EscreveModeloFaixa(janelas.relatorio(), modelo);
+    janelas.dcomp().escreveModelo(modelo);
 
     // One needle per window: shown, then moved; its start stays where it is.
     Agulha& agulhaMain = main.agulha();

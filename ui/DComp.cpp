@@ -94,6 +94,12 @@ void DComp::escreveInclinacao(const TextosResultado& t)
     m_i.variacao->setText(t.vi2);
 }
 
+void DComp::escreveModelo(ModeloCalculo modelo)
+{
+    setWindowTitle(modelo == ModeloCalculo::Igrf14 ? QStringLiteral("Dados Complementares - Modelo IGRF-14 (IAGA)")
+                                                   : QStringLiteral("Dados Complementares"));
+}
+
 void DComp::mostraMolduras()
 {
     for (const Moldura* m : {&m_x, &m_y, &m_z, &m_f, &m_i})

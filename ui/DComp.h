@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calc/ModeloCalculo.h"
 #include "present/TextosResultado.h"
 
 #include <QDialog>
@@ -23,6 +24,8 @@ public:
     void escreveInclinacao(const TextosResultado& textos);
     // FX, FY, FZ, FF, FI.
     void mostraMolduras();
+    // The title names IGRF-14 when it computed the values.
+    void escreveModelo(ModeloCalculo modelo);
 
 private:
     struct Moldura {

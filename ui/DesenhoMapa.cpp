@@ -236,10 +236,17 @@ void DesenhaLegenda(QPainter& p, const QRectF& area, const CenaMapa& cena, const
         8;
 
     y = Texto(p, x, y, largura,
-              QStringLiteral("Modelo regional do Ceravel (COEF-D2000, COEF-I2000, COEF-F2000)\nData: %1 (época %2)")
-                  .arg(cena.data, cena.epoca),
+              (cena.igrf ? QStringLiteral("Modelo IGRF-14 (IAGA), ao nível do mar")
+                         : QStringLiteral("Modelo regional do Ceravel (COEF-D2000, COEF-I2000, COEF-F2000)")) +
+                  QStringLiteral("\nData: %1 (época %2)").arg(cena.data, cena.epoca),
               normal) +
         8;
+    if (cena.igrf) {
+        Texto(p, x, y, largura,
+              fronteiras.erro.isEmpty() ? QStringLiteral("Fronteiras: Natural Earth (1:50 milhões).") : fronteiras.erro,
+              pequena, fronteiras.erro.isEmpty() ? QColor(70, 70, 70) : QColor(160, 0, 0));
+        return;
+    }
 
     // What the paler shading means: a swatch as inside Brazil, one as outside.
     const QColor exemplo = Cor(cena.escala.cor(cena.minimo + faixa * 0.3));
@@ -272,11 +279,13 @@ FronteirasMapa LeFronteirasMapa(const QString& pastaPrograma)
     return f;
 }
 
-CenaMapa MontaCenaMapa(const ConjuntosCoeficientes& conjuntos, ElementoMapa elemento, double t)
+namespace {
+
+CenaMapa MontaCena(GradeValores grade, ElementoMapa elemento)
 {
     CenaMapa c;
     c.elemento = elemento;
-    c.grade = GradeElementoMapa(conjuntos, elemento, t, ColunasGradeMapa, LinhasGradeMapa);
+    c.grade = std::move(grade);
     double minimo = INFINITY, maximo = -INFINITY;
     for (const double v : c.grade.valores)
         if (!std::isnan(v)) {
@@ -306,6 +315,21 @@ CenaMapa MontaCenaMapa(const ConjuntosCoeficientes& conjuntos, ElementoMapa elem
     return c;
 }
 
+}  // namespace
+
+CenaMapa MontaCenaMapa(const ConjuntosCoeficientes& conjuntos, ElementoMapa elemento, double t)
+{
+    return MontaCena(GradeElementoMapa(conjuntos, elemento, t, ColunasGradeMapa, LinhasGradeMapa), elemento);
+}
+
+CenaMapa MontaCenaMapa(AvaliadorIgrf14& igrf, ElementoMapa elemento, double ano)
+{
+    CenaMapa c = MontaCena(GradeElementoMapa(igrf, elemento, ano, ColunasGradeMapa, LinhasGradeMapa), elemento);
+    c.igrf = true;
+    return c;
+}
+
+
 QRectF AreaGeograficaMapa(const QRectF& area)
 {
     return QRectF(area.left() + MargemEsquerda, area.top() + MargemTopo,
@@ -326,7 +350,7 @@ void DesenhaMapa(QPainter& p, const QRectF& area, const CenaMapa& cena, const Fr
     p.save();
     p.setClipRect(caixa);
     DesenhaSombreado(p, cena, proj);
-    if (fronteiras.brasil) {
+    if (fronteiras.brasil && !cena.igrf) {
         // Outside Brazil the shading is veiled: the box with Brazil's rings as holes.
         QPainterPath fora;
         fora.addRect(caixa);
@@ -357,9 +381,10 @@ void DesenhaMapa(QPainter& p, const QRectF& area, const CenaMapa& cena, const Fr
     p.save();
     const QString valor = TextoValorMapa(cena.elemento, cena.valorPonto, locale);
     const QFont fonte = Fonte(12, true);
-    const double largura = QFontMetricsF(fonte).horizontalAdvance(valor);
-    const bool aDireita = ponto.x() + 14 + largura < caixa.right() - 4;
-    p.translate(aDireita ? ponto.x() + 14 + largura / 2 + 2 : ponto.x() - 14 - largura / 2 - 2, ponto.y());
+    const QFontMetricsF medida(fonte);
+    const QRectF rotulo =
+        RetanguloRotuloPonto(ponto, QSizeF(medida.horizontalAdvance(valor) + 4, medida.height()), caixa);
+    p.translate(rotulo.center());
     RotuloComFundo(p, valor, fonte);
     p.restore();
     p.restore();

@@ -41,10 +41,14 @@ struct CenaMapa {
     // The calculated point, its value and the texts of the legend.
     double latitude = 0, longitude = 0, valorPonto = 0;
     QString data, epoca;
+    // IGRF-14 is no fit: the same shading everywhere, its own legend.
+    bool igrf = false;
 };
 
 // Grid, levels, isolines and shading of `elemento` at time t (decimal year - 1990).
 CenaMapa MontaCenaMapa(const ConjuntosCoeficientes& conjuntos, ElementoMapa elemento, double t);
+// The same under IGRF-14 at a decimal year.
+CenaMapa MontaCenaMapa(AvaliadorIgrf14& igrf, ElementoMapa elemento, double ano);
 
 // Draws the whole map (frame, shading, graticule, borders, isolines and their
 // labels, the point, the legend) inside `area`, in logical pixels: sizes and

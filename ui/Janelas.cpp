@@ -11,6 +11,7 @@
 #include "ui/Relatorio.h"
 #include "ui/Sobre.h"
 #include "ui/TextoWindows1252.h"
+#include "ui/VariacaoSecular.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,7 +39,7 @@ Janelas::Janelas(const QString& pastaPrograma, const QLocale& locale, Mensageiro
 
 Janelas::~Janelas()
 {
-    for (Janela j : {Janela::MapaCampo, Janela::ConversaoRumos, Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio,
+    for (Janela j : {Janela::VariacaoSecular, Janela::MapaCampo, Janela::ConversaoRumos, Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio,
                      Janela::Sobre, Janela::Main})
         descarrega(j);
 }
@@ -77,6 +78,7 @@ bool Janelas::existe(Janela janela) const
     case Janela::Sobre: return !m_sobre.isNull();
     case Janela::ConversaoRumos: return !m_conversao.isNull();
     case Janela::MapaCampo: return !m_mapa.isNull();
+    case Janela::VariacaoSecular: return !m_variacao.isNull();
     }
     return false;
 }
@@ -92,6 +94,7 @@ void Janelas::descarrega(Janela janela)
     case Janela::Sobre: Destroi(m_sobre); break;
     case Janela::ConversaoRumos: Destroi(m_conversao); break;
     case Janela::MapaCampo: Destroi(m_mapa); break;
+    case Janela::VariacaoSecular: Destroi(m_variacao); break;
     }
 }
 
@@ -153,13 +156,23 @@ void Janelas::mostraMapaCampo()
     descarrega(Janela::MapaCampo);
 }
 
+void Janelas::mostraVariacaoSecular()
+{
+    if (!m_main || !m_main->ultimoCalculo())
+        return;
+    descarrega(Janela::VariacaoSecular);
+    m_variacao = new VariacaoSecular(*m_main->ultimoCalculo(), m_pasta, m_locale, m_mensageiro);
+    m_variacao->exec();
+    descarrega(Janela::VariacaoSecular);
+}
+
 void Janelas::aoFecharMain()
 {
     // Main is inside its own close event: it goes once control is back in the
     // event loop, or with this owner if the loop has already stopped.
     if (m_main)
         m_main->deleteLater();
-    for (Janela j : {Janela::MapaCampo, Janela::ConversaoRumos, Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio,
+    for (Janela j : {Janela::VariacaoSecular, Janela::MapaCampo, Janela::ConversaoRumos, Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio,
                      Janela::Sobre})
         descarrega(j);
     m_encerra();

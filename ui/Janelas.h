@@ -16,9 +16,10 @@ class MapaCampo;
 class Mensageiro;
 class Relatorio;
 class Sobre;
+class VariacaoSecular;
 struct Calculo;
 
-enum class Janela { Main, DComp, Relatorio, Exportar, Help, Sobre, ConversaoRumos, MapaCampo };
+enum class Janela { Main, DComp, Relatorio, Exportar, Help, Sobre, ConversaoRumos, MapaCampo, VariacaoSecular };
 
 // The one owner of the eight windows. A window is built with its design-time
 // contents on first reference and destroyed when unloaded; the next reference
@@ -48,6 +49,8 @@ public:
     void mostraConversaoRumos();
     // The field map for Main's last successful calculation; nothing without one.
     void mostraMapaCampo();
+    // The secular variation chart for Main's last successful calculation.
+    void mostraVariacaoSecular();
 
     // Main was closed: every other window goes, then the program ends.
     void aoFecharMain();
@@ -70,6 +73,7 @@ private:
     QPointer<Sobre> m_sobre;
     QPointer<ConversaoRumos> m_conversao;
     QPointer<MapaCampo> m_mapa;
+    QPointer<VariacaoSecular> m_variacao;
 };
 
 }  // namespace ceravel

@@ -1,6 +1,7 @@
 #include "ui/Main.h"
 
 #include "ui/Apresentacao.h"
+#include "ui/Configuracao.h"
 #include "ui/Controles.h"
 #include "ui/Figuras.h"
 #include "ui/ImpressaoRelatorio.h"
@@ -9,6 +10,7 @@
 #include "ui/Twips.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -53,6 +55,8 @@ Main::Main(Janelas& janelas) : QMainWindow(nullptr), m_janelas(janelas)
                                         QStringLiteral("Label17"), QStringLiteral("Label18")});
     criaResultados(area);
     criaRodape(area);
+    m_modelo = LeModeloConfigurado();
+    EscreveModeloFaixa(*this, m_modelo);
     criaMenus();
     defineOrdemTeclado();
     setFixedSize(sizeHint());
@@ -133,6 +137,21 @@ void Main::criaMenus()
     m_mapa = ferramentas->addAction(QStringLiteral("&Mapa do Campo..."));
     m_mapa->setObjectName(QStringLiteral("MAMapa"));
     m_mapa->setEnabled(false);
+    m_variacao = ferramentas->addAction(QStringLiteral("&Variação Secular..."));
+    m_variacao->setObjectName(QStringLiteral("MAVariacao"));
+    m_variacao->setEnabled(false);
+    QMenu* modelo = ferramentas->addMenu(QStringLiteral("Mo&delo"));
+    modelo->setObjectName(QStringLiteral("MModelo"));
+    auto* grupo = new QActionGroup(modelo);
+    m_modeloRegional = modelo->addAction(QStringLiteral("&Regional (1995 a 2005)"));
+    m_modeloRegional->setObjectName(QStringLiteral("MAModeloRegional"));
+    m_modeloIgrf = modelo->addAction(QStringLiteral("&IGRF-14 (1900 a 2029)"));
+    m_modeloIgrf->setObjectName(QStringLiteral("MAModeloIgrf"));
+    for (QAction* a : {m_modeloRegional, m_modeloIgrf}) {
+        a->setCheckable(true);
+        grupo->addAction(a);
+    }
+    (m_modelo == ModeloCalculo::Igrf14 ? m_modeloIgrf : m_modeloRegional)->setChecked(true);
 
     QMenu* ajuda = menuBar()->addMenu(QStringLiteral("A&juda"));
     ajuda->setObjectName(QStringLiteral("MHelp"));
@@ -148,6 +167,9 @@ void Main::criaMenus()
     connect(fechar, &QAction::triggered, this, &QWidget::close);
     connect(conversao, &QAction::triggered, this, [this] { m_janelas.mostraConversaoRumos(); });
     connect(m_mapa, &QAction::triggered, this, [this] { m_janelas.mostraMapaCampo(); });
+    connect(m_variacao, &QAction::triggered, this, [this] { m_janelas.mostraVariacaoSecular(); });
+    connect(m_modeloRegional, &QAction::triggered, this, [this] { escolheModelo(ModeloCalculo::Regional); });
+    connect(m_modeloIgrf, &QAction::triggered, this, [this] { escolheModelo(ModeloCalculo::Igrf14); });
     connect(informacoes, &QAction::triggered, this, [this] { m_janelas.mostraHelp(); });
     connect(sobre, &QAction::triggered, this, [this] { m_janelas.mostraSobre(); });
 }
@@ -191,12 +213,13 @@ void Main::mostraResultados()
     m_exportar->setEnabled(true);
     m_imprimir->setEnabled(true);
     m_mapa->setEnabled(true);
+    m_variacao->setEnabled(true);
     m_maisDados->show();
 }
 
 void Main::calcular()
 {
-    ResultadoCalculo resultado = Calcula(entrada(), m_janelas.locale(), m_janelas.pastaPrograma());
+    ResultadoCalculo resultado = Calcula(entrada(), m_janelas.locale(), m_janelas.pastaPrograma(), m_modelo);
 
     if (const auto* falha = std::get_if<FalhaGuarda>(&resultado)) {
         m_janelas.mensageiro().informa(falha->mensagem);
@@ -215,7 +238,7 @@ void Main::calcular()
     m_ultimo = std::move(std::get<Calculo>(resultado));
     m_latExp->setText(m_ultimo->textos.latExp);
     m_longExp->setText(m_ultimo->textos.longExp);
-    Apresenta(m_ultimo->textos, m_janelas);
+    Apresenta(m_ultimo->textos, m_janelas, m_modelo);
 }
 
 void Main::limpar()
@@ -224,15 +247,32 @@ void Main::limpar()
                              m_latitude.minutos, m_latitude.segundos, m_longitude.graus, m_longitude.minutos,
                              m_longitude.segundos})
         caixa->clear();
+    escondeResultados();
+}
+
+void Main::escondeResultados()
+{
     m_exportar->setEnabled(false);
     m_imprimir->setEnabled(false);
     m_mapa->setEnabled(false);
+    m_variacao->setEnabled(false);
     m_maisDados->hide();
     m_agulha.mostra(false);
     m_fd->hide();
     m_ultimo.reset();
     m_janelas.descarrega(Janela::DComp);
     m_janelas.descarrega(Janela::Relatorio);
+}
+
+void Main::escolheModelo(ModeloCalculo modelo)
+{
+    (modelo == ModeloCalculo::Igrf14 ? m_modeloIgrf : m_modeloRegional)->setChecked(true);
+    if (modelo == m_modelo)
+        return;
+    m_modelo = modelo;
+    GravaModeloConfigurado(modelo);
+    EscreveModeloFaixa(*this, modelo);
+    escondeResultados();
 }
 
 void Main::exportar()

@@ -39,6 +39,10 @@ public:
     // Commands, as their controls run them.
     void calcular();
     void limpar();
+    // The model of the next calculations, remembered for the next run. A
+    // change hides the shown results and keeps what is typed.
+    ModeloCalculo modelo() const { return m_modelo; }
+    void escolheModelo(ModeloCalculo modelo);
 
 protected:
     void closeEvent(QCloseEvent* evento) override;
@@ -50,6 +54,7 @@ private:
     void criaMenus();
     void defineOrdemTeclado();
     void exportar();
+    void escondeResultados();
 
     Janelas& m_janelas;
     std::optional<Calculo> m_ultimo;
@@ -61,7 +66,9 @@ private:
     QGroupBox* m_fd = nullptr;
     QLabel *m_dmin3 = nullptr, *m_vd2 = nullptr;
     Agulha m_agulha;
-    QAction *m_imprimir = nullptr, *m_exportar = nullptr, *m_mapa = nullptr;
+    QAction *m_imprimir = nullptr, *m_exportar = nullptr, *m_mapa = nullptr, *m_variacao = nullptr;
+    QAction *m_modeloRegional = nullptr, *m_modeloIgrf = nullptr;
+    ModeloCalculo m_modelo = ModeloCalculo::Regional;
 };
 
 }  // namespace ceravel

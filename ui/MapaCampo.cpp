@@ -1,14 +1,14 @@
 #include "ui/MapaCampo.h"
 
+#include "calc/AnoDecimal.h"
 #include "export/EscreveExportacao.h"
-#include "export/MotivoErro.h"
 #include "model/CalculaCampo.h"
 #include "model/LeCoeficientes.h"
 #include "ui/Controles.h"
 #include "ui/Figuras.h"
 #include "ui/Mensageiro.h"
+#include "ui/SalvaDesenho.h"
 
-#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -18,48 +18,22 @@
 #include <QMouseEvent>
 #include <QPageLayout>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
-#include <QSaveFile>
-#include <QSvgGenerator>
+#include <QSpinBox>
 #include <QVBoxLayout>
-#include <cerrno>
-#include <unistd.h>
+#include <cmath>
 
 namespace ceravel {
 
 namespace {
 
-// Logical pixels per inch of the drawing, as on screen.
-constexpr double PixelsPorPolegada = 96;
-
 const char* const SiglaElemento[] = {"D", "I", "F", "dD"};
-
-QString FalhaSalvar(const QString& caminho, const QString& motivo)
-{
-    return QStringLiteral("Não foi possível salvar a imagem %1: %2.").arg(QDir::toNativeSeparators(caminho), motivo);
-}
 
 QString FalhaImprimir(const QString& motivo)
 {
     return QStringLiteral("Não foi possível imprimir o mapa: %1").arg(motivo);
-}
-
-// Draws the map on a page device (printer, PDF) scaled from logical pixels to
-// the device's resolution, filling its printable area.
-template <class Desenha>
-bool DesenhaNaPagina(QPagedPaintDevice& pagina, int resolucao, Desenha desenha)
-{
-    QPainter p;
-    if (!p.begin(&pagina))
-        return false;
-    const QRect util = pagina.pageLayout().paintRectPixels(resolucao);
-    const double escala = resolucao / PixelsPorPolegada;
-    p.scale(escala, escala);
-    desenha(p, QRectF(0, 0, util.width() / escala, util.height() / escala));
-    return p.end();
 }
 
 }  // namespace
@@ -111,6 +85,19 @@ MapaCampo::MapaCampo(const Calculo& ultimo, const QString& pastaPrograma, const 
         m_elemento->addItem(NomeElementoMapa(e));
     rotulo->setBuddy(m_elemento);
 
+    const bool igrf = m_ultimo.modelo == ModeloCalculo::Igrf14;
+    auto* rotuloAno = new QLabel(QStringLiteral("&Ano:"), this);
+    rotuloAno->setObjectName(QStringLiteral("LbAno"));
+    m_ano = new QSpinBox(this);
+    m_ano->setObjectName(QStringLiteral("Ano"));
+    m_ano->setAccessibleName(QStringLiteral("Ano do mapa"));
+    m_ano->setRange(1900, 2029);
+    m_ano->setValue(static_cast<int>(std::floor(m_ultimo.pedido.anoDecimal)));
+    m_ano->setKeyboardTracking(false);
+    rotuloAno->setBuddy(m_ano);
+    rotuloAno->setVisible(igrf);
+    m_ano->setVisible(igrf);
+
     m_salvar = new QPushButton(QStringLiteral("&Salvar imagem..."), this);
     m_salvar->setObjectName(QStringLiteral("BtSalvar"));
     m_imprimir = new QPushButton(QStringLiteral("&Imprimir"), this);
@@ -131,6 +118,9 @@ MapaCampo::MapaCampo(const Calculo& ultimo, const QString& pastaPrograma, const 
     auto* topo = new QHBoxLayout;
     topo->addWidget(rotulo);
     topo->addWidget(m_elemento);
+    topo->addSpacing(12);
+    topo->addWidget(rotuloAno);
+    topo->addWidget(m_ano);
     topo->addStretch(1);
     topo->addWidget(m_salvar);
     topo->addWidget(m_imprimir);
@@ -141,16 +131,34 @@ MapaCampo::MapaCampo(const Calculo& ultimo, const QString& pastaPrograma, const 
     coluna->addWidget(m_leitura);
 
     connect(m_elemento, &QComboBox::currentIndexChanged, this, &MapaCampo::escolheElemento);
+    connect(m_ano, &QSpinBox::valueChanged, this, &MapaCampo::escolheAno);
     connect(m_salvar, &QPushButton::clicked, this, &MapaCampo::salvarImagem);
     connect(m_imprimir, &QPushButton::clicked, this, &MapaCampo::imprimir);
     connect(m_fechar, &QPushButton::clicked, this, &QDialog::accept);
 
     resize(1000, 740);
     m_fronteiras = LeFronteirasMapa(m_pasta);
-    escolheElemento(0);
+    escolheAno(m_ano->value());
 }
 
 MapaCampo::~MapaCampo() = default;
+
+void MapaCampo::escolheAno(int ano)
+{
+    const TextosEntrada& e = m_ultimo.entrada;
+    const PedidoValidado& pedido = m_ultimo.pedido;
+    if (ano == static_cast<int>(std::floor(pedido.anoDecimal))) {
+        m_anoDecimal = pedido.anoDecimal;
+        m_data = e.dia + u'/' + e.mes + u'/' + e.ano;
+    } else {
+        // The checks accepted the date, so the boxes hold a whole day and month.
+        const int mes = static_cast<int>(m_locale.toDouble(e.mes.trimmed()));
+        const int dia = std::min(static_cast<int>(m_locale.toDouble(e.dia.trimmed())), DiasNoMes(mes, ano));
+        m_anoDecimal = AnoDecimal(dia, mes, ano);
+        m_data = QStringLiteral("%1/%2/%3").arg(dia).arg(mes).arg(ano);
+    }
+    escolheElemento(m_elemento->currentIndex());
+}
 
 void MapaCampo::escolheElemento(int indice)
 {
@@ -164,6 +172,29 @@ void MapaCampo::escolheElemento(int indice)
         m_area->update();
         m_mensageiro.informa(mensagem);
     };
+    const auto mostra = [&](CenaMapa cena, double valorPonto) {
+        cena.latitude = m_ultimo.pedido.latitude;
+        cena.longitude = m_ultimo.pedido.longitude;
+        cena.valorPonto = valorPonto;
+        cena.data = m_data;
+        cena.epoca = TextoEpocaMapa(m_anoDecimal, m_locale);
+        m_cena = std::move(cena);
+        m_salvar->setEnabled(true);
+        m_imprimir->setEnabled(true);
+        m_leitura->clear();
+        m_area->update();
+    };
+
+    if (m_ultimo.modelo == ModeloCalculo::Igrf14) {
+        const LeituraIgrf14 leitura = CarregaIgrf14(m_pasta);
+        if (!leitura.modelo)
+            return retira(leitura.erro + QStringLiteral("\n\nO mapa não pode ser desenhado."));
+        if (!m_igrf || &m_igrf->modelo() != leitura.modelo)
+            m_igrf.emplace(*leitura.modelo);
+        const PedidoValidado& p = m_ultimo.pedido;
+        return mostra(MontaCenaMapa(*m_igrf, elemento, m_anoDecimal),
+                      ValorElementoMapa(*m_igrf, elemento, p.latitude, p.longitude, m_anoDecimal));
+    }
 
     // Read as a calculation reads them, and checked against the calculation:
     // a map of other files would contradict the values on the main window.
@@ -182,18 +213,7 @@ void MapaCampo::escolheElemento(int indice)
                                      "e abra o mapa outra vez."));
 
     m_conjuntos = std::move(leitura.conjuntos);
-    CenaMapa cena = MontaCenaMapa(*m_conjuntos, elemento, pedido.t);
-    cena.latitude = pedido.latitude;
-    cena.longitude = pedido.longitude;
-    cena.valorPonto = ValorDoElemento(m_ultimo.elementos, elemento);
-    const TextosEntrada& e = m_ultimo.entrada;
-    cena.data = e.dia + u'/' + e.mes + u'/' + e.ano;
-    cena.epoca = m_ultimo.textos.epoca;
-    m_cena = std::move(cena);
-    m_salvar->setEnabled(true);
-    m_imprimir->setEnabled(true);
-    m_leitura->clear();
-    m_area->update();
+    mostra(MontaCenaMapa(*m_conjuntos, elemento, pedido.t), ValorDoElemento(m_ultimo.elementos, elemento));
 }
 
 void MapaCampo::desenha(QPainter& p, const QRectF& area) const
@@ -214,123 +234,55 @@ ProjecaoMapa MapaCampo::projecao() const
 
 QString MapaCampo::leituraEm(const QPointF& ponto) const
 {
-    if (!m_cena || !m_conjuntos)
+    if (!m_cena || !(m_conjuntos || m_igrf))
         return {};
     const ProjecaoMapa proj = projecao();
     if (!proj.caixa().contains(ponto))
         return {};
     const PontoPlano g = proj.paraGeografico(ponto);
-    const double valor = ValorElementoMapa(*m_conjuntos, m_cena->elemento, g.y, g.x, m_ultimo.pedido.t);
+    const double valor = m_cena->igrf ? ValorElementoMapa(*m_igrf, m_cena->elemento, g.y, g.x, m_anoDecimal)
+                                      : ValorElementoMapa(*m_conjuntos, m_cena->elemento, g.y, g.x, m_ultimo.pedido.t);
     QString texto = QStringLiteral("Latitude %1    Longitude %2    %3 = %4")
                         .arg(TextoCoordenadaMapa(g.y, m_locale), TextoCoordenadaMapa(g.x, m_locale),
                              QString::fromLatin1(SiglaElemento[static_cast<int>(m_cena->elemento)]),
                              TextoValorMapa(m_cena->elemento, valor, m_locale));
-    if (m_fronteiras.brasil && !DentroDoContornoMapa(*m_fronteiras.brasil, g.y, g.x))
+    if (!m_cena->igrf && m_fronteiras.brasil && !DentroDoContornoMapa(*m_fronteiras.brasil, g.y, g.x))
         texto += QStringLiteral("    (fora do Brasil: modelo menos preciso)");
     return texto;
 }
 
-QByteArray MapaCampo::conteudoImagem(const QString& formato) const
-{
-    // The size on screen, so the file looks like the window.
-    const QSize tamanho = m_area->size().isEmpty() ? QSize(1000, 700) : m_area->size();
-    const auto desenha = [this](QPainter& p, const QRectF& area) { this->desenha(p, area); };
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (formato == QLatin1String("svg")) {
-        QSvgGenerator svg;
-        svg.setOutputDevice(&buffer);
-        svg.setSize(tamanho);
-        svg.setViewBox(QRect(QPoint(), tamanho));
-        svg.setResolution(static_cast<int>(PixelsPorPolegada));
-        svg.setTitle(QStringLiteral("Ceravel - Mapa do Campo"));
-        svg.setDescription(NomeElementoMapa(m_cena->elemento));
-        QPainter p;
-        if (!p.begin(&svg))
-            return {};
-        desenha(p, QRectF(QPointF(), tamanho));
-        p.end();
-    } else if (formato == QLatin1String("pdf")) {
-        QPdfWriter pdf(&buffer);
-        pdf.setResolution(300);
-        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
-                                      QPageLayout::Millimeter));
-        pdf.setTitle(QStringLiteral("Ceravel - Mapa do Campo"));
-        pdf.setCreator(QStringLiteral("Ceravel"));
-        if (!DesenhaNaPagina(pdf, pdf.resolution(), desenha))
-            return {};
-    } else {
-        // Twice the screen's pixels, so lines and text stay sharp when printed.
-        QImage imagem(tamanho * 2, QImage::Format_ARGB32_Premultiplied);
-        imagem.setDevicePixelRatio(2);
-        imagem.fill(Qt::white);
-        {
-            QPainter p(&imagem);
-            desenha(p, QRectF(QPointF(), tamanho));
-        }
-        if (!imagem.save(&buffer, "PNG"))
-            return {};
-    }
-    return bytes;
-}
-
-bool MapaCampo::salvaEm(const QString& caminho)
+bool MapaCampo::salvaEm(const QString& nome)
 {
     if (!m_cena)
         return false;
-    const QString extensao = QFileInfo(caminho).suffix().toLower();
-    const QString formato = extensao == QLatin1String("svg") || extensao == QLatin1String("pdf") ? extensao
-                                                                                                 : QStringLiteral("png");
-    const QByteArray bytes = conteudoImagem(formato);
-    if (bytes.isEmpty()) {
-        m_mensageiro.informa(FalhaSalvar(caminho, QStringLiteral("a imagem não pôde ser gerada")));
-        return false;
-    }
-    if (QFileInfo(caminho).isDir()) {
-        m_mensageiro.informa(FalhaSalvar(caminho, MotivoErro(EISDIR)));
-        return false;
-    }
-    // A temporary file beside the target, renamed over it only when complete.
-    QSaveFile saida(caminho);
-    const auto falha = [&](int erro) {
-        m_mensageiro.informa(FalhaSalvar(caminho, MotivoErro(erro, saida.errorString())));
-        return false;
-    };
-    errno = 0;
-    if (!saida.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return falha(errno);
-    errno = 0;
-    if (saida.write(bytes) != bytes.size() || ::fsync(saida.handle()) != 0) {
-        const int erro = errno;
-        saida.cancelWriting();
-        return falha(erro);
-    }
-    errno = 0;
-    if (!saida.commit())
-        return falha(errno);
-    return true;
+    // The size on screen, so the file looks like the window.
+    const QSize tamanho = m_area->size().isEmpty() ? QSize(1000, 700) : m_area->size();
+    return SalvaDesenho(nome, tamanho, QStringLiteral("Ceravel - Mapa do Campo"), NomeElementoMapa(m_cena->elemento),
+                        [this](QPainter& p, const QRectF& area) { desenha(p, area); }, m_mensageiro);
 }
 
 void MapaCampo::salvarImagem()
 {
     if (!m_cena)
         return;
-    const QString png = QStringLiteral("Imagem PNG (*.png)"), svg = QStringLiteral("Imagem SVG (*.svg)"),
-                  pdf = QStringLiteral("Documento PDF (*.pdf)");
+    const QString png = QStringLiteral("Imagem PNG (*.png)"), jpg = QStringLiteral("Imagem JPEG (*.jpg *.jpeg)"),
+                  svg = QStringLiteral("Imagem SVG (*.svg)"), pdf = QStringLiteral("Documento PDF (*.pdf)");
     QString filtro = png;
     const QString sugestao = QDir(PastaDocumentos())
                                  .filePath(QStringLiteral("mapa-%1-%2.png")
                                                .arg(QString::fromLatin1(SiglaElemento[static_cast<int>(m_cena->elemento)]),
-                                                    m_ultimo.entrada.ano));
+                                                    QString::number(m_ano->value())));
     QString caminho = QFileDialog::getSaveFileName(this, QStringLiteral("Salvar imagem do mapa"), sugestao,
-                                                   png + QStringLiteral(";;") + svg + QStringLiteral(";;") + pdf,
+                                                   QStringList{png, jpg, svg, pdf}.join(QStringLiteral(";;")),
                                                    &filtro);
     if (caminho.isEmpty())
         return;
     // A name without an extension takes the chosen type's.
     if (QFileInfo(caminho).suffix().isEmpty())
-        caminho += filtro == svg ? QStringLiteral(".svg") : filtro == pdf ? QStringLiteral(".pdf") : QStringLiteral(".png");
+        caminho += filtro == svg   ? QStringLiteral(".svg")
+                   : filtro == pdf ? QStringLiteral(".pdf")
+                   : filtro == jpg ? QStringLiteral(".jpg")
+                                   : QStringLiteral(".png");
     salvaEm(caminho);
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QComboBox;
+class QSpinBox;
 class QLabel;
 class QPrinter;
 class QPushButton;
@@ -17,12 +18,13 @@ namespace ceravel {
 class Mensageiro;
 class AreaMapa;
 
-// "Mapa do Campo": the regional model's field over the accepted box for the
-// date of Main's last successful calculation, with that point marked. The
-// coefficient files are read afresh, as a calculation reads them, when the
-// window opens and whenever another element is chosen; if they cannot be read,
-// or no longer give the calculated values, the map is withdrawn with a message
-// and the window stays open.
+// "Mapa do Campo": the field of the model of Main's last successful
+// calculation over the accepted box at its date, with that point marked.
+// The regional model's coefficient files are read afresh, as a calculation
+// reads them, when the window opens and whenever another element is chosen;
+// if they cannot be read, or no longer give the calculated values, the map is
+// withdrawn with a message and the window stays open. Under IGRF-14 a year
+// box ("Ano", 1900 to 2029) moves the map to the same day of another year.
 class MapaCampo : public QDialog {
     Q_OBJECT
 public:
@@ -38,9 +40,10 @@ public:
     // the element there; empty outside the box or without a map.
     QString leituraEm(const QPointF& ponto) const;
 
-    // Commands. `salvaEm` writes PNG, SVG or PDF by the name's extension (PNG
-    // when it has none) through a temporary file renamed only when complete;
-    // a failure is told to the user. Returns whether the file was written.
+    // Commands. `salvaEm` writes PNG, JPEG, SVG or PDF by the name's
+    // extension (another extension, or none, gets ".png" added) through a
+    // temporary file renamed only when complete, and tells the user where it
+    // went, or why it failed. Returns whether the file was written.
     void salvarImagem();
     bool salvaEm(const QString& caminho);
     void imprimir();
@@ -50,8 +53,9 @@ public:
 
 private:
     void escolheElemento(int indice);
+    // Same day and month in `ano` (29/02 becomes 28/02 outside leap years).
+    void escolheAno(int ano);
     void desenha(QPainter& p, const QRectF& area) const;
-    QByteArray conteudoImagem(const QString& formato) const;
 
     Calculo m_ultimo;
     QString m_pasta;
@@ -59,9 +63,13 @@ private:
     Mensageiro& m_mensageiro;
     FronteirasMapa m_fronteiras;
     std::optional<ConjuntosCoeficientes> m_conjuntos;
+    mutable std::optional<AvaliadorIgrf14> m_igrf;  // its cache changes as it is read
+    double m_anoDecimal = 0;  // the date drawn, for the readout
+    QString m_data;
     std::optional<CenaMapa> m_cena;
 
     QComboBox* m_elemento = nullptr;
+    QSpinBox* m_ano = nullptr;
     AreaMapa* m_area = nullptr;
     QLabel* m_leitura = nullptr;
     QPushButton *m_salvar = nullptr, *m_imprimir = nullptr, *m_fechar = nullptr;

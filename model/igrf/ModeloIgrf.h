@@ -38,4 +38,29 @@ struct CoeficientesNoAno {
 // the model has no final variation.
 std::optional<CoeficientesNoAno> CoeficientesEm(const ModeloIgrf& modelo, double ano);
 
+// CoeficientesEm for a run of dates, bit for bit: the last date's
+// coefficients are kept, and so are the differences and rates of every
+// interval used, so another date costs one multiply-add per coefficient.
+// The model must outlive it and not change.
+class InterpoladorIgrf {
+public:
+    explicit InterpoladorIgrf(const ModeloIgrf& modelo) : m_modelo(&modelo) {}
+    // Null where CoeficientesEm gives none.
+    const CoeficientesNoAno* em(double ano);
+    const ModeloIgrf& modelo() const { return *m_modelo; }
+
+private:
+    const ModeloIgrf* m_modelo;
+    double m_ano = -1;        // the date of m_coeficientes (no model starts before year 0)
+    bool m_existe = false;
+    struct Intervalo {
+        bool pronto = false;
+        CoeficientesGauss diferenca;  // b - a (unused for the final variation)
+        CoeficientesGauss taxa;
+    };
+    std::vector<Intervalo> m_intervalos;  // by the epoch that starts it; the last: the final variation
+    long m_intervalo = -1;                // the one m_coeficientes.taxa holds
+    CoeficientesNoAno m_coeficientes;
+};
+
 }  // namespace ceravel::igrf

@@ -6,7 +6,7 @@
 namespace ceravel::igrf {
 
 PosicaoGeocentrica DeGeodetica(double latitudeGraus, double longitudeGraus, double altitudeKm) {
-    constexpr double grau = std::numbers::pi / 180.0;
+    constexpr double grau = GrauEmRadianos;
     constexpr double e2 = AchatamentoWgs84 * (2.0 - AchatamentoWgs84);
     const double lat = latitudeGraus * grau;
     const double senLat = std::sin(lat);
@@ -16,15 +16,18 @@ PosicaoGeocentrica DeGeodetica(double latitudeGraus, double longitudeGraus, doub
     const double nu = SemiEixoWgs84Km / std::sqrt(1.0 - e2 * senLat * senLat);
     const double rho = (nu + altitudeKm) * cosLat;
     const double z = (nu * (1.0 - e2) + altitudeKm) * senLat;
-    const double raio = std::hypot(rho, z);
+    const double raio = std::sqrt(rho * rho + z * z);
 
     PosicaoGeocentrica p;
     p.raioKm = raio;
-    p.colatitudeRad = std::atan2(rho, z);
-    p.longitudeRad = longitudeGraus * grau;
-    // Geocentric latitude ψ: cos ψ = rho/r, sin ψ = z/r; the deviation is lat - ψ.
+    // Geocentric latitude ψ: cos ψ = rho/r, sin ψ = z/r (the colatitude's sine
+    // and cosine); the deviation is lat - ψ.
     const double cosPsi = rho / raio;
     const double senPsi = z / raio;
+    p.cosColatitude = senPsi;
+    p.senColatitude = cosPsi;
+    p.cosLongitude = std::cos(longitudeGraus * grau);
+    p.senLongitude = std::sin(longitudeGraus * grau);
     p.cosDesvio = cosLat * cosPsi + senLat * senPsi;
     p.senDesvio = senLat * cosPsi - cosLat * senPsi;
     return p;

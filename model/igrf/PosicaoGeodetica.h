@@ -2,19 +2,25 @@
 
 #include "model/igrf/CampoGeocentrico.h"
 
+#include <numbers>
+
 namespace ceravel::igrf {
+
+// Degrees to radians, as the conversion uses it.
+inline constexpr double GrauEmRadianos = std::numbers::pi / 180.0;
 
 // WGS84 ellipsoid: semi-major axis (km) and flattening.
 inline constexpr double SemiEixoWgs84Km = 6378.137;
 inline constexpr double AchatamentoWgs84 = 1.0 / 298.257223563;
 
 // A geodetic position in the terms the spherical-harmonic synthesis needs:
-// geocentric radius and colatitude, longitude, and the angle between the
-// geodetic and geocentric verticals (geodetic minus geocentric latitude).
+// geocentric radius, the cosine and sine of the geocentric colatitude and of
+// the longitude, and the angle between the geodetic and geocentric verticals
+// (geodetic minus geocentric latitude).
 struct PosicaoGeocentrica {
     double raioKm = 0;
-    double colatitudeRad = 0;
-    double longitudeRad = 0;
+    double cosColatitude = 1, senColatitude = 0;
+    double cosLongitude = 1, senLongitude = 0;
     double cosDesvio = 1;
     double senDesvio = 0;
 };

@@ -43,7 +43,9 @@ TEST(LeTabelaIgrf, BadTablesAreRefusedNamingFileAndLine) {
 }
 
 // Between epochs the interval that starts at or before the date; after the
-// last, its final secular variation.
+// last, its final secular variation. The interpolator that keeps the last
+// interval, asked the same dates in turn (back and forth across intervals),
+// gives the same.
 TEST(ModeloIgrf, CoefficientsFollowTheIntervalThatHoldsTheDate) {
     QTemporaryDir pasta;
     const auto modelo = LeTabelaIgrf(Grava(pasta, tabelaPequena)).modelo;
@@ -58,14 +60,22 @@ TEST(ModeloIgrf, CoefficientsFollowTheIntervalThatHoldsTheDate) {
         {2005.0, -90, 4},     // at an epoch, the rate of the interval it opens
         {2010.0, -70, 3},
         {2012.5, -62.5, 3},
+        {2003.75, -92.5, 2},  // back to the first interval
+        {2007.5, -80, 4},
+        {2007.5, -80, 4},
     };
+    InterpoladorIgrf interpolador(*modelo);
     for (const auto& caso : casos) {
         const auto c = CoeficientesEm(*modelo, caso.ano);
+        const CoeficientesNoAno* guardado = interpolador.em(caso.ano);
         ASSERT_EQ(c.has_value(), caso.g10.has_value()) << caso.ano;
+        ASSERT_EQ(guardado != nullptr, caso.g10.has_value()) << caso.ano;
         if (c) {
             // bit-exact: small integers and halves, exact in double.
             EXPECT_EQ(c->valor.g[1][0], *caso.g10) << caso.ano;
             EXPECT_EQ(c->taxa.g[1][0], *caso.dg10) << caso.ano;
+            EXPECT_EQ(guardado->valor.g[1][0], *caso.g10) << caso.ano;
+            EXPECT_EQ(guardado->taxa.g[1][0], *caso.dg10) << caso.ano;
         }
     }
     ModeloIgrf semVariacao = *modelo;

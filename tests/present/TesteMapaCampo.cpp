@@ -5,6 +5,7 @@
 #include "present/ContornosMapa.h"
 #include "present/CoresMapa.h"
 #include "present/MapaCampo.h"
+#include "model/Igrf14.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +50,55 @@ TEST(MapaCampo, GradeIgualAoCalculoDoModeloNosMesmosPontos)
     }
 }
 
+// Under IGRF-14 the same nodes at the asked year, whichever year the
+// evaluator was asked before.
+TEST(MapaCampo, GradeIgrfNoAnoPedido)
+{
+    const LeituraIgrf14 igrf = CarregaIgrf14(PastaDados);
+    ASSERT_TRUE(igrf.modelo) << igrf.erro.toStdString();
+    AvaliadorIgrf14 avaliador(*igrf.modelo);
+    for (const double ano : {1960.5, 2026.25, 1960.5}) {
+        for (const ElementoMapa elemento : Elementos) {
+            const GradeValores g = GradeElementoMapa(avaliador, elemento, ano, 7, 5);
+            for (const auto& [i, j] : {std::pair{0, 0}, {6, 4}, {3, 2}, {5, 1}}) {
+                const PontoPlano no = g.no(i, j);
+                const auto e = CampoIgrf14(*igrf.modelo, no.y, no.x, ano);
+                ASSERT_TRUE(e);
+                const double esperado = elemento == ElementoMapa::Declinacao    ? static_cast<float>(e->D)
+                                        : elemento == ElementoMapa::Inclinacao  ? static_cast<float>(e->I)
+                                        : elemento == ElementoMapa::Intensidade ? static_cast<float>(e->F)
+                                                                                : static_cast<float>(e->dD * 60);
+                EXPECT_EQ(g.valor(i, j), esperado) << ano << " " << no.y << " " << no.x;
+            }
+        }
+    }
+    EXPECT_TRUE(std::isnan(ValorElementoMapa(avaliador, ElementoMapa::Declinacao, -15, -47, 2030.5)));
+}
+
+// The calculated point's label stays whole inside the box and off the point.
+TEST(MapaCampo, RotuloDoPontoDentroDaCaixa)
+{
+    const QRectF caixa(10, 20, 500, 400);
+    const QSizeF tamanho(120, 16);
+    const struct {
+        QPointF ponto;
+        double esquerda;  // where the label starts; NaN: only inside
+    } casos[] = {
+        {{200, 200}, 214},      // room on the right
+        {{450, 200}, 316},      // near the east edge: on the left
+        {{12, 419}, 26},        // south-west corner
+        {{509, 21}, 375},       // north-east corner
+        {{200, 20}, 214},
+    };
+    for (const auto& c : casos) {
+        const QRectF r = RetanguloRotuloPonto(c.ponto, tamanho, caixa);
+        EXPECT_TRUE(caixa.contains(r)) << c.ponto.x() << " " << c.ponto.y();
+        EXPECT_FALSE(r.contains(c.ponto));
+        EXPECT_EQ(r.left(), c.esquerda);
+        EXPECT_EQ(r.size(), tamanho);
+    }
+}
+
 TEST(MapaCampo, IntervaloRedondoConformeAFaixa)
 {
     struct Caso {
@@ -62,6 +112,8 @@ TEST(MapaCampo, IntervaloRedondoConformeAFaixa)
         {ElementoMapa::Intensidade, 20000, 50000, 2000}, {ElementoMapa::VariacaoDeclinacao, -11.2, 2.5, 1},
         {ElementoMapa::VariacaoDeclinacao, -20, 8, 2}, {ElementoMapa::Declinacao, -1000, 1000, 200},
         {ElementoMapa::Intensidade, -1e6, 1e6, 200000},
+        // Exactly the most lines allowed (-23 to -4, 20 lines) keeps the finer step.
+        {ElementoMapa::Declinacao, -23.4, -3.1, 1},
     };
     for (const Caso& c : casos)
         EXPECT_EQ(IntervaloIsolinhas(c.elemento, c.minimo, c.maximo), c.intervalo) << c.minimo << " " << c.maximo;
@@ -90,6 +142,10 @@ TEST(MapaCampo, TextosNoFormatoDaCalculadora)
         {TextoNivelMapa(ElementoMapa::Inclinacao, 0, br), QStringLiteral("0°")},
         {TextoIntervaloMapa(ElementoMapa::Intensidade, 1000, br), QStringLiteral("1000 nT")},
         {TextoIntervaloMapa(ElementoMapa::VariacaoDeclinacao, 1, br), QStringLiteral("1'/ano")},
+        {TextoEpocaMapa(2000.45628415301, br), QStringLiteral("2000,456")},
+        {TextoEpocaMapa(2000.45628415301, QLocale::c()), QStringLiteral("2000.456")},
+        {TextoEpocaMapa(1960.5, br), QStringLiteral("1960,5")},
+        {TextoEpocaMapa(2025.9996, br), QStringLiteral("2026")},
     };
     for (const Caso& c : casos)
         EXPECT_EQ(c.obtido, c.esperado);

@@ -14,7 +14,7 @@ namespace ceravel::ajuste {
 namespace {
 
 const std::vector<std::string> secao{TituloSecaoModelo, "", "Linha com acentuação: ç, ã, é."};
-const std::string tituloBytes = "8. ORIGEM E PRECIS\xC3O DO MODELO REGIONAL\r\n";
+const std::string tituloBytes = "9. ORIGEM E PRECIS\xC3O DO MODELO REGIONAL\r\n";
 const std::string secaoBytes = tituloBytes + "\r\nLinha com acentua\xE7\xE3o: \xE7, \xE3, \xE9.\r\n";
 
 // "\x93" and "\x94" are Windows-1252 curly quotes: bytes the merge must not touch.

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace ceravel::teste {
@@ -18,6 +20,8 @@ struct AmbienteQt : ::testing::Environment {
     {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
+        // Never the user's own settings or folders.
+        QStandardPaths::setTestModeEnabled(true);
         app = std::make_unique<QApplication>(argc, argv);
     }
     void TearDown() override { app.reset(); }
@@ -42,6 +46,8 @@ void EscreveCoeficientes(const QString& pasta, const QString& nome, const std::m
 void AmbienteJanelas::SetUp()
 {
     ASSERT_TRUE(pasta.isValid());
+    // A fresh profile for every test: the settings file in a folder of its own.
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, perfil.path());
     // c1 makes D = -20 at x = y = 0 and t = 10.5; c4 is the t term.
     EscreveCoeficientes(pasta.path(), "COEF-D2000", {{1, -18.6875}, {2, 0.5}, {3, 0.25}, {4, -0.125}});
     EscreveCoeficientes(pasta.path(), "COEF-I2000", {{1, -30.125}});

@@ -76,6 +76,7 @@ protected:
     int comModal(const std::function<void()>& comando, const std::function<void(QWidget&)>& noModal);
 
     QTemporaryDir pasta;
+    QTemporaryDir perfil;  // the user's settings (Ceravel/Ceravel.ini)
     MensageiroGravador mensageiro;
     int encerramentos = 0;
     std::unique_ptr<Janelas> janelas;

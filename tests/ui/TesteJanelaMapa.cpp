@@ -1,7 +1,10 @@
 // "Mapa do Campo": its menu state, how it opens, what it draws where, the
-// hover readout, saving and printing, and the coefficient files failing.
+// hover readout, saving and printing, the coefficient files failing, and
+// IGRF-14 at another year.
 #include "AmbienteJanelas.h"
 
+#include "calc/AnoDecimal.h"
+#include "model/Igrf14.h"
 #include "model/LeCoeficientes.h"
 #include "ui/MapaCampo.h"
 
@@ -16,6 +19,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QXmlStreamReader>
 #include <cmath>
 #include <map>
@@ -114,6 +118,7 @@ TEST_F(JanelaMapa, MenuHabilitadoComoImprimir)
         p.faz();
         EXPECT_EQ(habilitado("MAMapa"), p.habilitado) << p.nome;
         EXPECT_EQ(habilitado("MAMapa"), habilitado("MAImp")) << p.nome;
+        EXPECT_EQ(habilitado("MAVariacao"), habilitado("MAImp")) << p.nome;
     }
 }
 
@@ -136,8 +141,55 @@ TEST_F(JanelaMapa, AbreModalNaDataENaPosicaoDoUltimoCalculo)
         // D of the test model: -20 + 0.5 (lat + 15) + 0.25 (lon + 55), at the window's date.
         EXPECT_DOUBLE_EQ(c.grade.valor(0, 0), -20 + 0.5 * -20 + 0.25 * -20);
         EXPECT_TRUE(mapa.findChild<QPushButton*>(QStringLiteral("BtSalvar"))->isEnabled());
+        // The regional model stays at its calculation's date.
+        EXPECT_FALSE(controle(mapa, "Ano").isVisibleTo(&mapa));
     });
     EXPECT_TRUE(mensageiro.mensagens.isEmpty()) << mensageiro.mensagens.join(u'\n').toStdString();
+}
+
+// Under IGRF-14 the year box moves the whole map, its point and its legend.
+TEST_F(JanelaMapa, IgrfEmOutroAno)
+{
+    copiaFronteiras();
+    ASSERT_TRUE(QFile::copy(QStringLiteral(CERAVEL_DADOS_PROJETO "/igrf14coeffs.txt"),
+                            pasta.filePath(QStringLiteral("igrf14coeffs.txt"))));
+    const igrf::ModeloIgrf& modelo = *CarregaIgrf14(pasta.path()).modelo;
+    usaLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
+    aciona("MAModeloIgrf");
+    preenche("29", "2", "2000", {"-15", "0", "0"}, {"-55", "0", "0"});
+    clica(main(), "BtCalcular");
+    ASSERT_TRUE(main().ultimoCalculo()) << mensageiro.mensagens.join(u'\n').toStdString();
+    abre([&](MapaCampo& mapa) {
+        auto& ano = AmbienteJanelas::controle<QSpinBox>(mapa, "Ano");
+        EXPECT_TRUE(ano.isVisibleTo(&mapa));
+        EXPECT_EQ(ano.value(), 2000);
+        EXPECT_EQ(mapa.cena()->data, QStringLiteral("29/2/2000"));
+        const struct {
+            int ano;
+            const char *data, *epoca;
+            double anoDecimal;
+        } casos[] = {{1960, "29/2/1960", "1960,164", AnoDecimal(29, 2, 1960)},
+                     {1961, "28/2/1961", "1961,162", AnoDecimal(28, 2, 1961)},
+                     {2029, "28/2/2029", "2029,162", AnoDecimal(28, 2, 2029)}};
+        for (const auto& c : casos) {
+            ano.setValue(c.ano);
+            ASSERT_TRUE(mapa.cena());
+            const CenaMapa& cena = *mapa.cena();
+            EXPECT_TRUE(cena.igrf);
+            EXPECT_EQ(cena.data, QString::fromLatin1(c.data));
+            EXPECT_EQ(cena.epoca, QString::fromLatin1(c.epoca));
+            const auto canto = CampoIgrf14(modelo, -35, -75, c.anoDecimal), ponto = CampoIgrf14(modelo, -15, -55, c.anoDecimal);
+            EXPECT_EQ(cena.grade.valor(0, 0), static_cast<float>(canto->D)) << c.ano;
+            EXPECT_EQ(cena.valorPonto, static_cast<float>(ponto->D)) << c.ano;
+        }
+        // IGRF-14 is no fit: no paler shading outside Brazil in the legend.
+        QTemporaryDir saida;
+        ASSERT_TRUE(mapa.salvaEm(saida.filePath("mapa.pdf")));
+        const QString legenda = TextoDoPdf(saida.filePath("mapa.pdf"));
+        EXPECT_TRUE(legenda.contains(QStringLiteral("Modelo IGRF-14"))) << legenda.toStdString();
+        EXPECT_TRUE(legenda.contains(QStringLiteral("28/2/2029 (época 2029,162)"))) << legenda.toStdString();
+        EXPECT_FALSE(legenda.contains(QStringLiteral("fora do Brasil")));
+    });
 }
 
 // Enter and the keypad's Enter on a focused button press it, as in every window.
@@ -248,9 +300,25 @@ TEST_F(JanelaMapa, SalvaPngSvgEPdfInteirosOuNada)
         Imagem(mapa);
         QTemporaryDir saida;
         const QString png = saida.filePath("mapa.png"), svg = saida.filePath("mapa.svg"), pdf = saida.filePath("mapa.pdf");
-        ASSERT_TRUE(mapa.salvaEm(png));
-        ASSERT_TRUE(mapa.salvaEm(svg));
-        ASSERT_TRUE(mapa.salvaEm(pdf));
+        // The extension names the format; another one gets ".png" added. Each says where it went.
+        const struct {
+            QString nome, gravado;
+            QByteArray inicio;
+        } formatos[] = {{png, png, "\x89PNG"},
+                        {svg, svg, "<?xml"},
+                        {pdf, pdf, "%PDF"},
+                        {saida.filePath("mapa.JPG"), saida.filePath("mapa.JPG"), "\xFF\xD8\xFF"},
+                        {saida.filePath("mapa.jpeg"), saida.filePath("mapa.jpeg"), "\xFF\xD8\xFF"},
+                        {saida.filePath("mapa.bmp"), saida.filePath("mapa.bmp.png"), "\x89PNG"}};
+        for (const auto& f : formatos) {
+            mensageiro.mensagens.clear();
+            ASSERT_TRUE(mapa.salvaEm(f.nome));
+            QFile gravado(f.gravado);
+            ASSERT_TRUE(gravado.open(QIODevice::ReadOnly)) << f.gravado.toStdString();
+            EXPECT_TRUE(gravado.readAll().startsWith(f.inicio)) << f.gravado.toStdString();
+            EXPECT_EQ(mensageiro.mensagens, QStringList{QStringLiteral("Imagem salva em ") + f.gravado});
+        }
+        mensageiro.mensagens.clear();
         EXPECT_EQ(QImage(png).size(), controle(mapa, "AreaMapa").size() * 2);
 
         // SVG: well-formed XML with the legend as text elements.
@@ -281,7 +349,7 @@ TEST_F(JanelaMapa, SalvaPngSvgEPdfInteirosOuNada)
         ASSERT_EQ(mensageiro.mensagens.size(), 2);
         for (const QString& m : mensageiro.mensagens)
             EXPECT_TRUE(m.startsWith(QStringLiteral("Não foi possível salvar a imagem "))) << m.toStdString();
-        EXPECT_EQ(QDir(saida.path()).entryList(QDir::Files | QDir::Hidden).size(), 3);
+        EXPECT_EQ(QDir(saida.path()).entryList(QDir::Files | QDir::Hidden).size(), 6);
         EXPECT_TRUE(mapa.isVisible());
     });
 }

@@ -10,7 +10,7 @@ namespace ceravel::ajuste {
 
 // Title line of the model's section in the help text; the section runs from
 // this line to the end of the file.
-inline constexpr const char* TituloSecaoModelo = "8. ORIGEM E PRECISÃO DO MODELO REGIONAL";
+inline constexpr const char* TituloSecaoModelo = "9. ORIGEM E PRECISÃO DO MODELO REGIONAL";
 
 // The section in Portuguese (UTF-8 lines without line ends): where the
 // coefficients come from, the region and period, and the accuracy table.
