@@ -84,8 +84,11 @@ LeituraRumo LeRumo(const QString& textoOriginal, const QLocale& locale)
         return Recusa(QStringLiteral("Falta o ângulo depois de %1.").arg(Citado(l)));
     }
 
-    // The quadrant, from letters before, after, or one on each side.
+    // The quadrant, from letters before, after, or one on each side; a
+    // cardinal letter alone goes with 0° (N, S) or 90° (L, O), as the
+    // program writes exact cardinal directions ("90°00'00'' L").
     std::optional<Quadrante> quadrante;
+    bool cardeal = false;
     if (!antes.isEmpty() || !depois.isEmpty()) {
         QString q;
         if (!antes.isEmpty() && !depois.isEmpty()) {
@@ -96,16 +99,22 @@ LeituraRumo LeRumo(const QString& textoOriginal, const QLocale& locale)
         } else {
             q = antes.isEmpty() ? depois : antes;
         }
-        if (q.size() != 2)
-            return Recusa(QStringLiteral("Quadrante incompleto %1: um rumo vai de N ou S para L (E) ou O (W), "
+        if (q.size() == 1) {
+            cardeal = true;
+            const char d = Direcao(q[0]);
+            quadrante = d == 'N' ? Quadrante::N : d == 'S' ? Quadrante::S : d == 'E' ? Quadrante::L : Quadrante::O;
+        } else if (q.size() == 2) {
+            const char ns = Direcao(q[0]), lo = Direcao(q[1]);
+            if ((ns != 'N' && ns != 'S') || (lo != 'E' && lo != 'W'))
+                return Recusa(QStringLiteral("Quadrante %1 inválido: um rumo vai de N ou S para L (E) ou O (W).")
+                                  .arg(Citado(q)));
+            quadrante = ns == 'N' ? (lo == 'E' ? Quadrante::NE : Quadrante::NO)
+                                  : (lo == 'E' ? Quadrante::SE : Quadrante::SO);
+        } else {
+            return Recusa(QStringLiteral("Quadrante %1 inválido: um rumo vai de N ou S para L (E) ou O (W), "
                                          "como NE, SE, SO ou NO.")
                               .arg(Citado(q)));
-        const char ns = Direcao(q[0]), lo = Direcao(q[1]);
-        if ((ns != 'N' && ns != 'S') || (lo != 'E' && lo != 'W'))
-            return Recusa(QStringLiteral("Quadrante %1 inválido: um rumo vai de N ou S para L (E) ou O (W).")
-                              .arg(Citado(q)));
-        quadrante = ns == 'N' ? (lo == 'E' ? Quadrante::NE : Quadrante::NO)
-                              : (lo == 'E' ? Quadrante::SE : Quadrante::SO);
+        }
     }
 
     // The numbers of the angle and their marks.
@@ -165,16 +174,24 @@ LeituraRumo LeRumo(const QString& textoOriginal, const QLocale& locale)
         proxima = parte + 1;
     }
     const double angulo = partes[0] + partes[1] / 60 + partes[2] / 3600;
-    if (!std::isfinite(angulo))
+    if (!std::isfinite(angulo) || angulo > 1e6)
         return Recusa(QStringLiteral("O ângulo é grande demais."));
+    // Whole seconds from here on, as every bearing of the program.
+    const long long segundos = SegundosArredondados(angulo);
     if (quadrante) {
         if (angulo > 90)
             return Recusa(QStringLiteral("O ângulo de um rumo vai de 0 a 90 graus."));
-        return {AzimuteDeRumo(angulo, *quadrante), {}, true};
+        if (cardeal) {
+            const bool norteSul = *quadrante == Quadrante::N || *quadrante == Quadrante::S;
+            if (segundos != (norteSul ? 0 : 90 * 3600))
+                return Recusa(QStringLiteral("Falta a segunda letra do quadrante: só N ou S vão com 0°, e L ou O "
+                                             "com 90°; os outros rumos vão como NE, SE, SO ou NO."));
+        }
+        return {AzimuteDeRumo(segundos, *quadrante) / 3600.0, {}, true};
     }
     if (angulo >= 360)
         return Recusa(QStringLiteral("O azimute deve ser maior ou igual a 0 e menor que 360 graus."));
-    return {ReduzAzimute(angulo), {}, false};
+    return {ReduzAzimute(segundos) / 3600.0, {}, false};
 }
 
 std::optional<double> LeDistancia(const QString& textoOriginal, const QLocale& locale, QString& motivo)

@@ -68,12 +68,6 @@ DeclinacaoMemorial Declinacao(double anoDecimal, double D, double dD)
     return {anoDecimal, D, dD, SegundosArredondados(D)};
 }
 
-long long Circulo(long long s)
-{
-    s %= SegundosNoCirculo;
-    return s < 0 ? s + SegundosNoCirculo : s;
-}
-
 }  // namespace
 
 ResultadoMemorial ConverteMemorial(const Memorial& memorial, const QLocale& locale, const QString& pastaPrograma)
@@ -130,17 +124,15 @@ ResultadoMemorial ConverteMemorial(const Memorial& memorial, const QLocale& loca
             c.segmentos.push_back({std::nullopt, v.motivo()});
             continue;
         }
-        const long long dado = SegundosAzimute(v.lido->azimute);
-        long long verdadeiro = dado;
-        switch (d.referencia) {
-        case ReferenciaMemorial::Magnetico: verdadeiro = Circulo(dado + c.levantamento.segundos); break;
-        case ReferenciaMemorial::Verdadeiro: break;
-        }
-        const long long magnetico = Circulo(verdadeiro - c.conversao.segundos);
+        // The bearing rules of the conversion window, on the declinations as shown.
+        const RumosConvertidos rumos = ConverteRumo(
+            ReduzAzimute(SegundosArredondados(v.lido->azimute)),
+            d.referencia == ReferenciaMemorial::Verdadeiro ? ReferenciaRumo::Verdadeiro : ReferenciaRumo::Magnetico,
+            c.levantamento.segundos, c.conversao.segundos);
         SegmentoConvertido r;
-        r.azimuteDado = dado / 3600.0;
-        r.verdadeiro = verdadeiro / 3600.0;
-        r.magneticoConversao = magnetico / 3600.0;
+        r.azimuteDado = rumos.informado / 3600.0;
+        r.verdadeiro = rumos.verdadeiro / 3600.0;
+        r.magneticoConversao = rumos.magneticoConversao / 3600.0;
         r.distancia = v.lido->distancia;
         c.segmentos.push_back({r, {}});
     }

@@ -3,18 +3,16 @@
 
 #include "calc/RegrasRumos.h"
 #include "present/Formatacao.h"
-#include "present/TextosAngulos.h"
+#include "present/TextosAngulo.h"
 
 namespace ceravel {
 
 namespace {
 
-QString Graus6(double graus, const QLocale& locale)
+// Whole seconds as decimal degrees (six decimals at most).
+QString Graus(long long segundos, const QLocale& locale)
 {
-    QString t = QString::number(graus, 'f', 6);
-    if (t == QStringLiteral("-0.000000"))
-        t.remove(0, 1);
-    return t.replace(u'.', locale.decimalPoint());
+    return TextoGrausDecimais(segundos / 3600.0, locale);
 }
 
 QString SemQuebras(QString t)
@@ -64,10 +62,10 @@ TabelaMemorial TabelaResultados(const ConversaoMemorial& c, const QLocale& local
     TabelaMemorial t;
     for (int i = 0; i < ColunasMemorial; ++i)
         t.titulos << TituloColuna(static_cast<ColunaMemorial>(i));
-    const QString decLev = TextoGrausMinutosSegundos(c.levantamento.segundos, locale);
-    const QString decConv = TextoGrausMinutosSegundos(c.conversao.segundos, locale);
-    const QString decLevGraus = Graus6(c.levantamento.segundos / 3600.0, locale);
-    const QString decConvGraus = Graus6(c.conversao.segundos / 3600.0, locale);
+    const QString decLev = TextoGms(c.levantamento.segundos, locale);
+    const QString decConv = TextoGms(c.conversao.segundos, locale);
+    const QString decLevGraus = Graus(c.levantamento.segundos, locale);
+    const QString decConvGraus = Graus(c.conversao.segundos, locale);
     t.linhas.reserve(c.segmentos.size());
     for (size_t i = 0; i < c.segmentos.size(); ++i) {
         const SegmentoMemorial& s = c.memorial.segmentos[i];
@@ -82,10 +80,10 @@ TabelaMemorial TabelaResultados(const ConversaoMemorial& c, const QLocale& local
             l << r.motivo;
         } else {
             const SegmentoConvertido& v = *r.convertido;
-            const long long verd = SegundosAzimute(v.verdadeiro), mag = SegundosAzimute(v.magneticoConversao);
-            l << TextoNumeroGeral(v.distancia, locale) << s.confrontante << TextoAzimuteSegundos(verd, locale)
-              << TextoRumoSegundos(verd, locale) << TextoAzimuteSegundos(mag, locale) << TextoRumoSegundos(mag, locale)
-              << decLev << decConv << Graus6(verd / 3600.0, locale) << Graus6(mag / 3600.0, locale) << decLevGraus
+            const long long verd = SegundosArredondados(v.verdadeiro), mag = SegundosArredondados(v.magneticoConversao);
+            l << TextoNumeroGeral(v.distancia, locale) << s.confrontante << TextoGms(verd, locale)
+              << TextoRumo(verd, locale) << TextoGms(mag, locale) << TextoRumo(mag, locale)
+              << decLev << decConv << Graus(verd, locale) << Graus(mag, locale) << decLevGraus
               << decConvGraus << QString();
         }
         t.linhas.push_back(std::move(l));
@@ -98,7 +96,7 @@ QStringList ResumoMemorial(const ConversaoMemorial& c, const QLocale& locale)
     const DadosMemorial& d = c.memorial.dados;
     QStringList r;
     r << QStringLiteral("Posição da declinação: latitude %1°, longitude %2° (graus decimais).")
-             .arg(Graus6(c.latitude, locale), Graus6(c.longitude, locale));
+             .arg(TextoGrausDecimais(c.latitude, locale), TextoGrausDecimais(c.longitude, locale));
     r << QStringLiteral("Modelo: %1.").arg(c.modelo == ModeloMemorial::Regional
                                                ? QStringLiteral("regional (1995 a 2005)")
                                                : QStringLiteral("IGRF-14 (IAGA), ao nível do mar"));
@@ -108,10 +106,10 @@ QStringList ResumoMemorial(const ConversaoMemorial& c, const QLocale& locale)
     if (c.levantamentoSoAno)
         levantamento += QStringLiteral(" (só o ano: tomado 1º de julho)");
     r << levantamento + QStringLiteral("; declinação %1 (variação anual %2'/ano).")
-                            .arg(TextoGrausMinutosSegundos(c.levantamento.segundos, locale),
+                            .arg(TextoGms(c.levantamento.segundos, locale),
                                  locale.toString(c.levantamento.dD * 60.0, 'f', 1));
     r << QStringLiteral("Conversão: %1; declinação %2 (variação anual %3'/ano).")
-             .arg(d.conversao.trimmed(), TextoGrausMinutosSegundos(c.conversao.segundos, locale),
+             .arg(d.conversao.trimmed(), TextoGms(c.conversao.segundos, locale),
                   locale.toString(c.conversao.dD * 60.0, 'f', 1));
     switch (d.referencia) {
     case ReferenciaMemorial::Magnetico:

@@ -49,6 +49,9 @@ const CasoRumo Casos[] = {
     {"pt_BR", " s ", S(180, 0, 0), ""},
     {"pt_BR", "O", S(270, 0, 0), ""},
     {"C", "W", S(270, 0, 0), ""},
+    // A cardinal letter with its angle, as the program writes it.
+    {"pt_BR", "90°00'00'' L", S(90, 0, 0), ""},
+    {"pt_BR", "0°00'00'' S", S(180, 0, 0), ""},
     // Refusals, each with its reason.
     {"pt_BR", "", -1, "Falta o rumo"},
     {"pt_BR", "87.685", -1, "separador decimal é «,»"},
@@ -59,7 +62,7 @@ const CasoRumo Casos[] = {
     {"pt_BR", "45 30 12 5", -1, "mais de três"},
     {"pt_BR", "45,5°30'", -1, "último número"},
     {"pt_BR", "30' 45°", -1, "fora de ordem"},
-    {"pt_BR", "N 45°", -1, "incompleto"},
+    {"pt_BR", "N 45°", -1, "segunda letra"},
     {"pt_BR", "NE 45° SO", -1, "dois lados"},
     {"pt_BR", "NS 45", -1, "inválido"},
     {"pt_BR", "X 45", -1, "não é um quadrante"},
