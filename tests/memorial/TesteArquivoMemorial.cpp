@@ -94,7 +94,8 @@ TEST(CsvMemorial, CelulasECodificacao)
         bool utf8;
     } casos[] = {
         {"Córrego", "De;Confrontante\r\nM1;C\xf3rrego\r\n", false},
-        {"Fulano; \"Tico\"", "De;Confrontante\r\nM1;\"Fulano; \"\"Tico\"\"\"\r\n", false},
+        {"Fulano; Beltrano", "De;Confrontante\r\nM1;\"Fulano; Beltrano\"\r\n", false},
+        {"Tico \"Preto\"", "De;Confrontante\r\nM1;\"Tico \"\"Preto\"\"\"\r\n", false},
         {"Ипсилон", "\xef\xbb\xbf" "De;Confrontante\r\nM1;\xd0\x98\xd0\xbf\xd1\x81\xd0\xb8\xd0\xbb\xd0\xbe\xd0\xbd\r\n", true},
     };
     for (const auto& c : casos) {
