@@ -56,7 +56,7 @@ void Exportar::keyPressEvent(QKeyEvent* evento)
 void Exportar::exporta()
 {
     DestinoExportacao destino;
-    destino.substitui = [this](const QString& pergunta) { return m_mensageiro.pergunta(pergunta); };
+    destino.substitui = [this](const QString& pergunta) { return m_mensageiro.confirma(pergunta); };
     const ResultadoExportacao r = ExportaArquivo(m_pasta, m_arquivo->text(), LinhasExportacao(m_ultimo), destino);
     if (!r.mensagem.isEmpty())  // empty: the user chose not to replace a file
         m_mensageiro.informa(r.mensagem);

@@ -7,6 +7,7 @@
 
 namespace ceravel {
 
+class AviventacaoMemorial;
 class ConversaoRumos;
 class DComp;
 class Exportar;
@@ -19,11 +20,12 @@ class Sobre;
 class VariacaoSecular;
 struct Calculo;
 
-enum class Janela { Main, DComp, Relatorio, Exportar, Help, Sobre, ConversaoRumos, MapaCampo, VariacaoSecular };
+enum class Janela { Main, DComp, Relatorio, Exportar, Help, Sobre, ConversaoRumos, MapaCampo, VariacaoSecular, Memorial };
 
-// The one owner of the eight windows. A window is built with its design-time
+// The one owner of the nine windows. A window is built with its design-time
 // contents on first reference and destroyed when unloaded; the next reference
-// builds it afresh. Secondary windows open application-modal, without owner.
+// builds it afresh. Secondary windows open application-modal, without owner,
+// except "Aviventação de Memorial", which stays open beside the others.
 class Janelas {
 public:
     // `encerra` ends the program; by default it stops the application's event loop.
@@ -52,6 +54,12 @@ public:
     // The secular variation chart for Main's last successful calculation.
     void mostraVariacaoSecular();
 
+    // "Aviventação de Memorial", not modal: brought to the front if open,
+    // else built with the position of Main's last successful calculation.
+    void mostraMemorial();
+    // Whether the program may end: the memorial window asks to save its changes.
+    bool podeEncerrar();
+
     // Main was closed: every other window goes, then the program ends.
     void aoFecharMain();
 
@@ -74,6 +82,7 @@ private:
     QPointer<ConversaoRumos> m_conversao;
     QPointer<MapaCampo> m_mapa;
     QPointer<VariacaoSecular> m_variacao;
+    QPointer<AviventacaoMemorial> m_memorial;
 };
 
 }  // namespace ceravel

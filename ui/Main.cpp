@@ -152,6 +152,8 @@ void Main::criaMenus()
         grupo->addAction(a);
     }
     (m_modelo == ModeloCalculo::Igrf14 ? m_modeloIgrf : m_modeloRegional)->setChecked(true);
+    QAction* memorial = ferramentas->addAction(QStringLiteral("&Aviventação de Memorial..."));
+    memorial->setObjectName(QStringLiteral("MAMemorial"));
 
     QMenu* ajuda = menuBar()->addMenu(QStringLiteral("A&juda"));
     ajuda->setObjectName(QStringLiteral("MHelp"));
@@ -170,6 +172,7 @@ void Main::criaMenus()
     connect(m_variacao, &QAction::triggered, this, [this] { m_janelas.mostraVariacaoSecular(); });
     connect(m_modeloRegional, &QAction::triggered, this, [this] { escolheModelo(ModeloCalculo::Regional); });
     connect(m_modeloIgrf, &QAction::triggered, this, [this] { escolheModelo(ModeloCalculo::Igrf14); });
+    connect(memorial, &QAction::triggered, this, [this] { m_janelas.mostraMemorial(); });
     connect(informacoes, &QAction::triggered, this, [this] { m_janelas.mostraHelp(); });
     connect(sobre, &QAction::triggered, this, [this] { m_janelas.mostraSobre(); });
 }
@@ -281,9 +284,14 @@ void Main::exportar()
         m_janelas.mostraExportar(*m_ultimo);
 }
 
-// Closing cannot be refused: every other window goes and the program ends.
+// Closing is refused only when the memorial window's changes are neither
+// saved nor let go; otherwise every other window goes and the program ends.
 void Main::closeEvent(QCloseEvent* evento)
 {
+    if (!m_janelas.podeEncerrar()) {
+        evento->ignore();
+        return;
+    }
     evento->accept();
     m_janelas.aoFecharMain();
 }

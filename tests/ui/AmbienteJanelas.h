@@ -25,9 +25,21 @@ namespace ceravel::teste {
 class MensageiroGravador : public Mensageiro {
 public:
     void informa(const QString& texto) override { mensagens << texto; }
-    bool pergunta(const QString& texto) override { mensagens << texto; return resposta; }
+    bool confirma(const QString& texto) override { mensagens << texto; return confirmacao; }
     QStringList mensagens;
-    bool resposta = false;
+    bool confirmacao = false;
+
+    // Questions get `resposta`; file choices get `arquivo` (empty: cancelled).
+    Resposta pergunta(const QString& texto) override
+    {
+        perguntas << texto;
+        return resposta;
+    }
+    QString arquivoParaSalvar(const QString&, const QString&, const QString&) override { return arquivo; }
+    QString arquivoParaAbrir(const QString&, const QString&) override { return arquivo; }
+    QStringList perguntas;
+    Resposta resposta = Resposta::Cancelar;
+    QString arquivo;
 };
 
 // Coefficients k -> value of one file; the others are zero.

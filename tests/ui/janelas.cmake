@@ -11,4 +11,5 @@ ceravel_teste(test_ui
     ${CMAKE_CURRENT_LIST_DIR}/TesteJanelaMapa.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteModelo.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteVariacaoSecular.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TesteAviventacaoMemorial.cpp
   BIBLIOTECAS ceravel_ui Qt6::Test)

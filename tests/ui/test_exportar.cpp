@@ -168,7 +168,7 @@ TEST_F(AmbienteJanelas, ExportGoesBesideTheProgramOrIntoTheDocumentsFolderAsking
         }
         ::chmod(QFile::encodeName(casa.filePath("Documents")).constData(), 0777);
         mensageiro.mensagens.clear();
-        mensageiro.resposta = c.resposta;
+        mensageiro.confirmacao = c.resposta;
         calculaComSucesso();
         const QByteArray programa = QFile::encodeName(pasta.path());
         comModal([&] { aciona("MAExp"); }, [&](QWidget& d) {
