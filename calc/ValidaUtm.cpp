@@ -75,4 +75,12 @@ Guarda GuardasGeodesicas(geo::Geodesia& geodesia, geo::Datum datum, const std::o
     return std::nullopt;
 }
 
+void PoePosicaoDecimal(const geo::Geografico& sirgas, const QLocale& locale, TextosEntrada& entrada)
+{
+    const auto texto = [&](double v) { return QString::number(v, 'f', 13).replace(u'.', locale.decimalPoint()); };
+    entrada.formaLatitude = entrada.formaLongitude = FormaEntrada::GrausDecimais;
+    entrada.latGraus = texto(sirgas.latitude);
+    entrada.lonGraus = texto(sirgas.longitude);
+}
+
 }  // namespace ceravel

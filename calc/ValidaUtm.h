@@ -34,4 +34,9 @@ struct PosicaoGeodesica {
 Guarda GuardasGeodesicas(geo::Geodesia& geodesia, geo::Datum datum, const std::optional<geo::PontoUtm>& utm,
                          const geo::Geografico& geografico, const QLocale& locale, PosicaoGeodesica& posicao);
 
+// The position boxes of `entrada` set to the SIRGAS 2000 point in decimal
+// degrees (13 decimals, the locale's separator), so the calculator's checks
+// and models run on it: the window and the batch feed the models alike.
+void PoePosicaoDecimal(const geo::Geografico& sirgas, const QLocale& locale, TextosEntrada& entrada);
+
 }  // namespace ceravel

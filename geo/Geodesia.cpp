@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <proj.h>
+#include <vector>
 
 namespace ceravel::geo {
 
@@ -45,6 +46,12 @@ QByteArray ProjecaoUtm(int zona, bool sul)
     return "+proj=utm +zone=" + QByteArray::number(zona) + (sul ? " +south" : "") + " +ellps=GRS80";
 }
 
+QByteArray Epsg(int codigo) { return "EPSG:" + QByteArray::number(codigo); }
+
+struct Definicao {
+    QByteArray de, para;
+};
+
 FalhaGeo Falha(FalhaGeo::Motivo motivo, QString mensagem) { return FalhaGeo{motivo, std::move(mensagem)}; }
 
 QString Nome(Datum datum) { return QString::fromUtf8(Dados(datum).nome); }
@@ -64,10 +71,53 @@ struct Geodesia::Estado {
     std::array<Area, NumeroDatums> areas;
     std::array<bool, NumeroDatums> temGrade{};
 
-    PJ* CriaUma(Cache& c, const QByteArray& de, const QByteArray& para)
+    // The operations PROJ has said it used from each datum, kept so that a
+    // later point is matched to one by redoing it, instead of by asking PROJ
+    // again (a copy of the operation each time, some 60 µs).
+    struct OperacaoConhecida {
+        Pj pj;
+        bool ballpark = false;
+        Operacao descricao;
+    };
+    std::array<std::vector<OperacaoConhecida>, NumeroDatums> conhecidas;
+
+    const OperacaoConhecida* Usada(Datum datum, PJ* transformacao, const PJ_COORD& entrada, const PJ_COORD& saida)
+    {
+        auto& lista = conhecidas[Indice(datum)];
+        for (const OperacaoConhecida& k : lista) {
+            const PJ_COORD r = proj_trans(k.pj.get(), PJ_FWD, entrada);
+            if (r.v[0] == saida.v[0] && r.v[1] == saida.v[1])
+                return &k;
+        }
+        Pj usada(proj_trans_get_last_used_operation(transformacao));
+        if (!usada)
+            return nullptr;
+        OperacaoConhecida nova;
+        nova.ballpark = proj_coordoperation_has_ballpark_transformation(ctx, usada.get());
+        nova.descricao.nome = QString::fromUtf8(proj_get_name(usada.get()));
+        nova.descricao.precisao = proj_coordoperation_get_accuracy(ctx, usada.get());
+        const char* grade = nullptr;
+        if (proj_coordoperation_get_grid_used_count(ctx, usada.get()) > 0 &&
+            proj_coordoperation_get_grid_used(ctx, usada.get(), 0, &grade, nullptr, nullptr, nullptr, nullptr,
+                                              nullptr, nullptr) &&
+            grade)
+            nova.descricao.grade = QString::fromUtf8(grade);
+        for (const OperacaoConhecida& k : lista)
+            if (k.descricao.nome == nova.descricao.nome)
+                return &k;  // the same operation, whose copy gives other bits: answer without keeping it twice
+        nova.pj = std::move(usada);
+        lista.push_back(std::move(nova));
+        return &lista.back();
+    }
+
+    // `definicoes` gives the PROJ text of the object, or of the two CRSs
+    // between which it transforms; called only on the first use.
+    template <class Definicoes>
+    PJ* CriaUma(Cache& c, Definicoes definicoes)
     {
         if (!c.tentado) {
             c.tentado = true;
+            const auto [de, para] = definicoes();
             c.pj.reset(para.isEmpty() ? proj_create(ctx, de.constData())
                                       : proj_create_crs_to_crs(ctx, de.constData(), para.constData(), nullptr));
         }
@@ -112,6 +162,7 @@ Geodesia::~Geodesia()
 {
     estado->utmParaGeo = {};
     estado->paraSirgas = {};
+    estado->conhecidas = {};
     estado->utmSirgas = {};
     proj_context_destroy(estado->ctx);
 }
@@ -127,7 +178,7 @@ ResultadoGeo<Geografico> Geodesia::UtmParaGeografico(Datum datum, const PontoUtm
     const int epsg = EpsgUtm(datum, utm.zona, utm.sul);
     if (epsg == 0 && datum == Datum::Sirgas2000 && utm.zona >= 1 && utm.zona <= 60) {
         // A SIRGAS 2000 zone without an EPSG code of its own (25N): the same projection.
-        PJ* pj = e.CriaUma(e.utmSirgas[utm.zona - 1][utm.sul ? 1 : 0], ProjecaoUtm(utm.zona, utm.sul), {});
+        PJ* pj = e.CriaUma(e.utmSirgas[utm.zona - 1][utm.sul ? 1 : 0], [&] { return Definicao{ProjecaoUtm(utm.zona, utm.sul), {}}; });
         const PJ_COORD r = pj ? proj_trans(pj, PJ_INV, proj_coord(utm.leste, utm.norte, 0, 0)) : PJ_COORD{};
         if (pj && std::isfinite(r.v[0]) && std::isfinite(r.v[1]))
             return Geografico{proj_todeg(r.v[1]), proj_todeg(r.v[0])};
@@ -140,8 +191,7 @@ ResultadoGeo<Geografico> Geodesia::UtmParaGeografico(Datum datum, const PontoUtm
                          .arg(utm.zona)
                          .arg(utm.sul ? QLatin1Char('S') : QLatin1Char('N')));
     Cache& c = e.utmParaGeo[Indice(datum)][utm.zona - 18][utm.sul ? 1 : 0];
-    PJ* pj = e.CriaUma(c, "EPSG:" + QByteArray::number(epsg),
-                       "EPSG:" + QByteArray::number(Dados(datum).epsgGeografico));
+    PJ* pj = e.CriaUma(c, [&] { return Definicao{Epsg(epsg), Epsg(Dados(datum).epsgGeografico)}; });
     // Authority axis order: easting, northing in; latitude, longitude out.
     const PJ_COORD r = pj ? proj_trans(pj, PJ_FWD, proj_coord(utm.leste, utm.norte, 0, 0)) : PJ_COORD{};
     if (!pj || !std::isfinite(r.v[0]) || !std::isfinite(r.v[1]) || r.v[0] == HUGE_VAL)
@@ -162,20 +212,21 @@ ResultadoGeo<PosicaoSirgas> Geodesia::ParaSirgas(Datum datum, const Geografico& 
         return Falha(FalhaGeo::Motivo::ForaDaArea,
                      QStringLiteral("O ponto fica fora da área de uso do datum %1. Verifique o datum e as coordenadas.")
                          .arg(Nome(datum)));
-    PJ* pj = e.CriaUma(e.paraSirgas[Indice(datum)], "EPSG:" + QByteArray::number(Dados(datum).epsgGeografico),
-                       "EPSG:4674");
-    const PJ_COORD r = pj ? proj_trans(pj, PJ_FWD, proj_coord(ponto.latitude, ponto.longitude, 0, 0)) : PJ_COORD{};
+    PJ* pj = e.CriaUma(e.paraSirgas[Indice(datum)],
+                       [&] { return Definicao{Epsg(Dados(datum).epsgGeografico), Epsg(4674)}; });
+    const PJ_COORD entrada = proj_coord(ponto.latitude, ponto.longitude, 0, 0);
+    const PJ_COORD r = pj ? proj_trans(pj, PJ_FWD, entrada) : PJ_COORD{};
     if (!pj || !std::isfinite(r.v[0]) || !std::isfinite(r.v[1]))
         return Falha(FalhaGeo::Motivo::Falhou,
                      QStringLiteral("O PROJ não conseguiu levar esse ponto do datum %1 ao SIRGAS 2000.").arg(Nome(datum)));
 
     // Which transformation PROJ chose: a ballpark one would be a guess.
-    Pj usada(proj_trans_get_last_used_operation(pj));
+    const auto* usada = e.Usada(datum, pj, entrada, r);
     if (!usada)
         return Falha(FalhaGeo::Motivo::Falhou,
                      QStringLiteral("O PROJ não informou a transformação usada do datum %1 ao SIRGAS 2000.")
                          .arg(Nome(datum)));
-    if (proj_coordoperation_has_ballpark_transformation(e.ctx, usada.get())) {
+    if (usada->ballpark) {
         const QString grade = QString::fromUtf8(Dados(datum).grade);
         if (e.temGrade[Indice(datum)])
             return Falha(FalhaGeo::Motivo::ForaDaArea,
@@ -188,17 +239,7 @@ ResultadoGeo<PosicaoSirgas> Geodesia::ParaSirgas(Datum datum, const Geografico& 
                                     "por isso a conversão não foi feita.")
                          .arg(grade, Nome(datum), QDir::toNativeSeparators(e.pasta)));
     }
-    PosicaoSirgas p{{r.v[0], r.v[1]}, {}};
-    p.operacao.nome = QString::fromUtf8(proj_get_name(usada.get()));
-    p.operacao.precisao = proj_coordoperation_get_accuracy(e.ctx, usada.get());
-    if (proj_coordoperation_get_grid_used_count(e.ctx, usada.get()) > 0) {
-        const char* nome = nullptr;
-        if (proj_coordoperation_get_grid_used(e.ctx, usada.get(), 0, &nome, nullptr, nullptr, nullptr, nullptr,
-                                              nullptr, nullptr) &&
-            nome)
-            p.operacao.grade = QString::fromUtf8(nome);
-    }
-    return p;
+    return PosicaoSirgas{{r.v[0], r.v[1]}, usada->descricao};
 }
 
 ResultadoGeo<PontoUtm> Geodesia::ParaUtm(const Geografico& sirgas, int zona, bool sul)
@@ -206,7 +247,7 @@ ResultadoGeo<PontoUtm> Geodesia::ParaUtm(const Geografico& sirgas, int zona, boo
     Estado& e = *estado;
     if (!e.erro.isEmpty())
         return Falha(FalhaGeo::Motivo::SemProj, e.erro);
-    PJ* pj = zona >= 1 && zona <= 60 ? e.CriaUma(e.utmSirgas[zona - 1][sul ? 1 : 0], ProjecaoUtm(zona, sul), {})
+    PJ* pj = zona >= 1 && zona <= 60 ? e.CriaUma(e.utmSirgas[zona - 1][sul ? 1 : 0], [&] { return Definicao{ProjecaoUtm(zona, sul), {}}; })
                                      : nullptr;
     const PJ_COORD r =
         pj ? proj_trans(pj, PJ_FWD, proj_coord(proj_torad(sirgas.longitude), proj_torad(sirgas.latitude), 0, 0))
@@ -221,7 +262,7 @@ ResultadoGeo<FatoresUtm> Geodesia::Fatores(const Geografico& sirgas, int zona, b
     Estado& e = *estado;
     if (!e.erro.isEmpty())
         return Falha(FalhaGeo::Motivo::SemProj, e.erro);
-    PJ* pj = zona >= 1 && zona <= 60 ? e.CriaUma(e.utmSirgas[zona - 1][sul ? 1 : 0], ProjecaoUtm(zona, sul), {})
+    PJ* pj = zona >= 1 && zona <= 60 ? e.CriaUma(e.utmSirgas[zona - 1][sul ? 1 : 0], [&] { return Definicao{ProjecaoUtm(zona, sul), {}}; })
                                      : nullptr;
     if (!pj)
         return Falha(FalhaGeo::Motivo::Falhou, QStringLiteral("O PROJ não conseguiu criar a projeção UTM."));
