@@ -452,8 +452,8 @@ void ConversaoRumos::mostraQuadricula(const Conversao& c)
     const TextosResultadoConversao& t = c.textos;
     const std::pair<QLabel*, QString> linhas[] = {
         {m_posicaoSirgas, QStringLiteral("SIRGAS 2000: ") + t.posicaoSirgas},
-        {m_utmProprio, QStringLiteral("UTM na zona do ponto, ") + t.utmProprio},
-        {m_utmDado, t.utmDado.isEmpty() ? QString() : QStringLiteral("UTM na zona informada, ") + t.utmDado},
+        {m_utmProprio, QStringLiteral("UTM SIRGAS 2000 na zona do ponto, ") + t.utmProprio},
+        {m_utmDado, t.utmDado.isEmpty() ? QString() : QStringLiteral("UTM SIRGAS 2000 na zona informada, ") + t.utmDado},
         {m_convergencia, QStringLiteral("Convergência meridiana %1: %2").arg(t.convergencia, t.sentidoConvergencia)},
         {m_escala, QStringLiteral("Fator de escala k = ") + t.escala},
         {m_transformacao, QStringLiteral("Datum: ") + t.transformacao}};
