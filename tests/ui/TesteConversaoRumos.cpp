@@ -160,15 +160,10 @@ TEST_F(ConversaoRumosJanela, RefusalShowsTheCoreMessageMovesTheFocusAndEmptiesTh
     } casos[] = {
         {{{"AnoLev", "1899"}}, "AnoLev"},
         {{{"OpRumo"}, {"BtAngG"}, {"AngGraus", "-5"}}, "AngGraus"},
-        // UTM: each check's box, the datum's choice for the datum's area.
-        {{{"OpUtm"}, {"Zona", "17"}, {"Leste", "192849"}, {"Norte", "8252943"}}, "Zona"},
-        {{{"OpUtm"}, {"Zona", "23"}, {"Leste", "50000"}, {"Norte", "8252943"}}, "Leste"},
+        // UTM (each check's box is the core's): a box, and the datum's choice, which is no box.
         {{{"OpUtm"}, {"Zona", "23"}, {"Leste", "192849"}, {"Norte", "10000001"}}, "Norte"},
-        {{{"OpUtm"}, {"Zona", "23"}, {"Leste", "500000"}, {"Norte", "5000000"}}, "Leste"},
         {{{"OpUtm"}, {"Datum", "Córrego Alegre 1961"}, {"Zona", "24"}, {"Leste", "555000"}, {"Norte", "9590000"}},
-         "Datum"},
-        {{{"OpUtm"}, {"Datum", "Córrego Alegre 1961"}, {"Zona", "20"}, {"Leste", "500000"}, {"Norte", "9650000"}},
-         "Zona"}};
+         "Datum"}};
     calculaComSucesso();
     for (const auto& c : casos)
         abre([&](ConversaoRumos& janela) {
