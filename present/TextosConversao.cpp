@@ -202,6 +202,11 @@ TextoCopia TextoCopiaConversao(const Conversao& c, const QLocale& locale)
     angulo(QStringLiteral("Convergência meridiana"), t.convergencia,
            emGraus(g ? std::optional(SegundosArredondados(g->fatores.convergencia)) : std::nullopt));
     texto(QStringLiteral("Norte de quadrícula"), t.sentidoConvergencia);
+    // The diagram's angles in words: NQ and NM (conversion date) from NV.
+    texto(QStringLiteral("Três nortes"),
+          g ? t.sentidoConvergencia + QStringLiteral("; ") + SentidoDeclinacao(static_cast<double>(decConv) / 3600) +
+                  QStringLiteral(" (na data da conversão)")
+            : QString());
     texto(QStringLiteral("Fator de escala"), g ? locale.toString(g->fatores.escala, 'f', 7) : QString());
     texto(QStringLiteral("Transformação"), t.transformacao);
     texto(QStringLiteral("Observação"), t.nota);

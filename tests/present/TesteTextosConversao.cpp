@@ -166,7 +166,7 @@ TEST(TextosConversao, CopiaEmLinhaParaPlanilha)
             EXPECT_TRUE(linhas[2].isEmpty());
             const QStringList titulos = linhas[0].split(u'\t'), valores = linhas[1].split(u'\t');
             ASSERT_EQ(titulos.size(), valores.size());
-            EXPECT_EQ(titulos.size(), 46);
+            EXPECT_EQ(titulos.size(), 47);
             const auto valor = [&](const char16_t* titulo) { return valores.value(titulos.indexOf(T(titulo)), "?"); };
             const QString rumo = comRumo ? T(u"35°20'10'' NO") : QString();
             const QString rumoGraus = comRumo ? NoLocale("324.663889", locale) : QString();
@@ -186,7 +186,10 @@ TEST(TextosConversao, CopiaEmLinhaParaPlanilha)
                 {u"UTM na zona do ponto", comRumo ? NoLocale("23S: E 192848.93 m; N 8252943.25 m", locale) : QString()},
                 {u"Convergência meridiana (graus)", comRumo ? NoLocale("0.780278", locale) : QString()},
                 {u"Norte de quadrícula", comRumo ? T(u"norte de quadrícula 0°46'49'' a leste do norte verdadeiro") : QString()},
-                {u"Fator de escala", comRumo ? NoLocale("1.0007669", locale) : QString()}};
+                {u"Fator de escala", comRumo ? NoLocale("1.0007669", locale) : QString()},
+                {u"Três nortes", comRumo ? T(u"norte de quadrícula 0°46'49'' a leste do norte verdadeiro; norte magnético "
+                                             u"21°45'00'' a oeste do norte verdadeiro (na data da conversão)")
+                                         : QString()}};
             for (const auto& [titulo, esperado] : celulas)
                 EXPECT_EQ(valor(titulo), esperado) << QString::fromUtf16(titulo).toStdString();
             for (int i = 0; i < titulos.size(); ++i) {
