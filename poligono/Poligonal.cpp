@@ -36,9 +36,10 @@ struct Passo {
     PontoPlano fim;
 };
 
-// Iterations for the factor at a segment's middle: the middle moves by
-// d·δk/2 between them, micrometres after the first.
-constexpr int IteracoesMeio = 3;
+// Iterations for the factor at a segment's middle, starting from k at its
+// start: the middle moves by d·δk/2 between them, millimetres after the first
+// and nothing k can feel after the second. Each is one call to PROJ.
+constexpr int IteracoesMeio = 2;
 
 double Escala(const PlanoUtm& plano, const OpcoesPoligonal& o, PontoPlano p)
 {
