@@ -14,10 +14,10 @@ using namespace ceravel;
 namespace {
 
 // A 1000-sided figure about 3 km across, its sides wobbling in length.
-std::vector<SegmentoMemorial> Memorial()
+std::vector<SegmentoPoligonal> Memorial()
 {
     constexpr int n = 1000;
-    std::vector<SegmentoMemorial> s;
+    std::vector<SegmentoPoligonal> s;
     for (int i = 0; i < n; ++i)
         s.push_back({QStringLiteral("M%1").arg(i + 1), QStringLiteral("M%1").arg((i + 1) % n + 1),
                      std::fmod(360.0 * i / n + 90, 360), 9.42 + std::sin(i * 0.37)});

@@ -67,7 +67,7 @@ PontoPlano Desloca(PontoPlano p, PontoPlano u, double d)
 }
 
 // The segment from a known start.
-Passo Avanca(const SegmentoMemorial& s, PontoPlano inicio, const PlanoUtm& plano, const OpcoesPoligonal& o)
+Passo Avanca(const SegmentoPoligonal& s, PontoPlano inicio, const PlanoUtm& plano, const OpcoesPoligonal& o)
 {
     Passo r;
     r.plano.convergencia = Gama(plano, inicio);
@@ -85,7 +85,7 @@ Passo Avanca(const SegmentoMemorial& s, PontoPlano inicio, const PlanoUtm& plano
 }
 
 // The segment from a known end: its start, where γ is taken, found by iteration.
-Passo Recua(const SegmentoMemorial& s, PontoPlano fim, const PlanoUtm& plano, const OpcoesPoligonal& o)
+Passo Recua(const SegmentoPoligonal& s, PontoPlano fim, const PlanoUtm& plano, const OpcoesPoligonal& o)
 {
     PontoPlano inicio = fim;
     Passo r;
@@ -98,7 +98,7 @@ Passo Recua(const SegmentoMemorial& s, PontoPlano fim, const PlanoUtm& plano, co
     return r;
 }
 
-double SomaDeflexoes(const std::vector<SegmentoMemorial>& segmentos)
+double SomaDeflexoes(const std::vector<SegmentoPoligonal>& segmentos)
 {
     double soma = 0;
     for (std::size_t i = 0; i < segmentos.size(); ++i) {
@@ -116,7 +116,7 @@ constexpr double FechamentoExato = 1e-6;
 
 }  // namespace
 
-bool PoligonoFechado(const std::vector<SegmentoMemorial>& segmentos)
+bool PoligonoFechado(const std::vector<SegmentoPoligonal>& segmentos)
 {
     return !segmentos.empty() && MesmoNome(segmentos.back().para, segmentos.front().de);
 }
@@ -144,7 +144,7 @@ std::vector<PontoPlano> CompensaBowditch(const std::vector<PontoPlano>& pontos, 
     return r;
 }
 
-ResultadoPoligonal CalculaPoligonal(const std::vector<SegmentoMemorial>& segmentos, const PlanoUtm& plano,
+ResultadoPoligonal CalculaPoligonal(const std::vector<SegmentoPoligonal>& segmentos, const PlanoUtm& plano,
                                     const OpcoesPoligonal& o)
 {
     ResultadoPoligonal r;
@@ -153,7 +153,7 @@ ResultadoPoligonal CalculaPoligonal(const std::vector<SegmentoMemorial>& segment
         r.mensagem = QStringLiteral("O memorial não tem segmentos.");
         return r;
     }
-    for (const SegmentoMemorial& s : segmentos) {
+    for (const SegmentoPoligonal& s : segmentos) {
         if (!std::isfinite(s.azimuteVerdadeiro) || !std::isfinite(s.distancia) || s.distancia <= 0) {
             r.mensagem = QStringLiteral("O segmento de \"%1\" a \"%2\" não tem rumo e distância positiva.")
                              .arg(s.de, s.para);
@@ -218,7 +218,7 @@ ResultadoPoligonal CalculaPoligonal(const std::vector<SegmentoMemorial>& segment
         f.erroN = r.chegada->N - o.inicio.N;
         f.erroLinear = std::hypot(f.erroE, f.erroN);
         f.azimuteErro = f.erroLinear > 0 ? Normaliza(std::atan2(f.erroE, f.erroN) * (180 / std::numbers::pi)) : 0;
-        for (const SegmentoMemorial& seg : segmentos)
+        for (const SegmentoPoligonal& seg : segmentos)
             f.perimetro += seg.distancia;
         if (f.erroLinear >= FechamentoExato)
             f.precisao = f.perimetro / f.erroLinear;

@@ -34,7 +34,7 @@ struct PlanoUtm {
 // One segment of the deed, from vertex `de` to vertex `para`: the true azimuth
 // in degrees clockwise from true north, [0, 360), and the deed's distance in
 // metres, measured on the ground.
-struct SegmentoMemorial {
+struct SegmentoPoligonal {
     QString de, para;
     double azimuteVerdadeiro = 0;
     double distancia = 0;
@@ -108,14 +108,14 @@ struct ResultadoPoligonal {
 
 // Whether the deed closes: its last "Para" is its first "De" (names compared
 // ignoring case and surrounding blanks).
-bool PoligonoFechado(const std::vector<SegmentoMemorial>& segmentos);
+bool PoligonoFechado(const std::vector<SegmentoPoligonal>& segmentos);
 
 // Traverses the deed on the plane from the start vertex. Each segment's grid
 // azimuth takes γ at its starting vertex and its grid distance k at its middle
 // (found by iteration, since the middle depends on the distance). A start
 // vertex inside the deed is reached from both sides: a closed deed is
 // traversed around from it, an open one forward and backward from it.
-ResultadoPoligonal CalculaPoligonal(const std::vector<SegmentoMemorial>& segmentos, const PlanoUtm& plano,
+ResultadoPoligonal CalculaPoligonal(const std::vector<SegmentoPoligonal>& segmentos, const PlanoUtm& plano,
                                     const OpcoesPoligonal& opcoes);
 
 // The compass rule on a closed traverse of points p[0..n] (p[n] computed back at

@@ -35,7 +35,7 @@ QString TextoMetros(double metros, const QLocale& locale)
     return QString::number(metros).replace(u'.', locale.decimalPoint()) + QStringLiteral(" m");
 }
 
-QString RotuloSegmento(const SegmentoMemorial& s, const QLocale& locale)
+QString RotuloSegmento(const SegmentoPoligonal& s, const QLocale& locale)
 {
     return TextoAzimute(s.azimuteVerdadeiro, locale).replace(u'º', u'°') + QStringLiteral("  ") +
            FormataPadrao(s.distancia, Padrao::DuasDecimais, locale) + QStringLiteral(" m");
@@ -67,7 +67,7 @@ double ComprimentoRedondo(double maximo)
     return potencia;
 }
 
-DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& r, const std::vector<SegmentoMemorial>& segmentos,
+DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& r, const std::vector<SegmentoPoligonal>& segmentos,
                                        QSizeF tamanho, const QLocale& locale,
                                        const std::vector<QString>& rotulosSegmentos)
 {

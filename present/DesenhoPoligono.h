@@ -46,7 +46,7 @@ struct DesenhoPoligono {
 // margin for the texts. `segmentos` gives the labels; `rotulosSegmentos`, when
 // not empty, replaces them (one per segment, e.g. the window's converted texts).
 DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& poligonal,
-                                       const std::vector<SegmentoMemorial>& segmentos, QSizeF tamanho,
+                                       const std::vector<SegmentoPoligonal>& segmentos, QSizeF tamanho,
                                        const QLocale& locale, const std::vector<QString>& rotulosSegmentos = {});
 
 // A round length (1, 2 or 5 × 10ⁿ) no longer than `maximo`, > 0.

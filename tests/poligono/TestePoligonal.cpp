@@ -13,10 +13,10 @@ namespace {
 
 constexpr double Grau = std::numbers::pi / 180;
 
-std::vector<SegmentoMemorial> Segmentos(const std::vector<QString>& nomes, const std::vector<double>& azimutes,
+std::vector<SegmentoPoligonal> Segmentos(const std::vector<QString>& nomes, const std::vector<double>& azimutes,
                                         const std::vector<double>& distancias, bool fechado)
 {
-    std::vector<SegmentoMemorial> s;
+    std::vector<SegmentoPoligonal> s;
     for (std::size_t i = 0; i < azimutes.size(); ++i)
         s.push_back({nomes[i], fechado ? nomes[(i + 1) % nomes.size()] : nomes[i + 1], azimutes[i], distancias[i]});
     return s;

@@ -25,7 +25,7 @@ class DesenhoPoligonoTeste : public testing::TestWithParam<CasoDesenho> {};
 TEST_P(DesenhoPoligonoTeste, EmEscalaComGradeEBarra)
 {
     const CasoDesenho& c = GetParam();
-    const std::vector<SegmentoMemorial> s = {{"M1", "M2", 0, 400},
+    const std::vector<SegmentoPoligonal> s = {{"M1", "M2", 0, 400},
                                              {"M2", "M3", 120, 300},
                                              {"M3", "M4", 180, c.distanciaSul},
                                              {"M4", "M1", 300, 300}};
