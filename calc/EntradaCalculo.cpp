@@ -27,6 +27,11 @@ QString NomeCampo(Campo campo)
     case Campo::AngG: return QStringLiteral("AngG");
     case Campo::AngM: return QStringLiteral("AngM");
     case Campo::AngS: return QStringLiteral("AngS");
+    case Campo::Zona: return QStringLiteral("Zona");
+    case Campo::Hemisferio: return QStringLiteral("Hemisferio");
+    case Campo::Leste: return QStringLiteral("Leste");
+    case Campo::Norte: return QStringLiteral("Norte");
+    case Campo::Datum: return QStringLiteral("Datum");
     }
     return {};
 }

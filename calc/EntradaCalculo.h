@@ -22,7 +22,8 @@ struct TextosEntrada {
 // dates and the bearing belong to the "Conversão de Rumos" window.
 enum class Campo {
     Nenhum, Dia, Mes, Ano, LatGraus, LatG, LatM, LatS, LonGraus, LongG, LongM, LongS,
-    DiaLev, MesLev, AnoLev, DiaConv, MesConv, AnoConv, AngGraus, AngG, AngM, AngS
+    DiaLev, MesLev, AnoLev, DiaConv, MesConv, AnoConv, AngGraus, AngG, AngM, AngS,
+    Zona, Hemisferio, Leste, Norte, Datum  // a UTM position and its datum
 };
 
 // The objectName of the box (empty for Campo::Nenhum).

@@ -1,4 +1,4 @@
-# The program reads its coefficient and help files from its own folder, so the
+# The program reads its coefficient, help and grid files from its own folder, so the
 # build copies them beside the executables (all of them live in CERAVEL_BIN_DIR).
 set(CERAVEL_DADOS
   ${CMAKE_SOURCE_DIR}/data/COEF-D2000
@@ -7,7 +7,13 @@ set(CERAVEL_DADOS
   ${CMAKE_SOURCE_DIR}/data/Termov.txt
   ${CMAKE_SOURCE_DIR}/data/igrf14coeffs.txt
   ${CMAKE_SOURCE_DIR}/data/brasil-contorno.txt
-  ${CMAKE_SOURCE_DIR}/data/vizinhos-contorno.txt)
+  ${CMAKE_SOURCE_DIR}/data/vizinhos-contorno.txt
+  # IBGE's datum grids, found by PROJ in the program's folder.
+  ${CMAKE_SOURCE_DIR}/data/br_ibge_CA61_003.tif
+  ${CMAKE_SOURCE_DIR}/data/br_ibge_CA7072_003.tif
+  ${CMAKE_SOURCE_DIR}/data/br_ibge_SAD69_003.tif
+  ${CMAKE_SOURCE_DIR}/data/br_ibge_SAD96_003.tif
+  ${CMAKE_SOURCE_DIR}/data/br_ibge_README.txt)
 
 function(ceravel_copia_dados)
   set(copias)

@@ -10,6 +10,8 @@ namespace {
 
 const QString MensagemCampos = QStringLiteral(
     "A linha deve ter três campos separados por ponto e vírgula: latitude, longitude e data.");
+const QString MensagemCamposUtm = QStringLiteral(
+    "A linha deve ter quatro campos separados por ponto e vírgula: zona, E, N e data.");
 const QString MensagemLatitude = QStringLiteral(
     "A latitude deve ser um número em graus decimais ou três números separados por espaços "
     "(graus, minutos e segundos).");
@@ -102,8 +104,9 @@ bool PreencheCoordenada(QStringView campo, QStringView separador, const CaixasCo
 
 }  // namespace
 
-LinhaSeparada SeparaLinha(QStringView linha)
+LinhaSeparada SeparaLinha(QStringView linha, bool utm)
 {
+    const qsizetype quantos = utm ? 4 : 3;
     LinhaSeparada separada;
     if (Apara(linha).startsWith(u'#'))
         return separada;
@@ -116,7 +119,7 @@ LinhaSeparada SeparaLinha(QStringView linha)
         const qsizetype fim = Procura(linha, u';', inicio);
         const QStringView campo = Apara(linha.sliced(inicio, (fim < 0 ? linha.size() : fim) - inicio));
         algumPreenchido = algumPreenchido || !campo.isEmpty();
-        if (campos.size() < 3)
+        if (campos.size() < quantos)
             campos.append(campo);
         else if (!campo.isEmpty())
             excesso = true;  // trailing empty fields, as spreadsheets write them, are fine
@@ -126,12 +129,15 @@ LinhaSeparada SeparaLinha(QStringView linha)
     }
     if (!algumPreenchido)
         return separada;
-    separada.latitude = campos.value(0);
-    separada.longitude = campos.value(1);
-    separada.data = campos.value(2);
+    const qsizetype primeiro = utm ? 1 : 0;
+    if (utm)
+        separada.zona = campos.value(0);
+    separada.latitude = campos.value(primeiro);
+    separada.longitude = campos.value(primeiro + 1);
+    separada.data = campos.value(primeiro + 2);
     separada.tipo = excesso ? LinhaSeparada::Tipo::Invalida : LinhaSeparada::Tipo::Ponto;
     if (excesso)
-        separada.mensagem = MensagemCampos;
+        separada.mensagem = utm ? MensagemCamposUtm : MensagemCampos;
     return separada;
 }
 

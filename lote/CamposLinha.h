@@ -17,11 +17,14 @@ struct LinhaSeparada {
     Tipo tipo = Tipo::Ignorada;
     // Without surrounding blanks, as they stand in the line (views into it).
     // A field the line does not have is empty.
+    // In the UTM form the zone comes first and latitude and longitude hold E and N.
     QStringView latitude, longitude, data;
+    QStringView zona;
     QString mensagem;
 };
 
-LinhaSeparada SeparaLinha(QStringView linha);
+// The calculator's three fields, or with `utm` four: zone; E; N; date.
+LinhaSeparada SeparaLinha(QStringView linha, bool utm = false);
 
 // A line of column names: some letter and no digit anywhere.
 bool EhCabecalho(QStringView linha);

@@ -6,11 +6,20 @@ namespace {
 
 // Ano decimal, the twelve numbers and the declination text.
 constexpr int CamposResultado = 14;
+// Latitude and longitude in SIRGAS 2000, γ, k.
+constexpr int CamposGeodesicos = 4;
 
 bool EscreveInicio(SaidaLote& saida, qint64 numeroLinha, const TextosLinha& textos)
 {
     saida.iniciaLinha();
     saida.inteiro(numeroLinha);
+    if (textos.utm) {
+        saida.separaCampo();
+        if (!saida.texto(textos.zona)) {
+            saida.desfazLinha();
+            return false;
+        }
+    }
     for (const QStringView texto : {textos.latitude, textos.longitude, textos.data}) {
         saida.separaCampo();
         if (!saida.texto(texto)) {
@@ -23,25 +32,30 @@ bool EscreveInicio(SaidaLote& saida, qint64 numeroLinha, const TextosLinha& text
 
 }  // namespace
 
-QString CabecalhoSaida()
+QString CabecalhoSaida(const FormaPosicaoLote& forma)
 {
-    return QStringLiteral("Linha;Latitude;Longitude;Data;Ano decimal;D (graus);dD (min/ano);I (graus);"
-                          "dI (min/ano);F (nT);dF (nT/ano);X (nT);dX (nT/ano);Y (nT);dY (nT/ano);Z (nT);"
-                          "dZ (nT/ano);Declinação;Mensagem");
+    QString cabecalho = forma.utm ? QStringLiteral("Linha;Zona;E (m);N (m);Data;")
+                                  : QStringLiteral("Linha;Latitude;Longitude;Data;");
+    cabecalho += QStringLiteral("Ano decimal;D (graus);dD (min/ano);I (graus);"
+                                "dI (min/ano);F (nT);dF (nT/ano);X (nT);dX (nT/ano);Y (nT);dY (nT/ano);Z (nT);"
+                                "dZ (nT/ano);Declinação;Mensagem");
+    if (forma.colunasGeodesicas())
+        cabecalho += QStringLiteral(";Latitude SIRGAS 2000;Longitude SIRGAS 2000;Convergência (graus);Fator de escala");
+    return cabecalho;
 }
 
-bool EscreveCabecalho(SaidaLote& saida)
+bool EscreveCabecalho(SaidaLote& saida, const FormaPosicaoLote& forma)
 {
     saida.iniciaLinha();
-    saida.texto(CabecalhoSaida());  // in every encoding
+    saida.texto(CabecalhoSaida(forma));  // in every encoding
     return saida.terminaLinha();
 }
 
 bool EscreveLinhaPonto(SaidaLote& saida, qint64 numeroLinha, const TextosLinha& textos,
-                       const ResultadoPonto& resultado)
+                       const ResultadoPonto& resultado, bool geodesicas)
 {
     if (!resultado.calculado())
-        return EscreveLinhaFalha(saida, numeroLinha, textos, resultado.mensagem);
+        return EscreveLinhaFalha(saida, numeroLinha, textos, resultado.mensagem, geodesicas);
     if (!EscreveInicio(saida, numeroLinha, textos))
         return false;
     const auto numero = [&](auto valor) {
@@ -65,10 +79,16 @@ bool EscreveLinhaPonto(SaidaLote& saida, qint64 numeroLinha, const TextosLinha& 
     saida.separaCampo();
     saida.texto(resultado.declinacao);  // digits, "º", "'": in every encoding
     saida.separaCampo();
+    if (geodesicas) {
+        const ResultadoGeodesico g = resultado.geodesico.value_or(ResultadoGeodesico{});
+        for (const double v : {g.latitude, g.longitude, g.convergencia, g.escala})
+            numero(v);
+    }
     return saida.terminaLinha();
 }
 
-bool EscreveLinhaFalha(SaidaLote& saida, qint64 numeroLinha, const TextosLinha& textos, const QString& mensagem)
+bool EscreveLinhaFalha(SaidaLote& saida, qint64 numeroLinha, const TextosLinha& textos, const QString& mensagem,
+                       bool geodesicas)
 {
     if (!EscreveInicio(saida, numeroLinha, textos))
         return false;
@@ -76,6 +96,9 @@ bool EscreveLinhaFalha(SaidaLote& saida, qint64 numeroLinha, const TextosLinha& 
         saida.separaCampo();
     saida.separaCampo();
     saida.texto(mensagem);  // Portuguese letters only: in every encoding
+    if (geodesicas)
+        for (int i = 0; i < CamposGeodesicos; ++i)
+            saida.separaCampo();
     return saida.terminaLinha();
 }
 

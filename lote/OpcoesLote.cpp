@@ -72,6 +72,24 @@ OpcoesLote InterpretaArgumentos(const QStringList& argumentos)
             else if (opcoes.erro.isEmpty())
                 opcoes.erro = QStringLiteral("modelo desconhecido: %1 (use regional ou igrf14).").arg(modelo);
         }
+        else if (nome == QLatin1StringView("--entrada")) {
+            QString forma;
+            leValor(forma);
+            if (forma == QLatin1StringView("utm") || forma == QLatin1StringView("geograficas"))
+                opcoes.entradaUtm = forma == QLatin1StringView("utm");
+            else if (opcoes.erro.isEmpty())
+                opcoes.erro = QStringLiteral("forma de entrada desconhecida: %1 (use geograficas ou utm).").arg(forma);
+        } else if (nome == QLatin1StringView("--datum")) {
+            QString nomeDatum;
+            leValor(nomeDatum);
+            for (const geo::DadosDatum& d : geo::Datums())
+                if (nomeDatum == QLatin1StringView(d.opcao))
+                    opcoes.datum = d.datum;
+            if (!opcoes.datum && opcoes.erro.isEmpty())
+                opcoes.erro = QStringLiteral("datum desconhecido: %1 (use sirgas2000, sad69, sad69-96, "
+                                             "corrego-alegre-1970 ou corrego-alegre-1961).")
+                                  .arg(nomeDatum);
+        }
         else if (nome == QLatin1StringView("--utf8") && semValor())
             opcoes.codificacao = CodificacaoSaida::Utf8;
         else if (nome == QLatin1StringView("-q") || nome == QLatin1StringView("--silencioso"))
@@ -138,6 +156,21 @@ QString TextoAjuda(const QString& localeSistema, int nucleosSistema)
                "                          lê COEF-D2000, COEF-I2000 e COEF-F2000 (ou, com\n"
                "                          --modelo igrf14, igrf14coeffs.txt) de PASTA\n"
                "                          (padrão: a pasta do programa)\n"
+               "      --entrada FORMA     geograficas (padrão): latitude; longitude; data;\n"
+               "                          utm: zona com a letra do hemisfério; E; N; data,\n"
+               "                          por exemplo 23S;192848,93;8252943,25;15/06/2000\n"
+               "                          (zonas 18 a 25, E e N em metros)\n"
+               "      --datum NOME        datum das coordenadas de entrada: sirgas2000\n"
+               "                          (padrão), sad69, sad69-96, corrego-alegre-1970 ou\n"
+               "                          corrego-alegre-1961; convertidas ao SIRGAS 2000 pelas\n"
+               "                          grades do IBGE (sem a grade, o ponto é recusado)\n"
+               "                          Com --entrada utm ou --datum, cada linha ganha quatro\n"
+               "                          colunas no fim: Latitude SIRGAS 2000, Longitude\n"
+               "                          SIRGAS 2000 (graus decimais), Convergência (graus; o\n"
+               "                          norte de quadrícula a leste do verdadeiro é positivo:\n"
+               "                          azimute verdadeiro = azimute de quadrícula +\n"
+               "                          convergência) e Fator de escala, na zona dada (UTM)\n"
+               "                          ou na do ponto (geográficas)\n"
                "  -j, --nucleos N         usa N núcleos do processador (padrão: todos, agora\n"
                "                          %2); a saída é a mesma com qualquer N\n"
                "  -q, --silencioso        não mostra o progresso nem o resumo final\n"

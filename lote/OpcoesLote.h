@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geo/Datum.h"
 #include "lote/SaidaLote.h"
 
 #include <QLocale>
@@ -21,6 +22,8 @@ struct OpcoesLote {
     QString coeficientes;  // folder of the model's files; empty: the program's folder
     QString locale;        // locale name; empty: the system's
     CodificacaoSaida codificacao = CodificacaoSaida::Windows1252;
+    bool entradaUtm = false;           // --entrada utm: zone; E; N; date
+    std::optional<geo::Datum> datum;  // --datum: the input's datum (and the SIRGAS 2000 columns)
     int nucleos = 0;          // worker threads; 0: as many as the machine has cores
     bool silencioso = false;  // neither progress bar nor summary
     bool ajuda = false;

@@ -1,6 +1,7 @@
 #include "lote/ProcessaBloco.h"
 
 #include "export/Windows1252.h"
+#include "lote/CalculaPontoGeodesico.h"
 #include "lote/CamposLinha.h"
 #include "lote/LinhaSaida.h"
 #include "lote/MensagensLote.h"
@@ -40,28 +41,33 @@ void ProcessaBloco::processa(BlocoLinhas& bloco)
 
     for (const BlocoLinhas::Linha& linha : bloco.linhas) {
         const QString& texto = decodificador_.decodifica(bloco.linha(linha));
-        const LinhaSeparada separada = SeparaLinha(texto);
+        const FormaPosicaoLote& forma = modelo_.posicao;
+        const bool geodesicas = forma.colunasGeodesicas();
+        const LinhaSeparada separada = SeparaLinha(texto, forma.utm);
         if (separada.tipo == LinhaSeparada::Tipo::Ignorada && !linha.longaDemais)
             continue;
 
         ++bloco.pontos;
-        TextosLinha textos{separada.latitude, separada.longitude, separada.data};
+        TextosLinha textos{separada.latitude, separada.longitude, separada.data, separada.zona, forma.utm};
+        const TextosLinha semTextos{{}, {}, {}, {}, forma.utm};
         qsizetype controle = -1;
         QStringView campoComControle;
-        for (const QStringView campo : {textos.latitude, textos.longitude, textos.data}) {
+        for (const QStringView campo : {textos.zona, textos.latitude, textos.longitude, textos.data}) {
             if ((controle = PrimeiroControle(campo)) >= 0) {
                 campoComControle = campo;
                 break;
             }
         }
         if (linha.longaDemais) {
-            textos = {};
+            textos = semTextos;
             resultado.recusa(MensagemLongaDemais());
         } else if (controle >= 0) {
             resultado.recusa(MensagemControle(campoComControle.sliced(controle, 1)));
-            textos = {};
+            textos = semTextos;
         } else if (separada.tipo == LinhaSeparada::Tipo::Invalida) {
             resultado.recusa(separada.mensagem);
+        } else if (geodesicas) {
+            CalculaPontoGeodesico(separada, modelo_, locale_, separador_, resultado);
         } else {
             const EntradaPonto ponto = MontaEntrada(separada, separador_);
             if (!ponto.mensagem.isEmpty())
@@ -72,7 +78,7 @@ void ProcessaBloco::processa(BlocoLinhas& bloco)
         if (!resultado.calculado())
             ++bloco.falhas;
 
-        if (!EscreveLinhaPonto(saida, linha.numero, textos, resultado)) {
+        if (!EscreveLinhaPonto(saida, linha.numero, textos, resultado, geodesicas)) {
             if (!saida.erro().isEmpty()) {
                 bloco.erro = saida.erro();
                 return;
@@ -81,8 +87,9 @@ void ProcessaBloco::processa(BlocoLinhas& bloco)
             if (resultado.calculado())
                 ++bloco.falhas;
             const QString caractere = CodigoUnicode(PrimeiroNaoRepresentavel(
-                QStringList{textos.latitude.toString(), textos.longitude.toString(), textos.data.toString()}.join(u';')));
-            if (!EscreveLinhaFalha(saida, linha.numero, {}, MensagemNaoRepresentavel(caractere))) {
+                QStringList{textos.zona.toString(), textos.latitude.toString(), textos.longitude.toString(),
+                            textos.data.toString()}.join(u';')));
+            if (!EscreveLinhaFalha(saida, linha.numero, semTextos, MensagemNaoRepresentavel(caractere), geodesicas)) {
                 bloco.erro = saida.erro();
                 return;
             }

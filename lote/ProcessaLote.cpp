@@ -162,7 +162,7 @@ ResumoLote ProcessaLote(LeitorLinhas& entrada, SaidaLote& saida, const ModeloLot
                         Progresso* progresso, const OpcoesProcessamento& opcoes)
 {
     ResumoLote resumo;
-    if (!saida.erro().isEmpty() || !EscreveCabecalho(saida)) {
+    if (!saida.erro().isEmpty() || !EscreveCabecalho(saida, modelo.posicao)) {
         resumo.erro = saida.erro();
         return resumo;
     }

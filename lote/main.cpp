@@ -117,7 +117,9 @@ int main(int argc, char* argv[])
         EscreveErro(opcoes.modelo == ModeloCampo::Igrf14 ? igrf.erro : leitura.erro);
         return NadaCalculado;
     }
-    const ModeloLote modelo = igrf.modelo ? ModeloLote(*igrf.modelo) : ModeloLote(*leitura.conjuntos);
+    ModeloLote modelo = igrf.modelo ? ModeloLote(*igrf.modelo) : ModeloLote(*leitura.conjuntos);
+    // IBGE's grids lie beside the program, whatever folder the coefficients come from.
+    modelo.posicao = FormaPosicaoLote{opcoes.entradaUtm, opcoes.datum, QCoreApplication::applicationDirPath()};
 
     QFile entrada;
     qint64 tamanho = -1;

@@ -8,7 +8,7 @@ pacotes=(
   qt6-base-dev qt6-qpa-plugins libgl-dev qt6-svg-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   libeigen3-dev libfmt-dev
-  libproj-dev
+  libproj-dev proj-data proj-bin geographiclib-tools
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core fontconfig
   poppler-utils locales

@@ -1,6 +1,7 @@
 // The batch program's reading: each line decoded (UTF-8, else Windows-1252)
 // and split into its fields, then the whole input through ProcessaLote in
-// both output encodings. Every row has the header's fields, one per point.
+// both output encodings, in the geographic and UTM line forms with or without
+// a datum. Every row has the header's fields, one per point.
 #include "tests/fuzz/Fuzz.h"
 
 #include "lote/CamposLinha.h"
@@ -16,7 +17,7 @@ namespace ceravel::fuzz {
 
 namespace {
 
-void ConfereLinha(QByteArrayView bytes, const QLocale& locale)
+void ConfereLinha(QByteArrayView bytes, const QLocale& locale, bool utm)
 {
     lote::DecodificaLinha decodificador;
     const QString texto = decodificador.decodifica(bytes);
@@ -26,8 +27,8 @@ void ConfereLinha(QByteArrayView bytes, const QLocale& locale)
     Confere(utf8.hasError() ? texto.size() == bytes.size() : texto == comoUtf8,
             "UTF-8 quando válido, senão um caractere por byte", texto);
 
-    const lote::LinhaSeparada separada = lote::SeparaLinha(texto);
-    for (const QStringView campo : {separada.latitude, separada.longitude, separada.data}) {
+    const lote::LinhaSeparada separada = lote::SeparaLinha(texto, utm);
+    for (const QStringView campo : {separada.zona, separada.latitude, separada.longitude, separada.data}) {
         Confere(!campo.contains(u';'), "um campo nunca tem o separador", campo.toString());
         Confere(campo == campo.trimmed(), "um campo vem sem brancos nas pontas", campo.toString());
     }
@@ -45,18 +46,28 @@ void AlvoLote(QByteArrayView dados)
 {
     if (dados.isEmpty())
         return;
-    const QLocale locale = LocaleDoByte(static_cast<std::uint8_t>(dados[0]));
+    // The first byte: the locale, then the line form and the datum option
+    // (none for bytes 0–2, the first seeds').
+    const auto primeiro = static_cast<std::uint8_t>(dados[0]);
+    const QLocale locale = LocaleDoByte(primeiro);
+    lote::FormaPosicaoLote forma;
+    forma.utm = (primeiro / 3) % 2 == 1;
+    if (const int datum = (primeiro / 6) % 6; datum > 0)
+        forma.datum = geo::Datums()[datum - 1].datum;
+    forma.pastaGrades = QStringLiteral(CERAVEL_DADOS_PROJETO);
     const QByteArrayView entrada = dados.sliced(1);
     for (qsizetype inicio = 0; inicio <= entrada.size();) {
         qsizetype fim = entrada.indexOf('\n', inicio);
         if (fim < 0)
             fim = entrada.size();
-        ConfereLinha(entrada.sliced(inicio, fim - inicio), locale);
+        ConfereLinha(entrada.sliced(inicio, fim - inicio), locale, forma.utm);
         inicio = fim + 1;
     }
 
     static const ConjuntosCoeficientes zeros;
-    const qsizetype campos = lote::CabecalhoSaida().count(u';') + 1;
+    lote::ModeloLote modelo(zeros);
+    modelo.posicao = forma;
+    const qsizetype campos = lote::CabecalhoSaida(forma).count(u';') + 1;
     for (const lote::CodificacaoSaida codificacao : {lote::CodificacaoSaida::Windows1252, lote::CodificacaoSaida::Utf8}) {
         QByteArray bytesEntrada = entrada.toByteArray();
         QBuffer origem(&bytesEntrada);
@@ -66,7 +77,7 @@ void AlvoLote(QByteArrayView dados)
         destino.open(QIODevice::WriteOnly);
         lote::LeitorLinhas leitor(origem);
         lote::SaidaLote saida(destino, codificacao, locale.decimalPoint());
-        const lote::ResumoLote resumo = lote::ProcessaLote(leitor, saida, zeros, locale);
+        const lote::ResumoLote resumo = lote::ProcessaLote(leitor, saida, modelo, locale);
         if (!resumo.erro.isEmpty()) {
             // Only a separator the encoding lacks, or a UTF-16 input, stops the batch here.
             Confere(!saida.erro().isEmpty() || entrada.startsWith("\xFF\xFE") || entrada.startsWith("\xFE\xFF"),

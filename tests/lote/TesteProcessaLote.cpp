@@ -247,9 +247,22 @@ TEST(Saida, ColunasNaOrdemDoCabecalho)
 {
     // The struct holds D, I, F, X, Y, Z, dD, dI, dF, dX, dY, dZ.
     const lote::ResultadoPonto r{ElementosCampo{1, 3, 5, 7, 9, 11, 2, 4, 6, 8, 10, 12}, std::nullopt, 2000.5,
-                                 QStringLiteral("x"), {}};
-    EXPECT_EQ(Escrito([&](lote::SaidaLote& s) { lote::EscreveLinhaPonto(s, 9, {u"a", u"b", u"c"}, r); }),
+                                 QStringLiteral("x"), {}, {}};
+    EXPECT_EQ(Escrito([&](lote::SaidaLote& s) { lote::EscreveLinhaPonto(s, 9, {u"a", u"b", u"c", {}, false}, r); }),
               "9;a;b;c;2000.5;1;2;3;4;5;6;7;8;9;10;11;12;x;\r\n");
+}
+
+// The UTM form's zone before E and N; the geodesic fields last, after the
+// message, empty on a refused point.
+TEST(Saida, ColunasGeodesicasNoFim)
+{
+    lote::ResultadoPonto r{ElementosCampo{1, 3, 5, 7, 9, 11, 2, 4, 6, 8, 10, 12}, std::nullopt, 2000.5,
+                           QStringLiteral("x"), {}, lote::ResultadoGeodesico{-15.5, -47.25, 0.75, 1.5}};
+    EXPECT_EQ(Escrito([&](lote::SaidaLote& s) { lote::EscreveLinhaPonto(s, 9, {u"E", u"N", u"d", u"23S", true}, r, true); }),
+              "9;23S;E;N;d;2000.5;1;2;3;4;5;6;7;8;9;10;11;12;x;;-15.5;-47.25;0.75;1.5\r\n");
+    r.recusa(QStringLiteral("m"));
+    EXPECT_EQ(Escrito([&](lote::SaidaLote& s) { lote::EscreveLinhaPonto(s, 9, {u"E", u"N", u"d", u"23S", true}, r, true); }),
+              "9;23S;E;N;d;;;;;;;;;;;;;;;m;;;;\r\n");
 }
 
 // IGRF's rates of D and I come in degrees per year; their columns hold minutes.
@@ -258,8 +271,8 @@ TEST(Saida, ColunasDoIgrfNaOrdemDoCabecalho)
     igrf::ElementosIgrf e;
     e.D = 1, e.dD = 0.5, e.I = 3, e.dI = 0.25, e.F = 5, e.dF = 6, e.X = 7, e.dX = 8, e.Y = 9, e.dY = 10, e.Z = 11;
     e.dZ = 12, e.H = 99, e.dH = 99;  // H is not a column
-    const lote::ResultadoPonto r{std::nullopt, e, 1950.5, QStringLiteral("x"), {}};
-    EXPECT_EQ(Escrito([&](lote::SaidaLote& s) { lote::EscreveLinhaPonto(s, 9, {u"a", u"b", u"c"}, r); }),
+    const lote::ResultadoPonto r{std::nullopt, e, 1950.5, QStringLiteral("x"), {}, {}};
+    EXPECT_EQ(Escrito([&](lote::SaidaLote& s) { lote::EscreveLinhaPonto(s, 9, {u"a", u"b", u"c", {}, false}, r); }),
               "9;a;b;c;1950.5;1;30;3;15;5;6;7;8;9;10;11;12;x;\r\n");
 }
 
@@ -274,10 +287,10 @@ TEST(Saida, LinhasDeNumerosLongos)
     const float maximo = std::numeric_limits<float>::max();
     const lote::ResultadoPonto r{ElementosCampo{-maximo, maximo, maximo, -minimo, minimo, -minimo, maximo, -maximo,
                                                 maximo, minimo, -minimo, minimo},
-                                 std::nullopt, -minimo, QStringLiteral("x"), {}};
+                                 std::nullopt, -minimo, QStringLiteral("x"), {}, {}};
     const std::string escrito = Escrito([&](lote::SaidaLote& s) {
         for (int i = 0; i < Linhas; ++i)
-            lote::EscreveLinhaPonto(s, i, {u"a", u"b", u"c"}, r);
+            lote::EscreveLinhaPonto(s, i, {u"a", u"b", u"c", {}, false}, r);
     });
     std::size_t inicio = 0;
     for (int i = 0; i < Linhas; ++i) {

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The coordinates core against independent values: GeographicLib's GeoConvert
+// for γ and k, PROJ's cs2cs with IBGE's grids for the datums, proj.db for the
+// EPSG codes.
+#include "geo/Geodesia.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <proj.h>
+
+namespace ceravel::geo {
+namespace {
+
+const QString PastaDados = QStringLiteral(CERAVEL_DADOS_PROJETO);
+
+template <class T>
+const T& Valor(const ResultadoGeo<T>& r)
+{
+    if (const FalhaGeo* f = std::get_if<FalhaGeo>(&r))
+        ADD_FAILURE() << f->mensagem.toStdString();
+    static const T vazio{};
+    return std::holds_alternative<T>(r) ? std::get<T>(r) : vazio;
+}
+
+// Geographic → UTM (PROJ's projection) → geographic (the EPSG projected CRS)
+// comes back within a millimetre, in every zone of the territory, both sides
+// of the equator and of the central meridian.
+TEST(Geodesia, RoundTripsInEveryZoneToAMillimetre)
+{
+    Geodesia& g = GeodesiaDaThread(PastaDados);
+    for (int zona = 18; zona <= 25; ++zona)
+        for (bool sul : {true, false})
+            for (double desvio : {-2.9, 0.0, 2.9}) {
+                const Geografico ponto{sul ? -21.3 : 3.7, MeridianoCentral(zona) + desvio};
+                const PontoUtm utm = Valor(g.ParaUtm(ponto, zona, sul));
+                const Geografico volta = Valor(g.UtmParaGeografico(Datum::Sirgas2000, utm));
+                const double metrosPorGrau = 111320;
+                EXPECT_LT(std::abs(volta.latitude - ponto.latitude) * metrosPorGrau, 1e-3) << zona << sul << desvio;
+                EXPECT_LT(std::abs(volta.longitude - ponto.longitude) * metrosPorGrau, 1e-3) << zona << sul << desvio;
+            }
+}
+
+// γ and k as GeographicLib's GeoConvert -c prints them; near the zones' edges
+// and in a neighbouring zone as well.
+TEST(Geodesia, ConvergenceAndScaleAgreeWithGeoConvert)
+{
+    struct Caso {
+        double latitude, longitude;
+        int zona;
+        bool sul;
+        double gama, k;
+    };
+    const Caso casos[] = {
+        {-15.78329998673, -47.86670002231, 23, true, 0.780356172, 1.00076689699},  // Brasília
+        {-5, -71.99, 19, true, 0.26083543, 1.0009613473},     // west edge of 19
+        {-30, -48.01, 22, true, -1.49603404, 1.0006266341},   // east edge of 22
+        {4, -60.01, 20, false, 0.20876429, 1.0009651253},     // north, east edge of 20
+        {-33, -53.99, 22, true, 1.62952597, 1.0005624081},    // west edge of 22
+        {2.5, -35.5, 25, false, -0.10911900, 1.0005568924},   // 25N
+        {-3, -74.9, 18, true, -0.00523360, 0.9996015285},     // near 18's central meridian
+        {-20, -48.5, 23, true, 1.19841056, 1.0012587197},     // zone 22's point in 23
+    };
+    Geodesia& g = GeodesiaDaThread(PastaDados);
+    for (const Caso& c : casos) {
+        const FatoresUtm f = Valor(g.Fatores({c.latitude, c.longitude}, c.zona, c.sul));
+        EXPECT_NEAR(f.convergencia, c.gama, 2e-8) << c.latitude << ' ' << c.longitude;
+        EXPECT_NEAR(f.escala, c.k, 2e-10) << c.latitude << ' ' << c.longitude;
+    }
+}
+
+// Each old datum through its IBGE grid gives what cs2cs gives with the grid
+// (PROJ_DATA=grids:/usr/share/proj cs2cs -f %.9f EPSG:<datum> EPSG:4674), and
+// says so.
+TEST(Geodesia, EachDatumThroughItsGridAsCs2cs)
+{
+    struct Caso {
+        Datum datum;
+        double latitude, longitude, latSirgas, lonSirgas;
+    };
+    const Caso casos[] = {
+        {Datum::Sad69, -23.55, -46.63, -23.550446698, -46.630456858},
+        {Datum::Sad6996, -22.9, -43.2, -22.900495975, -43.200422700},
+        {Datum::CorregoAlegre7072, -19.92, -43.94, -19.920310739, -43.940213586},
+        {Datum::CorregoAlegre61, -25.43, -49.27, -25.430377796, -49.270555414},
+    };
+    Geodesia& g = GeodesiaDaThread(PastaDados);
+    for (const Caso& c : casos) {
+        const PosicaoSirgas p = Valor(g.ParaSirgas(c.datum, {c.latitude, c.longitude}));
+        EXPECT_NEAR(p.ponto.latitude, c.latSirgas, 1e-9) << Dados(c.datum).nome;
+        EXPECT_NEAR(p.ponto.longitude, c.lonSirgas, 1e-9) << Dados(c.datum).nome;
+        EXPECT_EQ(p.operacao.grade.toStdString(), Dados(c.datum).grade);
+        EXPECT_GT(p.operacao.precisao, 0);
+        EXPECT_LE(p.operacao.precisao, 2);
+    }
+}
+
+// Without the grids PROJ would turn Córrego Alegre 1961 into SIRGAS 2000 with
+// no shift at all: refused, naming the datum and the grid. SAD69 falls back to
+// its 5 m parameters, which the result states.
+TEST(Geodesia, WithoutTheGridsNoSilentShift)
+{
+    QTemporaryDir semGrades;
+    ASSERT_TRUE(semGrades.isValid());
+    Geodesia g(semGrades.path());
+    const auto ca61 = g.ParaSirgas(Datum::CorregoAlegre61, {-25.43, -49.27});
+    ASSERT_TRUE(std::holds_alternative<FalhaGeo>(ca61));
+    const FalhaGeo& f = std::get<FalhaGeo>(ca61);
+    EXPECT_EQ(f.motivo, FalhaGeo::Motivo::SemGrade);
+    EXPECT_TRUE(f.mensagem.contains(QStringLiteral("br_ibge_CA61_003.tif"))) << f.mensagem.toStdString();
+    EXPECT_TRUE(f.mensagem.contains(QStringLiteral("Córrego Alegre 1961"))) << f.mensagem.toStdString();
+
+    const PosicaoSirgas sad69 = Valor(g.ParaSirgas(Datum::Sad69, {-23.55, -46.63}));
+    EXPECT_TRUE(sad69.operacao.grade.isEmpty());
+    EXPECT_EQ(sad69.operacao.precisao, 5);
+}
+
+// A point the datum does not cover is refused for that reason, whether its
+// zone or its area leaves it out.
+TEST(Geodesia, PointsOutsideTheDatumAreRefused)
+{
+    struct Caso {
+        Datum datum;
+        double latitude, longitude;
+        FalhaGeo::Motivo motivo;
+    };
+    const Caso casos[] = {
+        {Datum::CorregoAlegre61, -3.1, -60.0, FalhaGeo::Motivo::ForaDaArea},        // Manaus
+        {Datum::CorregoAlegre7072, -3.1, -60.0, FalhaGeo::Motivo::ForaDaArea},
+        {Datum::CorregoAlegre61, -8.05, -34.9, FalhaGeo::Motivo::ForaDaArea},       // Recife
+    };
+    Geodesia& g = GeodesiaDaThread(PastaDados);
+    for (const Caso& c : casos) {
+        const auto r = g.ParaSirgas(c.datum, {c.latitude, c.longitude});
+        ASSERT_TRUE(std::holds_alternative<FalhaGeo>(r)) << Dados(c.datum).nome << ' ' << c.latitude;
+        EXPECT_EQ(std::get<FalhaGeo>(r).motivo, c.motivo);
+        EXPECT_TRUE(std::get<FalhaGeo>(r).mensagem.contains(QString::fromUtf8(Dados(c.datum).nome)));
+    }
+    const auto zona = g.UtmParaGeografico(Datum::CorregoAlegre7072, {19, true, 500000, 9000000});
+    ASSERT_TRUE(std::holds_alternative<FalhaGeo>(zona));
+    EXPECT_EQ(std::get<FalhaGeo>(zona).motivo, FalhaGeo::Motivo::ZonaForaDoDatum);
+}
+
+// Every code the table gives is in proj.db as that datum's UTM zone.
+TEST(Geodesia, EpsgCodesAreTheDatumsUtmZonesInProjDb)
+{
+    PJ_CONTEXT* ctx = proj_context_create();
+    int conferidos = 0;
+    for (const DadosDatum& d : Datums()) {
+        PJ* geografico = proj_create_from_database(ctx, "EPSG", std::to_string(d.epsgGeografico).c_str(),
+                                                   PJ_CATEGORY_CRS, false, nullptr);
+        ASSERT_NE(geografico, nullptr) << d.nome;
+        EXPECT_EQ(proj_get_type(geografico), PJ_TYPE_GEOGRAPHIC_2D_CRS) << d.nome;
+        for (int zona = 18; zona <= 25; ++zona)
+            for (bool sul : {true, false}) {
+                const int codigo = EpsgUtm(d.datum, zona, sul);
+                if (codigo == 0)
+                    continue;
+                PJ* crs = proj_create_from_database(ctx, "EPSG", std::to_string(codigo).c_str(), PJ_CATEGORY_CRS,
+                                                    false, nullptr);
+                ASSERT_NE(crs, nullptr) << codigo;
+                const std::string nome = proj_get_name(crs);
+                const std::string zonaUtm = "UTM zone " + std::to_string(zona) + (sul ? "S" : "N");
+                EXPECT_NE(nome.find(zonaUtm), std::string::npos) << codigo << ' ' << nome;
+                PJ* base = proj_crs_get_geodetic_crs(ctx, crs);
+                EXPECT_TRUE(proj_is_equivalent_to(base, geografico, PJ_COMP_EQUIVALENT)) << codigo << ' ' << nome;
+                proj_destroy(base);
+                proj_destroy(crs);
+                ++conferidos;
+            }
+        proj_destroy(geografico);
+    }
+    EXPECT_EQ(conferidos, 15 + 13 + 8 + 5 + 4);  // the codes the table names
+    proj_context_destroy(ctx);
+}
+
+}  // namespace
+}  // namespace ceravel::geo
