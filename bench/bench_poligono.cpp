@@ -1,17 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Goal: a 1000-vertex deed traversed, closed, its areas computed (plane and
 // ellipsoid) and its drawing built in at most 100 ms.
+#include "poligono/PlanoSirgas.h"
 #include "poligono/Poligonal.h"
 #include "present/DesenhoPoligono.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <filesystem>
 #include <numbers>
 
 using namespace ceravel;
 
 namespace {
+
+// The data files, the IBGE grids among them, are copied beside every executable.
+QString PastaDoExecutavel()
+{
+    return QString::fromStdString(std::filesystem::read_symlink("/proc/self/exe").parent_path().string());
+}
 
 // A 1000-sided figure about 3 km across, its sides wobbling in length.
 std::vector<SegmentoPoligonal> Memorial()
@@ -24,8 +32,8 @@ std::vector<SegmentoPoligonal> Memorial()
     return s;
 }
 
-// γ, k and the geographic coordinates as smooth functions of the plane point,
-// as cheap as PROJ's after its first call would be dear; the traverse's own cost is measured.
+// γ, k and the geographic coordinates as cheap smooth functions of the plane
+// point: the traverse's own cost.
 PlanoUtm Plano()
 {
     return {[](PontoPlano p) { return 0.78 + 4e-6 * (p.E - 192000); },
@@ -33,10 +41,9 @@ PlanoUtm Plano()
             [](PontoPlano p) { return PontoGeografico{-15.8 + (p.N - 8252000) / 110600, -47.9 + (p.E - 192000) / 107100}; }};
 }
 
-void BM_PoligonoCompleto(benchmark::State& estado)
+void Completo(benchmark::State& estado, const PlanoUtm& plano)
 {
     const auto segmentos = Memorial();
-    const PlanoUtm plano = Plano();
     OpcoesPoligonal o;
     o.inicio = {192000, 8252000};
     o.altitudeMedia = 1100;
@@ -49,7 +56,19 @@ void BM_PoligonoCompleto(benchmark::State& estado)
         benchmark::DoNotOptimize(d.rotulos.data());
     }
 }
+void BM_PoligonoCompleto(benchmark::State& estado)
+{
+    Completo(estado, Plano());
+}
 BENCHMARK(BM_PoligonoCompleto)->Unit(benchmark::kMillisecond);
+
+// The same through PROJ (SIRGAS 2000 / UTM 23S), as the window and ceravel-memorial run it.
+void BM_PoligonoCompletoProj(benchmark::State& estado)
+{
+    geo::Geodesia& g = geo::GeodesiaDaThread(PastaDoExecutavel());
+    Completo(estado, PlanoSirgas(g, 23, true));
+}
+BENCHMARK(BM_PoligonoCompletoProj)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 
 #include "poligono/Area.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -230,6 +231,16 @@ ResultadoPoligonal CalculaPoligonal(const std::vector<SegmentoPoligonal>& segmen
                 r.vertices[(s + j) % n].compensado = c[j];
         }
     }
+
+    // A point PROJ could not convert leaves NaN behind it.
+    for (std::size_t i = 0; i < nv; ++i)
+        if (!std::isfinite(r.vertices[i].plano.E) || !std::isfinite(r.vertices[i].plano.N) ||
+            !std::isfinite(r.segmentos[std::min(i, n - 1)].azimutePlano)) {
+            const QString nome = r.vertices[i].nome;
+            r = {};
+            r.mensagem = QStringLiteral("Não foi possível calcular o vértice \"%1\" no plano UTM.").arg(nome);
+            return r;
+        }
 
     std::vector<PontoPlano> usados;
     for (const VerticePlano& v : r.vertices)

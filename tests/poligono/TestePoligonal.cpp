@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "poligono/Poligonal.h"
+#include "poligono/PlanoSirgas.h"
 
 #include <gtest/gtest.h>
 
@@ -218,3 +219,42 @@ TEST(AreaElipsoidal, QuadradoDeDezQuilometrosComoOPlanimeter)
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// The plane through PROJ: a UTM point's latitude, longitude, γ and k as
+// GeographicLib's GeoConvert gives them (geographiclib-tools 2.1.2, WGS84,
+// whose UTM differs from SIRGAS 2000's by far less than these tolerances):
+//   echo "23s 192848.93 8252943.25" | GeoConvert -g -p 4   (and -c -p 4 for γ and k)
+struct CasoPlanoSirgas {
+    const char* nome;
+    int zona;
+    bool sul;
+    PontoPlano ponto;
+    PontoGeografico esperado;
+    double gama, k;
+};
+
+class PlanoSirgasProj : public testing::TestWithParam<CasoPlanoSirgas> {};
+
+TEST_P(PlanoSirgasProj, ComoOGeoConvert)
+{
+    const CasoPlanoSirgas& c = GetParam();
+    const PlanoUtm plano = PlanoSirgas(geo::GeodesiaDaThread(QStringLiteral(CERAVEL_DADOS_PROJETO)), c.zona, c.sul);
+    plano.escala({c.ponto.E, c.ponto.N - 1000});  // a point due south asked first, as on a side going north
+    const PontoGeografico g = plano.geograficas(c.ponto);
+    EXPECT_NEAR(g.latitude, c.esperado.latitude, 1e-8);
+    EXPECT_NEAR(g.longitude, c.esperado.longitude, 1e-8);
+    EXPECT_NEAR(plano.convergencia(c.ponto), c.gama, 1e-8);
+    EXPECT_NEAR(plano.escala(c.ponto), c.k, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Poligonal, PlanoSirgasProj,
+    testing::Values(
+        CasoPlanoSirgas{"brasilia_23S_oeste", 23, true, {192848.93, 8252943.25}, {-15.783299987, -47.866700022},
+                        0.780356172, 1.00076689699},
+        CasoPlanoSirgas{"22S_leste", 22, true, {712345.67, 7412345.89}, {-23.384867742, -48.922337599}, -0.824945456,
+                        1.00015703659},
+        CasoPlanoSirgas{"20N_leste", 20, false, {650000, 300000}, {2.713417109, -61.650609965}, 0.063892639,
+                        0.99987852448}),
+    [](const auto& i) { return std::string(i.param.nome); });
