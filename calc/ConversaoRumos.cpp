@@ -57,6 +57,9 @@ ResultadoConversao CalculaConversao(const TextosConversao& entrada, const QLocal
     c.entrada = entrada;
     c.latitude = pedido.latitude;
     c.longitude = pedido.longitude;
+    c.dataLevantamento = pedido.levantamento;
+    c.dataConversao = pedido.conversao;
+    c.levantamentoSoAno = pedido.levantamentoSoAno;
     const std::optional<DeclinacaoNaData> levantamento = DeclinacaoEm(
         *leitura.modelo, pedido.latitude, pedido.longitude, pedido.levantamento, pedido.anoLevantamento, pastaPrograma);
     const std::optional<DeclinacaoNaData> conversao = DeclinacaoEm(
@@ -67,9 +70,11 @@ ResultadoConversao CalculaConversao(const TextosConversao& entrada, const QLocal
         return FalhaModelo{QStringLiteral("O IGRF-14 não pôde ser calculado nesta posição e data.")};
     c.levantamento = *levantamento;
     c.conversao = *conversao;
+    // From the declinations as shown, so that the sums on screen check.
     if (pedido.azimute)
-        c.rumos = ConverteRumo(*pedido.azimute, entrada.referencia, c.levantamento.D, c.conversao.D);
-    c.textos = FormataConversao(c.levantamento, c.conversao, c.rumos, locale);
+        c.rumos = ConverteRumo(*pedido.azimute, entrada.referencia, SegundosArredondados(c.levantamento.D),
+                               SegundosArredondados(c.conversao.D));
+    c.textos = FormataConversao(c, locale);
     return c;
 }
 

@@ -14,7 +14,9 @@ namespace ceravel {
 // How the bearing is given: an azimuth from north, clockwise, 0 ≤ az < 360;
 // or a rumo, an angle 0–90 from north or south towards east or west.
 enum class TipoRumo { Azimute, Rumo };
-enum class Quadrante { NE, SE, SO, NO };
+// A rumo's letters, clockwise from north: the four quadrants and the exact
+// cardinal directions between them (N and S with 0°, L and O with 90°).
+enum class Quadrante { N, NE, L, SE, S, SO, O, NO };
 // Whether the given bearing is magnetic (on the survey date) or true.
 enum class ReferenciaRumo { Magnetico, Verdadeiro };
 
@@ -34,6 +36,9 @@ struct TextosConversao {
     QString angGraus, angG, angM, angS;
     Quadrante quadrante = Quadrante::NE;  // rumo only
     ReferenciaRumo referencia = ReferenciaRumo::Magnetico;
+
+    // Results belong to the boxes exactly as they were converted.
+    bool operator==(const TextosConversao&) const = default;
 };
 
 // The declination the IGRF gives at one date, and the regional model's where
@@ -48,10 +53,12 @@ struct DeclinacaoNaData {
     QString erroRegional;
 };
 
-// The bearing results, as azimuths in [0°, 360°).
+// The bearings of one conversion, as azimuths in whole seconds of arc in
+// [0°, 360°).
 struct RumosConvertidos {
-    double verdadeiro = 0;          // true azimuth
-    double magneticoConversao = 0;  // magnetic azimuth on the conversion date
+    long long informado = 0;           // the given bearing
+    long long verdadeiro = 0;          // true azimuth
+    long long magneticoConversao = 0;  // magnetic azimuth on the conversion date
 };
 
 // Every text the window shows after a conversion, named after its label.
@@ -62,13 +69,16 @@ struct TextosResultadoConversao {
     QString azVerd, rumoVerd;   // true bearing as azimuth and as rumo (empty without a bearing)
     QString azMagConv, rumoMagConv;  // magnetic bearing on the conversion date
     QString regLev, regConv;    // regional model's declination (empty outside 1995–2005)
-    QString modelo;             // the line naming the model and its accuracy
+    QString nota;               // how a survey date given as a year only was taken (else empty)
+    QString modelo;             // the line naming the model, its accuracy and the rounding
 };
 
 // Everything one successful press of "Converter" produces.
 struct Conversao {
     TextosConversao entrada;
     double latitude = 0, longitude = 0;  // decimal degrees
+    ValoresData dataLevantamento, dataConversao;  // the dates converted
+    bool levantamentoSoAno = false;  // the survey date was given as a year only
     DeclinacaoNaData levantamento, conversao;
     std::optional<RumosConvertidos> rumos;  // empty when no bearing was given
     TextosResultadoConversao textos;

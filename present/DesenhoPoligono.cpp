@@ -2,7 +2,8 @@
 #include "present/DesenhoPoligono.h"
 
 #include "present/Formatacao.h"
-#include "present/TextosConversao.h"
+#include "calc/RegrasRumos.h"
+#include "present/TextosAngulo.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,7 +38,7 @@ QString TextoMetros(double metros, const QLocale& locale)
 
 QString RotuloSegmento(const SegmentoPoligonal& s, const QLocale& locale)
 {
-    return TextoAzimute(s.azimuteVerdadeiro, locale).replace(u'º', u'°') + QStringLiteral("  ") +
+    return TextoGms(ReduzAzimute(SegundosArredondados(s.azimuteVerdadeiro)), locale) + QStringLiteral("  ") +
            FormataPadrao(s.distancia, Padrao::DuasDecimais, locale) + QStringLiteral(" m");
 }
 

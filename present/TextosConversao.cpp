@@ -1,8 +1,9 @@
 #include "present/TextosConversao.h"
 
 #include "calc/RegrasRumos.h"
-#include "present/FormataResultados.h"
+#include "calc/SimbolosLocale.h"
 #include "present/Formatacao.h"
+#include "present/TextosAngulo.h"
 
 #include <utility>
 #include <vector>
@@ -11,48 +12,39 @@ namespace ceravel {
 
 namespace {
 
-// A whole number of seconds as "Gº MM' SS''" without the blanks.
-QString TextoSegundos(long long segundos, const QLocale& locale)
+// "-6'00''/ano": minutes (a whole degree is 60 of them) and seconds of arc per year.
+QString TextoVariacao(long long segundosPorAno, const QLocale& locale)
 {
-    const GrausMinutosSegundos p = SeparaSegundos(segundos);
-    QString texto;
-    if (p.negativo)
-        texto += u'-';
-    AcrescentaPadrao(texto, static_cast<double>(p.graus), Padrao::Inteiro, locale);
-    texto += u'\u00BA';
-    AcrescentaPadrao(texto, p.minutos, Padrao::DoisDigitos, locale);
+    const GrausMinutosSegundos p = SeparaSegundos(segundosPorAno);
+    QString texto = p.negativo ? Simbolos(locale).menos : QString();
+    AcrescentaPadrao(texto, static_cast<double>(p.graus * 60 + p.minutos), Padrao::Inteiro, locale);
     texto += u'\'';
     AcrescentaPadrao(texto, p.segundos, Padrao::DoisDigitos, locale);
-    texto += QLatin1StringView("''");
-    return texto;
+    return texto + QStringLiteral("''/ano");
+}
+
+std::optional<long long> SegundosRegional(const DeclinacaoNaData& d)
+{
+    return d.regional ? std::optional(SegundosArredondados(*d.regional)) : std::nullopt;
 }
 
 QString TextoRegional(const DeclinacaoNaData& d, const QLocale& locale)
 {
-    if (d.regional)
-        return TextoDeclinacao(*d.regional, locale);
+    if (const auto s = SegundosRegional(d))
+        return TextoGms(*s, locale);
     return d.erroRegional.isEmpty() ? QString() : QStringLiteral("indisponível");
 }
 
-// A coordinate or angle as typed: the decimal box, or the three boxes joined
-// with the degree sign (U+00B0), minute and second marks, as the report does.
-QString TextoDigitado(FormaEntrada forma, const QString& decimal, const QString& graus, const QString& minutos,
-                      const QString& segundos)
+QString TextoData(const ValoresData& d)
 {
-    if (forma == FormaEntrada::GrausDecimais)
-        return decimal;
-    return graus + u'\u00B0' + minutos + u'\'' + segundos + QStringLiteral("''");
+    return QStringLiteral("%1/%2/%3")
+        .arg(static_cast<int>(d.dia), 2, 10, QLatin1Char('0'))
+        .arg(static_cast<int>(d.mes), 2, 10, QLatin1Char('0'))
+        .arg(static_cast<int>(d.ano));
 }
-
-QString TextoData(const QString& dia, const QString& mes, const QString& ano)
-{
-    return dia + u'/' + mes + u'/' + ano;
-}
-
-using Linhas = std::vector<std::pair<QString, QString>>;
 
 // A typed box may hold blanks the number reading skipped: tabs and line
-// breaks would split the two columns (and both copies show the same rows).
+// breaks would split the columns.
 QString SemQuebras(QString texto)
 {
     for (QChar& ch : texto)
@@ -63,28 +55,6 @@ QString SemQuebras(QString texto)
 
 }  // namespace
 
-QString TextoQuadrante(Quadrante quadrante)
-{
-    switch (quadrante) {
-    case Quadrante::NE: return QStringLiteral("NE");
-    case Quadrante::SE: return QStringLiteral("SE");
-    case Quadrante::SO: return QStringLiteral("SO");
-    case Quadrante::NO: return QStringLiteral("NO");
-    }
-    return {};
-}
-
-QString TextoAzimute(double azimute, const QLocale& locale)
-{
-    return TextoSegundos(SegundosAzimute(azimute), locale);
-}
-
-QString TextoRumo(double azimute, const QLocale& locale)
-{
-    const RumoSegundos rumo = RumoDeSegundos(SegundosAzimute(azimute));
-    return TextoSegundos(rumo.angulo, locale) + u' ' + TextoQuadrante(rumo.quadrante);
-}
-
 QString DescricaoModeloConversao()
 {
     // The IGRF sources give no accuracy figure for a point on the ground;
@@ -92,81 +62,101 @@ QString DescricaoModeloConversao()
     return QStringLiteral(
         "IGRF-14 (IAGA). Precisão típica da declinação: o IGRF representa apenas o campo principal da "
         "Terra; anomalias crustais locais podem afastar a declinação real da calculada em até cerca de "
-        "um grau ou mais.");
+        "um grau ou mais. Ângulos arredondados ao segundo (a metade para longe do zero); os rumos são "
+        "calculados com as declinações mostradas, e as somas conferem.");
 }
 
-TextosResultadoConversao FormataConversao(const DeclinacaoNaData& levantamento, const DeclinacaoNaData& conversao,
-                                          const std::optional<RumosConvertidos>& rumos, const QLocale& locale)
+TextosResultadoConversao FormataConversao(const Conversao& c, const QLocale& locale)
 {
+    const long long decLev = SegundosArredondados(c.levantamento.D);
+    const long long decConv = SegundosArredondados(c.conversao.D);
     TextosResultadoConversao t;
-    t.decLev = TextoDeclinacao(static_cast<float>(levantamento.D), locale);
-    t.varLev = TextoVariacaoDeclinacao(static_cast<float>(levantamento.dD * 60.0), locale);
-    t.decConv = TextoDeclinacao(static_cast<float>(conversao.D), locale);
-    t.varConv = TextoVariacaoDeclinacao(static_cast<float>(conversao.dD * 60.0), locale);
-    t.difDec = TextoDeclinacao(static_cast<float>(conversao.D - levantamento.D), locale);
-    if (rumos) {
-        t.azVerd = TextoAzimute(rumos->verdadeiro, locale);
-        t.rumoVerd = TextoRumo(rumos->verdadeiro, locale);
-        t.azMagConv = TextoAzimute(rumos->magneticoConversao, locale);
-        t.rumoMagConv = TextoRumo(rumos->magneticoConversao, locale);
+    t.decLev = TextoGms(decLev, locale);
+    t.varLev = TextoVariacao(SegundosArredondados(c.levantamento.dD), locale);
+    t.decConv = TextoGms(decConv, locale);
+    t.varConv = TextoVariacao(SegundosArredondados(c.conversao.dD), locale);
+    t.difDec = TextoGms(decConv - decLev, locale);
+    if (c.rumos) {
+        t.azVerd = TextoGms(c.rumos->verdadeiro, locale);
+        t.rumoVerd = TextoRumo(c.rumos->verdadeiro, locale);
+        t.azMagConv = TextoGms(c.rumos->magneticoConversao, locale);
+        t.rumoMagConv = TextoRumo(c.rumos->magneticoConversao, locale);
     }
-    t.regLev = TextoRegional(levantamento, locale);
-    t.regConv = TextoRegional(conversao, locale);
+    t.regLev = TextoRegional(c.levantamento, locale);
+    t.regConv = TextoRegional(c.conversao, locale);
+    if (c.levantamentoSoAno)
+        t.nota = QStringLiteral("Data do levantamento tomada como %1: só o ano foi informado.")
+                     .arg(TextoData(c.dataLevantamento));
     t.modelo = QStringLiteral("Modelo: ") + DescricaoModeloConversao();
     return t;
 }
 
-TextoCopia TextoCopiaConversao(const Conversao& c, const QLocale& /*locale*/)
+TextoCopia TextoCopiaConversao(const Conversao& c, const QLocale& locale)
 {
     const TextosConversao& e = c.entrada;
     const TextosResultadoConversao& t = c.textos;
-    Linhas linhas = {
-        {QStringLiteral("Latitude"), TextoDigitado(e.formaLatitude, e.latGraus, e.latG, e.latM, e.latS)},
-        {QStringLiteral("Longitude"), TextoDigitado(e.formaLongitude, e.lonGraus, e.longG, e.longM, e.longS)},
-        {QStringLiteral("Data do levantamento"), TextoData(e.diaLev, e.mesLev, e.anoLev)},
-        {QStringLiteral("Data da conversão"), TextoData(e.diaConv, e.mesConv, e.anoConv)},
+    std::vector<std::pair<QString, QString>> colunas;
+    const auto texto = [&colunas](const QString& titulo, const QString& valor) { colunas.emplace_back(titulo, valor); };
+    // An angle's text and its number, or two empty cells.
+    const auto angulo = [&](const QString& titulo, const QString& valor, std::optional<double> graus,
+                            const QString& unidade = QStringLiteral("graus")) {
+        texto(titulo, valor);
+        texto(titulo + QStringLiteral(" (") + unidade + u')', graus ? TextoGrausDecimais(*graus, locale) : QString());
     };
-    if (c.rumos) {
-        const bool azimute = e.tipo == TipoRumo::Azimute;
-        QString angulo = TextoDigitado(e.formaAngulo, e.angGraus, e.angG, e.angM, e.angS);
-        if (!azimute)
-            angulo += u' ' + TextoQuadrante(e.quadrante);
-        const bool magnetico = e.referencia == ReferenciaRumo::Magnetico;
-        linhas.insert(linhas.end(), {
-            {QStringLiteral("Rumo informado"), angulo},
-            {QStringLiteral("Tipo"), azimute ? QStringLiteral("Azimute") : QStringLiteral("Rumo")},
-            {QStringLiteral("Referência"), magnetico ? QStringLiteral("Magnético na data do levantamento")
-                                                     : QStringLiteral("Verdadeiro")},
-        });
-    }
-    linhas.insert(linhas.end(), {
-        {QStringLiteral("Declinação no levantamento"), t.decLev},
-        {QStringLiteral("Variação anual no levantamento"), t.varLev},
-        {QStringLiteral("Declinação na conversão"), t.decConv},
-        {QStringLiteral("Variação anual na conversão"), t.varConv},
-        {QStringLiteral("Variação da declinação entre as datas"), t.difDec},
-    });
-    if (c.rumos)
-        linhas.insert(linhas.end(), {
-            {QStringLiteral("Azimute verdadeiro"), t.azVerd},
-            {QStringLiteral("Rumo verdadeiro"), t.rumoVerd},
-            {QStringLiteral("Azimute magnético na data da conversão"), t.azMagConv},
-            {QStringLiteral("Rumo magnético na data da conversão"), t.rumoMagConv},
-        });
-    if (!t.regLev.isEmpty())
-        linhas.emplace_back(QStringLiteral("Declinação do modelo regional no levantamento"), t.regLev);
-    if (!t.regConv.isEmpty())
-        linhas.emplace_back(QStringLiteral("Declinação do modelo regional na conversão"), t.regConv);
-    linhas.emplace_back(QStringLiteral("Modelo"), DescricaoModeloConversao());
+    const auto emGraus = [](std::optional<long long> s) {
+        return s ? std::optional(static_cast<double>(*s) / 3600) : std::nullopt;
+    };
+    const auto de = [](const QString& linha, const QString& coluna) { return linha + QStringLiteral(" – ") + coluna; };
+
+    angulo(QStringLiteral("Latitude"), TextoGms(SegundosArredondados(c.latitude), locale), c.latitude);
+    angulo(QStringLiteral("Longitude"), TextoGms(SegundosArredondados(c.longitude), locale), c.longitude);
+    texto(QStringLiteral("Data do levantamento"), TextoData(c.dataLevantamento));
+    texto(QStringLiteral("Data da conversão"), TextoData(c.dataConversao));
+    const bool azimute = e.tipo == TipoRumo::Azimute, magnetico = e.referencia == ReferenciaRumo::Magnetico;
+    const std::optional<RumosConvertidos>& r = c.rumos;
+    angulo(QStringLiteral("Rumo informado"),
+           !r ? QString() : azimute ? TextoGms(r->informado, locale) : TextoRumo(r->informado, locale),
+           emGraus(r ? std::optional(r->informado) : std::nullopt), QStringLiteral("azimute em graus"));
+    texto(QStringLiteral("Tipo"), !r ? QString() : azimute ? LegendaAzimute : LegendaRumo);
+    texto(QStringLiteral("Referência"), !r ? QString()
+                                          : magnetico ? QStringLiteral("Magnético na data do levantamento")
+                                                      : LegendaVerdadeiro);
+
+    const long long decLev = SegundosArredondados(c.levantamento.D);
+    const long long decConv = SegundosArredondados(c.conversao.D);
+    angulo(de(LegendaDeclinacao, LegendaLevantamento), t.decLev, emGraus(decLev));
+    angulo(de(LegendaDeclinacao, LegendaConversao), t.decConv, emGraus(decConv));
+    angulo(de(LegendaVariacao, LegendaLevantamento), t.varLev, emGraus(SegundosArredondados(c.levantamento.dD)),
+           QStringLiteral("graus/ano"));
+    angulo(de(LegendaVariacao, LegendaConversao), t.varConv, emGraus(SegundosArredondados(c.conversao.dD)),
+           QStringLiteral("graus/ano"));
+    angulo(de(LegendaRegional, LegendaLevantamento), t.regLev, emGraus(SegundosRegional(c.levantamento)));
+    angulo(de(LegendaRegional, LegendaConversao), t.regConv, emGraus(SegundosRegional(c.conversao)));
+    angulo(LegendaMudanca, t.difDec, emGraus(decConv - decLev));
+    angulo(de(LegendaVerdadeiro, LegendaAzimute), t.azVerd, emGraus(r ? std::optional(r->verdadeiro) : std::nullopt));
+    texto(de(LegendaVerdadeiro, LegendaRumo), t.rumoVerd);
+    angulo(de(LegendaMagnetico, LegendaAzimute), t.azMagConv,
+           emGraus(r ? std::optional(r->magneticoConversao) : std::nullopt));
+    texto(de(LegendaMagnetico, LegendaRumo), t.rumoMagConv);
+    texto(QStringLiteral("Observação"), t.nota);
+    texto(QStringLiteral("Modelo"), DescricaoModeloConversao());
 
     TextoCopia copia;
-    copia.html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n");
-    for (const auto& [titulo, valor] : linhas) {
-        copia.texto += SemQuebras(titulo) + u'\t' + SemQuebras(valor) + u'\n';
-        copia.html += QStringLiteral("<tr><td>") + SemQuebras(titulo).toHtmlEscaped() + QStringLiteral("</td><td>")
-            + SemQuebras(valor).toHtmlEscaped() + QStringLiteral("</td></tr>\n");
+    QString cabecalho, dados, htmlCabecalho, htmlDados;
+    for (const auto& [titulo, valor] : colunas) {
+        const QChar tab = cabecalho.isEmpty() ? QChar() : QChar(u'\t');
+        if (!tab.isNull()) {
+            cabecalho += tab;
+            dados += tab;
+        }
+        cabecalho += titulo;
+        dados += SemQuebras(valor);
+        htmlCabecalho += QStringLiteral("<th>") + titulo.toHtmlEscaped() + QStringLiteral("</th>");
+        htmlDados += QStringLiteral("<td>") + SemQuebras(valor).toHtmlEscaped() + QStringLiteral("</td>");
     }
-    copia.html += QStringLiteral("</table>\n");
+    copia.texto = cabecalho + u'\n' + dados + u'\n';
+    copia.html = QStringLiteral("<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n<tr>") + htmlCabecalho
+        + QStringLiteral("</tr>\n<tr>") + htmlDados + QStringLiteral("</tr>\n</table>\n");
     return copia;
 }
 

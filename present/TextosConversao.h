@@ -4,37 +4,41 @@
 
 #include <QLocale>
 #include <QString>
-#include <optional>
 
 namespace ceravel {
 
-// An azimuth in [0°, 360°) as "123º45'06''" (U+00BA after the degrees, like
-// the calculator's declination), seconds rounded half away from zero; one that
-// rounds to 360° reads "0º00'00''".
-QString TextoAzimute(double azimute, const QLocale& locale);
-// The same azimuth as a rumo, "35º20'10'' NO", from the same rounded seconds,
-// so both texts of one bearing always agree (359.9999° reads "0º00'00'' NE").
-QString TextoRumo(double azimute, const QLocale& locale);
+// The captions of the results, the same on screen (rows by columns) and on
+// the clipboard ("Declinação – Levantamento").
+inline const QString LegendaDeclinacao = QStringLiteral("Declinação");
+inline const QString LegendaVariacao = QStringLiteral("Variação anual");
+inline const QString LegendaRegional = QStringLiteral("Modelo regional (1995 a 2005)");
+inline const QString LegendaMudanca = QStringLiteral("Mudança da declinação");
+inline const QString LegendaVerdadeiro = QStringLiteral("Verdadeiro");
+inline const QString LegendaMagnetico = QStringLiteral("Magnético na data da conversão");
+inline const QString LegendaLevantamento = QStringLiteral("Levantamento");
+inline const QString LegendaConversao = QStringLiteral("Conversão");
+inline const QString LegendaAzimute = QStringLiteral("Azimute");
+inline const QString LegendaRumo = QStringLiteral("Rumo");
 
-// Quadrant letters as the window and the texts write them.
-QString TextoQuadrante(Quadrante quadrante);
-
-// The text of a model line after "Modelo: ".
+// The text of a model line after "Modelo: ", with how the angles are rounded.
 QString DescricaoModeloConversao();
 
-// Every result text of one conversion.
-TextosResultadoConversao FormataConversao(const DeclinacaoNaData& levantamento, const DeclinacaoNaData& conversao,
-                                          const std::optional<RumosConvertidos>& rumos, const QLocale& locale);
+// Every result text of one conversion (its `textos` aside), in the forms of
+// TextosAngulo: each angle rounded once to the second, the change of
+// declination and the bearings from the declinations as shown.
+TextosResultadoConversao FormataConversao(const Conversao& conversao, const QLocale& locale);
 
-// What "Copiar" puts on the clipboard: "caption<TAB>value" lines (two columns
-// in a spreadsheet) and an HTML table of the same rows (a word processor).
+// What "Copiar" puts on the clipboard: a header row and one data row,
+// tab-separated (conversions pasted one under another make a table), and an
+// HTML table of the same two rows (a word processor).
 struct TextoCopia {
     QString texto;
     QString html;
 };
 
-// The inputs as typed (position, both dates, the bearing with its kind and
-// reference), then the results.
+// The position, both dates, the bearing given with its kind and reference,
+// then the results; every angle as its text and as a decimal-degree number in
+// the locale's form. The same columns with or without a bearing.
 TextoCopia TextoCopiaConversao(const Conversao& conversao, const QLocale& locale);
 
 }  // namespace ceravel

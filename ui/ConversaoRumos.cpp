@@ -1,11 +1,13 @@
 #include "ui/ConversaoRumos.h"
 
+#include "present/TextosAngulo.h"
 #include "present/TextosConversao.h"
 #include "ui/Controles.h"
 #include "ui/Figuras.h"
 #include "ui/Mensageiro.h"
 #include "ui/Twips.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QComboBox>
@@ -33,8 +35,8 @@ constexpr double TopoRumo = 2160, AlturaRumo = 1440, TopoBotoes = TopoRumo + Alt
 // Results: caption column, two value columns, row pitch; the model's line
 // may take up to four lines.
 constexpr double ColunaA = 2880, ColunaB = 4560, LarguraValor = 1560, Passo = 270;
-constexpr double AlturaMaximaModelo = 840;
-constexpr double AlturaMaximaResultados = 240 + 8 * Passo + 90 + 90 + AlturaMaximaModelo + 90;
+constexpr double AlturaMaximaModelo = 1320;
+constexpr double AlturaMaximaResultados = 240 + 9 * Passo + 90 + 90 + AlturaMaximaModelo + 90;
 
 const NomesEntrada NomesAngulo{nullptr, "Ângulo", "BtAngGMS", "BtAngG", "AngGraus", "AngG", "AngM", "AngS",
                                "LbG3", "LbM3", "LbS3", 90, "o ângulo do rumo", "do ângulo do rumo"};
@@ -66,9 +68,10 @@ void CriaData(QWidget* janela, const QString& moldura, const QString& legenda, d
     ano = CriaCaixaTexto(m, QStringLiteral("Ano") + sufixo, x + 990, 360, 495, 285, QStringLiteral("Ano ") + quando);
 }
 
+// A row's caption, as the clipboard names it, with a colon.
 QLabel* Legenda(QWidget* pai, const char* nome, const QString& texto)
 {
-    return CriaRotulo(pai, QString::fromLatin1(nome), texto, 120, 0, ColunaA - 120, 240, FonteArial(8.25));
+    return CriaRotulo(pai, QString::fromLatin1(nome), texto + u':', 120, 0, ColunaA - 120, 240, FonteArial(8.25));
 }
 
 QLabel* Valor(QWidget* pai, const char* nome, double coluna, const QString& nomeAcessivel)
@@ -106,6 +109,7 @@ ConversaoRumos::ConversaoRumos(const QString& pastaPrograma, const QLocale& loca
     defineOrdemTeclado();
     if (posicao)
         preenche(*posicao);
+    vigiaEntradas();
     // The survey date is the one thing always left to type.
     m_diaLev->setFocus();
 }
@@ -114,8 +118,8 @@ void ConversaoRumos::criaEntradas()
 {
     m_latitude = CriaCoordenada(this, NomesLatitude, Margem, 240);
     m_longitude = CriaCoordenada(this, NomesLongitude, Margem, 1200);
-    m_latitude.ligaBotoes();
-    m_longitude.ligaBotoes();
+    ligaFormas(m_latitude);
+    ligaFormas(m_longitude);
 
     CriaData(this, QStringLiteral("DataLev_Frame"), QStringLiteral("Data do levantamento (dd/mm/aaaa)"), 240,
              QStringLiteral("Lev"), QStringLiteral("do levantamento"), m_diaLev, m_mesLev, m_anoLev);
@@ -157,7 +161,7 @@ void ConversaoRumos::criaRumo()
     m_azimute->setChecked(true);
 
     m_angulo = CriaEntrada(m, NomesAngulo, 0, 330);
-    m_angulo.ligaBotoes();
+    ligaFormas(m_angulo);
 
     auto* rotulo = CriaRotulo(m, QStringLiteral("LbQuadrante"), QStringLiteral("Quadrante:"), 3135, 720, 1080, 240,
                               FonteArial(8.25), Qt::AlignRight | Qt::AlignTop);
@@ -167,7 +171,9 @@ void ConversaoRumos::criaRumo()
     m_quadrante->setFont(FonteArial(8.25));
     m_quadrante->setAccessibleName(QStringLiteral("Quadrante do rumo"));
     // In the order of Quadrante, so the index is the value.
-    m_quadrante->addItems({QStringLiteral("NE"), QStringLiteral("SE"), QStringLiteral("SO"), QStringLiteral("NO")});
+    for (int q = 0; q <= static_cast<int>(Quadrante::NO); ++q)
+        m_quadrante->addItem(TextoQuadrante(static_cast<Quadrante>(q)));
+    m_quadrante->setCurrentIndex(static_cast<int>(Quadrante::NE));
     const auto habilita = [this, rotulo](bool rumo) {
         m_quadrante->setEnabled(rumo);
         rotulo->setEnabled(rumo);
@@ -191,27 +197,28 @@ void ConversaoRumos::criaResultados()
     m_resultados = CriaMoldura(this, QStringLiteral("FR"), QStringLiteral("Resultados"), Margem, TopoResultados,
                                LarguraTotal, AlturaMaximaResultados, FonteArial(9, true, true));
     QGroupBox* f = m_resultados;
-    m_cabecalhoDatas = {nullptr, Cabecalho(f, "LbCabLev", QStringLiteral("Levantamento"), ColunaA),
-                        Cabecalho(f, "LbCabConv", QStringLiteral("Conversão"), ColunaB)};
-    m_declinacao = {Legenda(f, "LbDec", QStringLiteral("Declinação:")),
+    m_cabecalhoDatas = {nullptr, Cabecalho(f, "LbCabLev", LegendaLevantamento, ColunaA),
+                        Cabecalho(f, "LbCabConv", LegendaConversao, ColunaB)};
+    m_declinacao = {Legenda(f, "LbDec", LegendaDeclinacao),
                     Valor(f, "DecLev", ColunaA, QStringLiteral("Declinação na data do levantamento")),
                     Valor(f, "DecConv", ColunaB, QStringLiteral("Declinação na data da conversão"))};
-    m_variacao = {Legenda(f, "LbVar", QStringLiteral("Variação anual:")),
+    m_variacao = {Legenda(f, "LbVar", LegendaVariacao),
                   Valor(f, "VarLev", ColunaA, QStringLiteral("Variação anual da declinação no levantamento")),
                   Valor(f, "VarConv", ColunaB, QStringLiteral("Variação anual da declinação na conversão"))};
-    m_regional = {Legenda(f, "LbReg", QStringLiteral("Modelo regional (1995 a 2005):")),
+    m_regional = {Legenda(f, "LbReg", LegendaRegional),
                   Valor(f, "RegLev", ColunaA, QStringLiteral("Declinação do modelo regional no levantamento")),
                   Valor(f, "RegConv", ColunaB, QStringLiteral("Declinação do modelo regional na conversão"))};
-    m_diferenca = {Legenda(f, "LbDifDec", QStringLiteral("Mudança da declinação:")), nullptr,
+    m_diferenca = {Legenda(f, "LbDifDec", LegendaMudanca), nullptr,
                    Valor(f, "DifDec", ColunaB, QStringLiteral("Mudança da declinação entre as datas"))};
-    m_cabecalhoRumos = {nullptr, Cabecalho(f, "LbCabAz", QStringLiteral("Azimute"), ColunaA),
-                        Cabecalho(f, "LbCabRumo", QStringLiteral("Rumo"), ColunaB)};
-    m_verdadeiroRes = {Legenda(f, "LbVerd", QStringLiteral("Verdadeiro:")),
+    m_cabecalhoRumos = {nullptr, Cabecalho(f, "LbCabAz", LegendaAzimute, ColunaA),
+                        Cabecalho(f, "LbCabRumo", LegendaRumo, ColunaB)};
+    m_verdadeiroRes = {Legenda(f, "LbVerd", LegendaVerdadeiro),
                        Valor(f, "AzVerd", ColunaA, QStringLiteral("Azimute verdadeiro")),
                        Valor(f, "RumoVerd", ColunaB, QStringLiteral("Rumo verdadeiro"))};
-    m_magneticoRes = {Legenda(f, "LbMagConv", QStringLiteral("Magnético na data da conversão:")),
+    m_magneticoRes = {Legenda(f, "LbMagConv", LegendaMagnetico),
                       Valor(f, "AzMagConv", ColunaA, QStringLiteral("Azimute magnético na data da conversão")),
                       Valor(f, "RumoMagConv", ColunaB, QStringLiteral("Rumo magnético na data da conversão"))};
+    m_nota = CriaRotulo(f, QStringLiteral("NotaData"), {}, 120, 0, LarguraTotal - 240, 240, FonteArial(8.25));
     m_modelo = CriaRotulo(f, QStringLiteral("Modelo"), {}, 120, 0, LarguraTotal - 240, AlturaMaximaModelo,
                           FonteArial(8.25));
     m_modelo->setWordWrap(true);
@@ -276,6 +283,7 @@ void ConversaoRumos::converter()
 {
     ResultadoConversao resultado = CalculaConversao(entrada(), m_locale, m_pasta);
 
+    esvazia();
     if (const auto* falha = std::get_if<FalhaGuarda>(&resultado)) {
         m_mensageiro.informa(falha->mensagem);
         if (falha->foco != Campo::Nenhum)
@@ -298,7 +306,8 @@ void ConversaoRumos::mostra(const Conversao& c)
         {m_declinacao.a, &t.decLev}, {m_declinacao.b, &t.decConv}, {m_variacao.a, &t.varLev},
         {m_variacao.b, &t.varConv}, {m_regional.a, &t.regLev}, {m_regional.b, &t.regConv},
         {m_diferenca.b, &t.difDec}, {m_verdadeiroRes.a, &t.azVerd}, {m_verdadeiroRes.b, &t.rumoVerd},
-        {m_magneticoRes.a, &t.azMagConv}, {m_magneticoRes.b, &t.rumoMagConv}, {m_modelo, &t.modelo}};
+        {m_magneticoRes.a, &t.azMagConv}, {m_magneticoRes.b, &t.rumoMagConv}, {m_nota, &t.nota},
+        {m_modelo, &t.modelo}};
     for (const auto& [rotulo, texto] : valores)
         rotulo->setText(*texto);
 
@@ -328,6 +337,10 @@ void ConversaoRumos::mostra(const Conversao& c)
     linha(m_verdadeiroRes, rumos);
     linha(m_magneticoRes, rumos);
     topo += 90;
+    m_nota->setVisible(!t.nota.isEmpty());
+    m_nota->move(m_nota->x(), Px(topo));
+    if (!t.nota.isEmpty())
+        topo += Passo;
     m_modelo->move(m_modelo->x(), Px(topo));
     m_modelo->resize(m_modelo->width(), std::min(m_modelo->heightForWidth(m_modelo->width()), Px(AlturaMaximaModelo)));
     m_resultados->resize(m_resultados->width(), m_modelo->geometry().bottom() + 1 + Px(90));
@@ -336,6 +349,54 @@ void ConversaoRumos::mostra(const Conversao& c)
     // size from one conversion to the next.
     setFixedSize(width(), Px(TopoResultados + AlturaMaximaResultados + Margem));
     m_copiar->setEnabled(true);
+}
+
+void ConversaoRumos::esvazia()
+{
+    m_ultima.reset();
+    for (QLabel* r : {m_declinacao.a, m_declinacao.b, m_variacao.a, m_variacao.b, m_regional.a, m_regional.b,
+                      m_diferenca.b, m_verdadeiroRes.a, m_verdadeiroRes.b, m_magneticoRes.a, m_magneticoRes.b, m_nota,
+                      m_modelo})
+        r->clear();
+    m_resultados->hide();
+    m_copiar->setEnabled(false);
+}
+
+// G and GMS switch the form of one entry, carrying a valid value over.
+void ConversaoRumos::ligaFormas(EntradaCoordenada& entrada)
+{
+    connect(entrada.botaoG, &QPushButton::clicked, this, [this, e = entrada]() mutable {
+        if (const auto decimal = GmsParaDecimal({e.graus->text(), e.minutos->text(), e.segundos->text()}, m_locale))
+            e.decimal->setText(*decimal);
+        e.paraGrausDecimais();
+    });
+    connect(entrada.botaoGMS, &QPushButton::clicked, this, [this, e = entrada]() mutable {
+        if (const auto gms = DecimalParaGms(e.decimal->text(), m_locale)) {
+            e.graus->setText(gms->graus);
+            e.minutos->setText(gms->minutos);
+            e.segundos->setText(gms->segundos);
+        }
+        e.paraGrausMinutosSegundos();
+    });
+    // This window's inputs write "°", as its results do.
+    entrada.sinalGraus->setText(QString(u'\u00B0'));
+}
+
+// Any input that no longer matches what was converted empties the results.
+// Connected last, after the form switches, so it sees each change made.
+void ConversaoRumos::vigiaEntradas()
+{
+    const auto confere = [this] {
+        if (m_ultima && entrada() != m_ultima->entrada)
+            esvazia();
+    };
+    for (QLineEdit* caixa : findChildren<QLineEdit*>())
+        connect(caixa, &QLineEdit::textChanged, this, confere);
+    for (QAbstractButton* botao : findChildren<QAbstractButton*>())
+        connect(botao, &QAbstractButton::clicked, this, confere);
+    for (QRadioButton* opcao : findChildren<QRadioButton*>())
+        connect(opcao, &QRadioButton::toggled, this, confere);
+    connect(m_quadrante, &QComboBox::currentIndexChanged, this, confere);
 }
 
 void ConversaoRumos::copiar()

@@ -21,8 +21,9 @@ class Mensageiro;
 
 // "Conversão de Rumos": the declination on a survey date and on a conversion
 // date at one position, and a bearing of a deed carried between them. The
-// window only moves texts between its controls and CalculaConversao; the
-// results and "Copiar" always belong to the last conversion that succeeded.
+// window only moves texts between its controls and CalculaConversao; results
+// and "Copiar" show only while the boxes hold what was converted: a change
+// of any input, or a refusal, empties them.
 class ConversaoRumos : public QDialog {
     Q_OBJECT
 public:
@@ -51,7 +52,10 @@ private:
     void criaResultados();
     void defineOrdemTeclado();
     void preenche(const TextosEntrada& posicao);
+    void ligaFormas(EntradaCoordenada& entrada);
+    void vigiaEntradas();
     void mostra(const Conversao& conversao);
+    void esvazia();
 
     QString m_pasta;
     QLocale m_locale;
@@ -68,7 +72,7 @@ private:
     QGroupBox* m_resultados = nullptr;
     LinhaResultado m_cabecalhoDatas{}, m_declinacao{}, m_variacao{}, m_regional{}, m_diferenca{};
     LinhaResultado m_cabecalhoRumos{}, m_verdadeiroRes{}, m_magneticoRes{};
-    QLabel* m_modelo = nullptr;
+    QLabel *m_nota = nullptr, *m_modelo = nullptr;
 };
 
 }  // namespace ceravel

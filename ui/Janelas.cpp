@@ -1,5 +1,6 @@
 #include "ui/Janelas.h"
 
+#include "ui/AviventacaoMemorial.h"
 #include "ui/ConversaoRumos.h"
 #include "ui/DComp.h"
 #include "ui/Exportar.h"
@@ -38,7 +39,7 @@ Janelas::Janelas(const QString& pastaPrograma, const QLocale& locale, Mensageiro
 
 Janelas::~Janelas()
 {
-    for (Janela j : {Janela::MapaCampo, Janela::ConversaoRumos, Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio,
+    for (Janela j : {Janela::Memorial, Janela::MapaCampo, Janela::ConversaoRumos, Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio,
                      Janela::Sobre, Janela::Main})
         descarrega(j);
 }
@@ -77,6 +78,7 @@ bool Janelas::existe(Janela janela) const
     case Janela::Sobre: return !m_sobre.isNull();
     case Janela::ConversaoRumos: return !m_conversao.isNull();
     case Janela::MapaCampo: return !m_mapa.isNull();
+    case Janela::Memorial: return !m_memorial.isNull();
     }
     return false;
 }
@@ -92,6 +94,7 @@ void Janelas::descarrega(Janela janela)
     case Janela::Sobre: Destroi(m_sobre); break;
     case Janela::ConversaoRumos: Destroi(m_conversao); break;
     case Janela::MapaCampo: Destroi(m_mapa); break;
+    case Janela::Memorial: Destroi(m_memorial); break;
     }
 }
 
@@ -153,13 +156,32 @@ void Janelas::mostraMapaCampo()
     descarrega(Janela::MapaCampo);
 }
 
+void Janelas::mostraMemorial()
+{
+    if (!m_memorial) {
+        const std::optional<Calculo>* ultimo = m_main ? &m_main->ultimoCalculo() : nullptr;
+        m_memorial = new AviventacaoMemorial(m_pasta, m_locale, m_mensageiro,
+                                             ultimo && *ultimo ? &(*ultimo)->entrada : nullptr);
+        // Closed (after its changes were saved or let go), it is gone.
+        m_memorial->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_memorial->show();
+    m_memorial->raise();
+    m_memorial->activateWindow();
+}
+
+bool Janelas::podeEncerrar()
+{
+    return !m_memorial || m_memorial->close();
+}
+
 void Janelas::aoFecharMain()
 {
     // Main is inside its own close event: it goes once control is back in the
     // event loop, or with this owner if the loop has already stopped.
     if (m_main)
         m_main->deleteLater();
-    for (Janela j : {Janela::MapaCampo, Janela::ConversaoRumos, Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio,
+    for (Janela j : {Janela::Memorial, Janela::MapaCampo, Janela::ConversaoRumos, Janela::DComp, Janela::Exportar, Janela::Help, Janela::Relatorio,
                      Janela::Sobre})
         descarrega(j);
     m_encerra();

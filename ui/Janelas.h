@@ -7,6 +7,7 @@
 
 namespace ceravel {
 
+class AviventacaoMemorial;
 class ConversaoRumos;
 class DComp;
 class Exportar;
@@ -18,11 +19,12 @@ class Relatorio;
 class Sobre;
 struct Calculo;
 
-enum class Janela { Main, DComp, Relatorio, Exportar, Help, Sobre, ConversaoRumos, MapaCampo };
+enum class Janela { Main, DComp, Relatorio, Exportar, Help, Sobre, ConversaoRumos, MapaCampo, Memorial };
 
-// The one owner of the eight windows. A window is built with its design-time
+// The one owner of the nine windows. A window is built with its design-time
 // contents on first reference and destroyed when unloaded; the next reference
-// builds it afresh. Secondary windows open application-modal, without owner.
+// builds it afresh. Secondary windows open application-modal, without owner,
+// except "Aviventação de Memorial", which stays open beside the others.
 class Janelas {
 public:
     // `encerra` ends the program; by default it stops the application's event loop.
@@ -49,6 +51,12 @@ public:
     // The field map for Main's last successful calculation; nothing without one.
     void mostraMapaCampo();
 
+    // "Aviventação de Memorial", not modal: brought to the front if open,
+    // else built with the position of Main's last successful calculation.
+    void mostraMemorial();
+    // Whether the program may end: the memorial window asks to save its changes.
+    bool podeEncerrar();
+
     // Main was closed: every other window goes, then the program ends.
     void aoFecharMain();
 
@@ -70,6 +78,7 @@ private:
     QPointer<Sobre> m_sobre;
     QPointer<ConversaoRumos> m_conversao;
     QPointer<MapaCampo> m_mapa;
+    QPointer<AviventacaoMemorial> m_memorial;
 };
 
 }  // namespace ceravel

@@ -133,6 +133,8 @@ void Main::criaMenus()
     m_mapa = ferramentas->addAction(QStringLiteral("&Mapa do Campo..."));
     m_mapa->setObjectName(QStringLiteral("MAMapa"));
     m_mapa->setEnabled(false);
+    QAction* memorial = ferramentas->addAction(QStringLiteral("&Aviventação de Memorial..."));
+    memorial->setObjectName(QStringLiteral("MAMemorial"));
 
     QMenu* ajuda = menuBar()->addMenu(QStringLiteral("A&juda"));
     ajuda->setObjectName(QStringLiteral("MHelp"));
@@ -148,6 +150,7 @@ void Main::criaMenus()
     connect(fechar, &QAction::triggered, this, &QWidget::close);
     connect(conversao, &QAction::triggered, this, [this] { m_janelas.mostraConversaoRumos(); });
     connect(m_mapa, &QAction::triggered, this, [this] { m_janelas.mostraMapaCampo(); });
+    connect(memorial, &QAction::triggered, this, [this] { m_janelas.mostraMemorial(); });
     connect(informacoes, &QAction::triggered, this, [this] { m_janelas.mostraHelp(); });
     connect(sobre, &QAction::triggered, this, [this] { m_janelas.mostraSobre(); });
 }
@@ -241,9 +244,14 @@ void Main::exportar()
         m_janelas.mostraExportar(*m_ultimo);
 }
 
-// Closing cannot be refused: every other window goes and the program ends.
+// Closing is refused only when the memorial window's changes are neither
+// saved nor let go; otherwise every other window goes and the program ends.
 void Main::closeEvent(QCloseEvent* evento)
 {
+    if (!m_janelas.podeEncerrar()) {
+        evento->ignore();
+        return;
+    }
     evento->accept();
     m_janelas.aoFecharMain();
 }

@@ -13,12 +13,24 @@ public:
     virtual ~Mensageiro() = default;
     // Information box titled "Ceravel" with one OK button; returns when dismissed.
     virtual void informa(const QString& texto) = 0;
+
+    // A question titled "Ceravel" with Sim, Não and Cancelar. Not answered
+    // (the default here), it is Cancelar: nothing is done, nothing is lost.
+    enum class Resposta { Sim, Nao, Cancelar };
+    virtual Resposta pergunta(const QString& texto);
+    // The file a command writes or reads, chosen by the user; empty when
+    // cancelled (the default here). `filtro` as QFileDialog takes it.
+    virtual QString arquivoParaSalvar(const QString& titulo, const QString& sugestao, const QString& filtro);
+    virtual QString arquivoParaAbrir(const QString& titulo, const QString& filtro);
 };
 
 // The real one: an application-modal QMessageBox.
 class MensageiroCaixa : public Mensageiro {
 public:
     void informa(const QString& texto) override;
+    Resposta pergunta(const QString& texto) override;
+    QString arquivoParaSalvar(const QString& titulo, const QString& sugestao, const QString& filtro) override;
+    QString arquivoParaAbrir(const QString& titulo, const QString& filtro) override;
 };
 
 }  // namespace ceravel

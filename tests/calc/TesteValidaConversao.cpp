@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
 #include <optional>
 #include <string>
 #include <tuple>
@@ -20,6 +21,16 @@ const char* const FaixaAz = "O azimute deve ser maior ou igual a 0 e menor que 3
 const char* const FaixaRumo = "O rumo deve estar entre 0 e 90 graus.";
 const char* const GrausInteiros =
     "Por favor, entre com os graus sem decimais: as frações vão nos minutos e segundos.";
+const char* const Vazia = "Por favor, preencha esta caixa.";
+
+// Every refusal names its box first.
+const std::map<Campo, const char*> NomesCaixas = {
+    {LatGraus, "Latitude em graus decimais"}, {LatG, "Graus da latitude"}, {LatM, "Minutos da latitude"},
+    {LatS, "Segundos da latitude"}, {LonGraus, "Longitude em graus decimais"}, {LongG, "Graus da longitude"},
+    {LongM, "Minutos da longitude"}, {LongS, "Segundos da longitude"}, {DiaLev, "Dia do levantamento"},
+    {MesLev, "Mês do levantamento"}, {AnoLev, "Ano do levantamento"}, {DiaConv, "Dia da conversão"},
+    {MesConv, "Mês da conversão"}, {AnoConv, "Ano da conversão"}, {AngGraus, "Rumo em graus decimais"},
+    {AngG, "Graus do rumo"}, {AngM, "Minutos do rumo"}, {AngS, "Segundos do rumo"}};
 
 QString& CaixaDe(TextosConversao& e, Campo campo)
 {
@@ -52,6 +63,7 @@ QString& CaixaDe(TextosConversao& e, Campo campo)
 struct Formas {
     FormaEntrada lat = GMS, lon = GMS, angulo = GMS;
     TipoRumo tipo = AZ;
+    Quadrante quadrante = Quadrante::NE;
 };
 
 // Every box of both forms holds a valid value, so a row writes only what it is
@@ -69,6 +81,7 @@ TextosConversao Entrada(const Formas& f, const Caixas& caixas, const QLocale& lo
     e.diaLev = "15", e.mesLev = "06", e.anoLev = "1940";
     e.diaConv = "10", e.mesConv = "03", e.anoConv = "2024";
     e.tipo = f.tipo;
+    e.quadrante = f.quadrante;
     e.formaAngulo = f.angulo;
     e.angGraus = NoLocale("45.5", locale);
     e.angG = "45", e.angM = "30", e.angS = "0";
@@ -85,13 +98,19 @@ std::string Desfecho(const ResultadoValidacaoConversao& r)
 
 std::string Desfecho(const char* mensagem, Campo foco)
 {
-    return mensagem ? mensagem + std::string(" | foco ") + NomeCampo(foco).toStdString() : "passa";
+    if (!mensagem)
+        return "passa";
+    const QString texto = QString::fromUtf8(mensagem);
+    return (QString::fromUtf8(NomesCaixas.at(foco)) + ": " + texto.front().toLower() + texto.mid(1) + " | foco "
+            + NomeCampo(foco))
+        .toStdString();
 }
 
 TEST(ValidaConversao, PrimeiraGuardaQueFalha)
 {
     const Formas gms, dec{DEC, DEC, DEC}, gmsDec{GMS, DEC}, rumoGms{GMS, GMS, GMS, RUMO},
-        rumoDec{GMS, GMS, DEC, RUMO}, azDec{GMS, GMS, DEC, AZ};
+        rumoDec{GMS, GMS, DEC, RUMO}, azDec{GMS, GMS, DEC, AZ}, leste{GMS, GMS, GMS, RUMO, Quadrante::L},
+        norte{GMS, GMS, DEC, RUMO, Quadrante::N}, oeste{GMS, GMS, DEC, RUMO, Quadrante::O};
     const struct {
         const char* nome;
         Formas formas;
@@ -102,13 +121,13 @@ TEST(ValidaConversao, PrimeiraGuardaQueFalha)
         {"tudo valido GMS", gms, {}, Passa},
         {"tudo valido decimal", dec, {}, Passa},
         // Position: the main window's rules, the focus on the offending box.
-        {"LatG vazio", gms, {{LatG, ""}}, Todos, LatG},
-        {"LatS vazio", gms, {{LatS, ""}}, Todos, LatS},
-        {"LatGraus vazio", dec, {{LatGraus, ""}}, Todos, LatGraus},
-        {"LonGraus vazio", dec, {{LonGraus, ""}}, Todos, LonGraus},
-        {"LongM vazio", gms, {{LongM, ""}}, Todos, LongM},
-        {"latitude vazia antes da longitude", gms, {{LongG, ""}, {LatM, ""}}, Todos, LatM},
-        {"vazio antes de fora da faixa", gms, {{LatG, "20"}, {LongS, ""}}, Todos, LongS},
+        {"LatG vazio", gms, {{LatG, ""}}, Vazia, LatG},
+        {"LatS vazio vale 0", gms, {{LatS, ""}}, Passa},
+        {"LatGraus vazio", dec, {{LatGraus, ""}}, Vazia, LatGraus},
+        {"LonGraus vazio", dec, {{LonGraus, ""}}, Vazia, LonGraus},
+        {"LongM e LongS vazios valem 0", gms, {{LongM, ""}, {LongS, ""}}, Passa},
+        {"latitude vazia antes da longitude", gms, {{LongG, ""}, {LatG, ""}}, Vazia, LatG},
+        {"vazio antes de fora da faixa", gms, {{LatG, "20"}, {LongG, ""}}, Vazia, LongG},
         {"caixas da forma inativa vazias", gmsDec, {{LatGraus, ""}, {LongG, ""}, {LongM, ""}}, Passa},
         {"latitude 20 decimal", dec, {{LatGraus, "20"}}, FaixaLat, LatGraus},
         {"latitude 20 GMS", gms, {{LatG, "20"}}, FaixaLat, LatG},
@@ -128,9 +147,12 @@ TEST(ValidaConversao, PrimeiraGuardaQueFalha)
         {"LongS 3o", gms, {{LongS, "3o"}}, NaoNumero, LongS},
         // The survey date, then the conversion date: required boxes, the main
         // window's guards, then 1900 to 2029.
-        {"DiaLev vazio", gms, {{DiaLev, ""}}, Todos, DiaLev},
-        {"MesLev e AnoLev vazios", gms, {{MesLev, ""}, {AnoLev, ""}}, Todos, MesLev},
-        {"AnoConv vazio", gms, {{AnoConv, ""}}, Todos, AnoConv},
+        {"DiaLev vazio", gms, {{DiaLev, ""}}, Vazia, DiaLev},
+        {"MesLev e AnoLev vazios", gms, {{MesLev, ""}, {AnoLev, ""}}, Vazia, MesLev},
+        {"so o ano do levantamento", gms, {{DiaLev, ""}, {MesLev, ""}}, Passa},
+        {"so o ano do levantamento, fora", gms, {{DiaLev, ""}, {MesLev, ""}, {AnoLev, "1899"}}, Periodo, AnoLev},
+        {"so o ano da conversao nao", gms, {{DiaConv, ""}, {MesConv, ""}}, Vazia, DiaConv},
+        {"AnoConv vazio", gms, {{AnoConv, ""}}, Vazia, AnoConv},
         {"posicao antes da data", gms, {{LatM, "60"}, {DiaLev, ""}}, MinSeg, LatM},
         {"DiaLev 0", gms, {{DiaLev, "0"}}, DiaPositivo, DiaLev},
         {"MesLev 13", gms, {{MesLev, "13"}}, MesErrado, MesLev},
@@ -153,9 +175,8 @@ TEST(ValidaConversao, PrimeiraGuardaQueFalha)
         // The bearing is optional: every box of its active form empty is none.
         {"sem rumo GMS", gms, {{AngG, ""}, {AngM, ""}, {AngS, ""}, {AngGraus, "abc"}}, Passa},
         {"sem rumo decimal", azDec, {{AngGraus, ""}, {AngG, "abc"}, {AngM, "75"}}, Passa},
-        {"AngM vazio", gms, {{AngM, ""}}, Todos, AngM},
-        {"AngG e AngS vazios", gms, {{AngG, ""}, {AngS, ""}}, Todos, AngG},
-        {"AngS vazio antes de graus ilegiveis", gms, {{AngG, "abc"}, {AngS, ""}}, Todos, AngS},
+        {"so os graus do rumo", gms, {{AngM, ""}, {AngS, ""}}, Passa},
+        {"AngG vazio", gms, {{AngG, ""}}, Vazia, AngG},
         // Azimuth: 0 <= az < 360.
         {"azimute 0", azDec, {{AngGraus, "0"}}, Passa},
         {"azimute 359.999", azDec, {{AngGraus, "359.999"}}, Passa},
@@ -182,6 +203,13 @@ TEST(ValidaConversao, PrimeiraGuardaQueFalha)
         {"rumo 89 59 59.9", rumoGms, {{AngG, "89"}, {AngM, "59"}, {AngS, "59.9"}}, Passa},
         {"rumo 91 0 0", rumoGms, {{AngG, "91"}, {AngM, "0"}}, FaixaRumo, AngG},
         {"rumo AngS 60", rumoGms, {{AngS, "60"}}, MinSeg, AngS},
+        // The cardinal letters carry their own angle.
+        {"rumo 90 L", leste, {{AngG, "90"}, {AngM, ""}, {AngS, ""}}, Passa},
+        {"rumo 89 59 59.6 L", leste, {{AngG, "89"}, {AngM, "59"}, {AngS, "59.6"}}, Passa},
+        {"rumo 45 L", leste, {{AngG, "45"}}, "Com a direção L o rumo é de 90 graus.", AngG},
+        {"rumo 0 N", norte, {{AngGraus, "0"}}, Passa},
+        {"rumo 1 N", norte, {{AngGraus, "1"}}, "Com a direção N o rumo é de 0 graus.", AngGraus},
+        {"rumo 0 O", oeste, {{AngGraus, "0"}}, "Com a direção O o rumo é de 90 graus.", AngGraus},
         // Not numbers.
         {"AngGraus abc", azDec, {{AngGraus, "abc"}}, NaoNumero, AngGraus},
         {"AngGraus inf", azDec, {{AngGraus, "inf"}}, NaoNumero, AngGraus},
@@ -214,46 +242,44 @@ TEST(ValidaConversao, SoOSeparadorDoUsuario)
 }
 
 // What a request carries: the position (the sign typed in the degrees box
-// decides), the decimal years, the bearing as an azimuth.
+// decides), the decimal years, the bearing as an azimuth in whole seconds.
 TEST(ValidaConversao, ValoresDoPedido)
 {
+    const double lev = 1940 + 167.0 / 366, conv = 2024 + 70.0 / 366;
     const struct {
         const char* nome;
         Formas formas;
         Caixas caixas;
         double latitude, anoLevantamento, anoConversao;
-        std::optional<double> azimute;
+        std::optional<long long> azimute;
+        bool soAno = false;
     } casos[] = {
-        {"0 30 0 ao norte", {GMS, GMS, GMS, AZ}, {{LatG, "0"}}, 0.5, 1940 + 167.0 / 366, 2024 + 70.0 / 366, 45.5},
-        {"-0 30 0 ao sul", {GMS, GMS, GMS, AZ}, {{LatG, "-0"}}, -0.5, 1940 + 167.0 / 366, 2024 + 70.0 / 366, 45.5},
+        {"0 30 0 ao norte", {GMS, GMS, GMS, AZ}, {{LatG, "0"}}, 0.5, lev, conv, 163800},
+        {"-0 30 0 ao sul", {GMS, GMS, GMS, AZ}, {{LatG, "-0"}}, -0.5, lev, conv, 163800},
         {"datas nos extremos", {DEC, DEC, GMS, AZ},
          {{DiaLev, "1"}, {MesLev, "1"}, {AnoLev, "1900"}, {DiaConv, "31"}, {MesConv, "12"}, {AnoConv, "2029"}},
-         -23.5, 1900 + 1.0 / 365, 2030.0, 45.5},
-        {"rumo 35 20 10 NO", {GMS, GMS, GMS, RUMO}, {{AngG, "35"}, {AngM, "20"}, {AngS, "10"}}, -23.5,
-         1940 + 167.0 / 366, 2024 + 70.0 / 366, 360 - (35 + 20.0 / 60 + 10.0 / 3600)},
-        {"azimute -0 decimal", {GMS, GMS, DEC, AZ}, {{AngGraus, "-0"}}, -23.5, 1940 + 167.0 / 366,
-         2024 + 70.0 / 366, 0.0},
-        {"sem rumo", {GMS, GMS, DEC, AZ}, {{AngGraus, ""}}, -23.5, 1940 + 167.0 / 366, 2024 + 70.0 / 366,
-         std::nullopt},
+         -23.5, 1900 + 1.0 / 365, 2030.0, 163800},
+        {"so o ano: 1 de julho", {DEC, DEC, GMS, AZ}, {{DiaLev, ""}, {MesLev, ""}, {AnoLev, "1957"}}, -23.5,
+         1957 + 182.0 / 365, conv, 163800, true},
+        {"rumo 35 20 10 NO", {GMS, GMS, GMS, RUMO, Quadrante::NO}, {{AngG, "35"}, {AngM, "20"}, {AngS, "10"}},
+         -23.5, lev, conv, 1296000 - 127210},
+        {"rumo 90 O", {GMS, GMS, DEC, RUMO, Quadrante::O}, {{AngGraus, "90"}}, -23.5, lev, conv, 972000},
+        {"azimute 359 59 59.5 volta a 0", {GMS, GMS, GMS, AZ}, {{AngG, "359"}, {AngM, "59"}, {AngS, "59.5"}},
+         -23.5, lev, conv, 0},
+        {"sem rumo", {GMS, GMS, DEC, AZ}, {{AngGraus, ""}}, -23.5, lev, conv, std::nullopt},
     };
     for (const QLocale& locale : Locales)
         for (const auto& caso : casos) {
             SCOPED_TRACE(locale.name().toStdString() + ": " + caso.nome);
-            TextosConversao e = Entrada(caso.formas, caso.caixas, locale);
-            if (caso.formas.tipo == RUMO)
-                e.quadrante = Quadrante::NO;
-            const ResultadoValidacaoConversao r = ValidaConversao(e, locale);
+            const ResultadoValidacaoConversao r = ValidaConversao(Entrada(caso.formas, caso.caixas, locale), locale);
             ASSERT_TRUE(std::holds_alternative<PedidoConversao>(r)) << Desfecho(r);
             const PedidoConversao& p = std::get<PedidoConversao>(r);
             EXPECT_EQ(p.latitude, caso.latitude);
             EXPECT_EQ(p.longitude, -47.875);
             EXPECT_DOUBLE_EQ(p.anoLevantamento, caso.anoLevantamento);
             EXPECT_DOUBLE_EQ(p.anoConversao, caso.anoConversao);
-            ASSERT_EQ(p.azimute.has_value(), caso.azimute.has_value());
-            if (caso.azimute) {
-                EXPECT_DOUBLE_EQ(*p.azimute, *caso.azimute);
-                EXPECT_FALSE(std::signbit(*p.azimute));
-            }
+            EXPECT_EQ(p.levantamentoSoAno, caso.soAno);
+            EXPECT_EQ(p.azimute, caso.azimute);
         }
 }
 

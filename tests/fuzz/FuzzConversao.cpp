@@ -30,7 +30,7 @@ bool CaixaAtiva(Campo foco, const TextosConversao& e)
     }
 }
 
-bool Azimute(double a) { return std::isfinite(a) && a >= 0 && a < 360; }
+bool Azimute(long long segundos) { return segundos >= 0 && segundos < 360LL * 3600; }
 
 }  // namespace
 

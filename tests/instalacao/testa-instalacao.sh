@@ -16,7 +16,8 @@ cmake --install "$build" --prefix "$prefixo" >"$tmp/install.log" || { cat "$tmp/
 
 # Exactly these files: nothing of the tests, the benchmarks or ceravel-ajuste.
 id=br.ceravel.Ceravel
-esperados=(bin/ceravel bin/ceravel-lote lib/ceravel/ceravel lib/ceravel/ceravel-lote
+esperados=(bin/ceravel bin/ceravel-lote bin/ceravel-memorial lib/ceravel/ceravel lib/ceravel/ceravel-lote
+  lib/ceravel/ceravel-memorial share/man/man1/ceravel-memorial.1.gz
   share/applications/$id.desktop share/metainfo/$id.metainfo.xml
   share/icons/hicolor/scalable/apps/ceravel.svg share/icons/hicolor/48x48/apps/ceravel.png
   share/icons/hicolor/128x128/apps/ceravel.png share/icons/hicolor/256x256/apps/ceravel.png
@@ -26,7 +27,7 @@ for d in "${dados[@]}"; do esperados+=("lib/ceravel/$d"); done
 diff <(printf '%s\n' "${esperados[@]}" | sort) <(cd "$prefixo" && find . ! -type d | sed 's|^\./||' | sort) ||
   falha "the installed files differ from the expected ones (< expected, > installed)"
 
-for programa in ceravel ceravel-lote; do
+for programa in ceravel ceravel-lote ceravel-memorial; do
   [ -L "$prefixo/bin/$programa" ] && [ "$(readlink "$prefixo/bin/$programa")" = "../lib/ceravel/$programa" ] ||
     falha "bin/$programa is not the relative link ../lib/ceravel/$programa"
   [ -x "$prefixo/lib/ceravel/$programa" ] || falha "lib/ceravel/$programa is not executable"
@@ -56,10 +57,12 @@ done
 cmp instalado.txt construido.txt || falha "installed and built ceravel show different results"
 grep -q "^Época 2000" instalado.txt || falha "unexpected calculation: $(cat instalado.txt)"
 
-# Every option that ceravel-lote --ajuda lists is in its manual page.
-manual=$(zcat "$prefixo/share/man/man1/ceravel-lote.1.gz" | sed 's/\\-/-/g')
-for opcao in $("$prefixo/bin/ceravel-lote" --ajuda | grep -oE '^ +(-[a-z], )?--[a-z0-9]+' | grep -oE -- '--[a-z0-9]+'); do
-  grep -q -- "$opcao" <<<"$manual" || falha "ceravel-lote(1) lacks $opcao"
+# Every option that ceravel-lote --ajuda and ceravel-memorial --ajuda list is in their manual pages.
+for programa in ceravel-lote ceravel-memorial; do
+  manual=$(zcat "$prefixo/share/man/man1/$programa.1.gz" | sed 's/\\-/-/g')
+  for opcao in $("$prefixo/bin/$programa" --ajuda | grep -oE '^ +(-[a-z], )?--[a-z0-9]+' | grep -oE -- '--[a-z0-9]+'); do
+    grep -q -- "$opcao" <<<"$manual" || falha "$programa(1) lacks $opcao"
+  done
 done
 
 # The newest release in the AppStream file is this version.

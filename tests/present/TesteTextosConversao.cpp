@@ -1,174 +1,183 @@
+#include "present/TextosAngulo.h"
 #include "present/TextosConversao.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
-#include <utility>
-#include <vector>
 
 namespace ceravel {
 namespace {
 
 const QLocale PtBr(QLocale::Portuguese, QLocale::Brazil);
-
-QString T(const char16_t* texto)
-{
-    return QString::fromUtf16(texto);
-}
 const QLocale Locales[] = {QLocale::c(), PtBr};
 
-double Gms(double g, double m, double s)
+QString T(const char16_t* texto) { return QString::fromUtf16(texto); }
+// A number written with "." in the tables, as `locale` writes it.
+QString NoLocale(const char* texto, const QLocale& locale)
 {
-    return g + m / 60 + s / 3600;
+    return QString::fromUtf8(texto).replace(u'.', locale.decimalPoint());
 }
 
-// Azimuth and rumo texts of one azimuth, rounded once to whole seconds.
-TEST(TextosConversao, AzimuteERumo)
+constexpr long long Gms(long long g, long long m = 0, long long s = 0) { return (g * 60 + m) * 60 + s; }
+
+// An angle's texts and a rumo's letters, both ways.
+TEST(TextosAngulo, GmsRumoELetras)
 {
     const struct {
-        const char* nome;
-        double azimute;
-        const char16_t *azimuteTexto, *rumoTexto;
+        long long segundos;
+        const char16_t *gms, *rumo;
+        const char* decimal;
     } casos[] = {
-        {"0", 0, u"0º00'00''", u"0º00'00'' NE"},
-        {"90 abre o SE", 90, u"90º00'00''", u"90º00'00'' SE"},
-        {"180 abre o SO", 180, u"180º00'00''", u"0º00'00'' SO"},
-        {"270 abre o NO", 270, u"270º00'00''", u"90º00'00'' NO"},
-        {"123º45'06''", Gms(123, 45, 6), u"123º45'06''", u"56º14'54'' SE"},
-        {"324º39'50''", Gms(324, 39, 50), u"324º39'50''", u"35º20'10'' NO"},
-        {"segundos arredondados para baixo", Gms(7, 3, 4.4999), u"7º03'04''", u"7º03'04'' NE"},
-        {"meio segundo sobe", Gms(12, 0, 0.5), u"12º00'01''", u"12º00'01'' NE"},
-        {"59.9995'' leva aos minutos", Gms(10, 59, 59.9995), u"11º00'00''", u"11º00'00'' NE"},
-        {"59.9995'' antes de 90 e o rumo concorda", Gms(89, 59, 59.9995), u"90º00'00''", u"90º00'00'' SE"},
-        {"59.9995'' antes de 360 e 0", Gms(359, 59, 59.9995), u"0º00'00''", u"0º00'00'' NE"},
-        {"meio segundo antes de 180", Gms(179, 59, 59.6), u"180º00'00''", u"0º00'00'' SO"},
+        {0, u"0°00'00''", u"0°00'00'' N", "0"},
+        {Gms(90), u"90°00'00''", u"90°00'00'' L", "90"},
+        {Gms(180), u"180°00'00''", u"0°00'00'' S", "180"},
+        {Gms(270), u"270°00'00''", u"90°00'00'' O", "270"},
+        {Gms(45, 30, 15), u"45°30'15''", u"45°30'15'' NE", "45.504167"},
+        {Gms(123, 45, 6), u"123°45'06''", u"56°14'54'' SE", "123.751667"},
+        {Gms(180, 0, 1), u"180°00'01''", u"0°00'01'' SO", "180.000278"},
+        {Gms(324, 39, 50), u"324°39'50''", u"35°20'10'' NO", "324.663889"},
+        {-Gms(0, 3, 52), u"-0°03'52''", nullptr, "-0.064444"},
     };
     for (const QLocale& locale : Locales)
         for (const auto& caso : casos) {
-            SCOPED_TRACE(locale.name().toStdString() + ": " + caso.nome);
-            EXPECT_EQ(TextoAzimute(caso.azimute, locale), QString::fromUtf16(caso.azimuteTexto));
-            EXPECT_EQ(TextoRumo(caso.azimute, locale), QString::fromUtf16(caso.rumoTexto));
+            SCOPED_TRACE(locale.name().toStdString() + ": " + std::to_string(caso.segundos));
+            EXPECT_EQ(TextoGms(caso.segundos, locale), T(caso.gms));
+            EXPECT_EQ(TextoGrausDecimais(caso.segundos / 3600.0, locale), NoLocale(caso.decimal, locale));
+            if (caso.rumo) {
+                EXPECT_EQ(TextoRumo(caso.segundos, locale), T(caso.rumo));
+            }
         }
+    const std::pair<const char*, std::optional<Quadrante>> letras[] = {
+        {"N", Quadrante::N}, {" ne ", Quadrante::NE}, {"l", Quadrante::L}, {"SE", Quadrante::SE},
+        {"S", Quadrante::S}, {"So", Quadrante::SO}, {"O", Quadrante::O}, {"NO", Quadrante::NO},
+        {"E", std::nullopt}, {"NL", std::nullopt}, {"", std::nullopt}};
+    for (const auto& [texto, quadrante] : letras) {
+        EXPECT_EQ(LeQuadrante(texto), quadrante) << texto;
+        if (quadrante) {
+            EXPECT_EQ(LeQuadrante(TextoQuadrante(*quadrante)), quadrante) << texto;
+        }
+    }
 }
 
-// Declinations, variations, change of declination and regional values in the
-// calculator's own forms (float, truncated seconds); the variation is read as
-// degrees per year and shown in minutes per year.
+// What G and GMS make of the boxes: a valid value is carried over, rounded
+// to the second one way; anything else is left alone.
+TEST(TextosAngulo, TrocaDeForma)
+{
+    const struct {
+        TextosGms gms;
+        const char* decimal;  // nullptr: no value
+        TextosGms volta;
+    } casos[] = {
+        {{"45", "30", "15"}, "45.504167", {"45", "30", "15"}},
+        {{"45", "", ""}, "45", {"45", "00", "00"}},
+        {{"-0", "30", "0"}, "-0.5", {"-0", "30", "00"}},
+        {{"-23", "33", "0.4"}, "-23.550111", {"-23", "33", "00"}},
+        {{"10", "59", "59.6"}, "10.999889", {"11", "00", "00"}},
+        {{"12.5", "0", "0"}, nullptr, {}},
+        {{"12", "60", "0"}, nullptr, {}},
+        {{"", "30", "0"}, nullptr, {}},
+        {{"x", "", ""}, nullptr, {}},
+    };
+    for (const QLocale& locale : Locales)
+        for (const auto& caso : casos) {
+            SCOPED_TRACE(locale.name().toStdString() + ": " + caso.gms.graus.toStdString() + " "
+                         + caso.gms.minutos.toStdString() + " " + caso.gms.segundos.toStdString());
+            TextosGms gms = caso.gms;
+            gms.segundos = NoLocale(caso.gms.segundos.toUtf8().constData(), locale);
+            gms.graus = NoLocale(caso.gms.graus.toUtf8().constData(), locale);
+            const std::optional<QString> decimal = GmsParaDecimal(gms, locale);
+            ASSERT_EQ(decimal.has_value(), caso.decimal != nullptr);
+            if (!decimal)
+                continue;
+            EXPECT_EQ(*decimal, NoLocale(caso.decimal, locale));
+            EXPECT_EQ(DecimalParaGms(*decimal, locale), caso.volta);
+        }
+    EXPECT_FALSE(DecimalParaGms("45,5", QLocale::c()));
+    EXPECT_FALSE(DecimalParaGms("", PtBr));
+}
+
+// The result texts: every angle rounded once to the second; the change of
+// declination from the declinations as shown; each date's regional value in
+// its own place; a survey year alone said so.
 TEST(TextosConversao, ResultadosDeUmaConversao)
 {
-    DeclinacaoNaData lev, conv;
-    lev.D = -10.5, lev.dD = -0.1, lev.regional = -10.25f;
-    conv.D = -21.25, conv.dD = 0.125, conv.erroRegional = QStringLiteral("O arquivo COEF-D2000 não foi encontrado.");
-    const RumosConvertidos rumos{Gms(324, 39, 50), Gms(359, 59, 59.9995)};
+    Conversao c;
+    c.levantamento.D = -(21 + 56.0 / 60 + 7.6 / 3600), c.levantamento.dD = -0.1, c.levantamento.regional = -21.25f;
+    c.conversao.D = -(22 + 0.4 / 3600), c.conversao.dD = 0.125 + 0.6 / 3600, c.conversao.regional = -22.5f;
+    c.rumos = RumosConvertidos{0, Gms(324, 39, 50), Gms(90)};
+    c.dataLevantamento = {1, 7, 1957};
+    c.levantamentoSoAno = true;
     for (const QLocale& locale : Locales) {
         SCOPED_TRACE(locale.name().toStdString());
-        const TextosResultadoConversao t = FormataConversao(lev, conv, rumos, locale);
-        EXPECT_EQ(t.decLev, T(u"-10º30'00''"));
+        const TextosResultadoConversao t = FormataConversao(c, locale);
+        EXPECT_EQ(t.decLev, T(u"-21°56'08''"));
         EXPECT_EQ(t.varLev, T(u"-6'00''/ano"));
-        EXPECT_EQ(t.decConv, T(u"-21º15'00''"));
-        EXPECT_EQ(t.varConv, T(u"7'30''/ano"));
-        EXPECT_EQ(t.difDec, T(u"-10º45'00''"));
-        EXPECT_EQ(t.azVerd, T(u"324º39'50''"));
-        EXPECT_EQ(t.rumoVerd, T(u"35º20'10'' NO"));
-        EXPECT_EQ(t.azMagConv, T(u"0º00'00''"));
-        EXPECT_EQ(t.rumoMagConv, T(u"0º00'00'' NE"));
-        EXPECT_EQ(t.regLev, T(u"-10º15'00''"));
-        EXPECT_EQ(t.regConv, T(u"indisponível"));
-        EXPECT_TRUE(t.modelo.startsWith(T(u"Modelo: IGRF-14 (IAGA). Precisão típica da declinação: ")));
-
-        // No bearing: no bearing texts. No regional date and no failure: no regional text.
-        const TextosResultadoConversao semRumo = FormataConversao(lev, DeclinacaoNaData{}, std::nullopt, locale);
-        for (const QString* texto : {&semRumo.azVerd, &semRumo.rumoVerd, &semRumo.azMagConv, &semRumo.rumoMagConv,
-                                     &semRumo.regConv})
-            EXPECT_TRUE(texto->isEmpty());
-        EXPECT_EQ(semRumo.difDec, T(u"10º30'00''"));
+        EXPECT_EQ(t.decConv, T(u"-22°00'00''"));
+        EXPECT_EQ(t.varConv, T(u"7'31''/ano"));
+        EXPECT_EQ(t.difDec, T(u"-0°03'52''"));
+        EXPECT_EQ(t.azVerd, T(u"324°39'50''"));
+        EXPECT_EQ(t.rumoVerd, T(u"35°20'10'' NO"));
+        EXPECT_EQ(t.azMagConv, T(u"90°00'00''"));
+        EXPECT_EQ(t.rumoMagConv, T(u"90°00'00'' L"));
+        EXPECT_EQ(t.regLev, T(u"-21°15'00''"));
+        EXPECT_EQ(t.regConv, T(u"-22°30'00''"));
+        EXPECT_EQ(t.nota, T(u"Data do levantamento tomada como 01/07/1957: só o ano foi informado."));
+        EXPECT_TRUE(t.modelo.contains(T(u"arredondados ao segundo"))) << t.modelo.toStdString();
     }
+    // No bearing, no regional date, a whole date: none of their texts; a
+    // regional failure reads "indisponível".
+    Conversao sem;
+    sem.levantamento.erroRegional = QStringLiteral("O arquivo COEF-D2000 não foi encontrado.");
+    const TextosResultadoConversao t = FormataConversao(sem, PtBr);
+    EXPECT_EQ(t.regLev, T(u"indisponível"));
+    for (const QString* texto : {&t.azVerd, &t.rumoVerd, &t.azMagConv, &t.rumoMagConv, &t.regConv, &t.nota})
+        EXPECT_TRUE(texto->isEmpty());
 }
 
-Conversao ConversaoExemplo(bool comRumo)
+// "Copiar": a header row and one data row with the same columns with or
+// without a bearing; the screen's names; each angle as text and as a number
+// in the locale's form; the HTML table holds the same cells.
+TEST(TextosConversao, CopiaEmLinhaParaPlanilha)
 {
-    Conversao c;
-    TextosConversao& e = c.entrada;
-    e.formaLatitude = FormaEntrada::GrausMinutosSegundos;
-    e.latG = "-23", e.latM = "33", e.latS = "0";
-    e.formaLongitude = FormaEntrada::GrausDecimais;
-    e.lonGraus = "\t-46,63";  // blanks the number reading skips
-    e.diaLev = "15", e.mesLev = "06", e.anoLev = "1940";
-    e.diaConv = "10", e.mesConv = "03", e.anoConv = "2024";
-    e.tipo = TipoRumo::Rumo, e.quadrante = Quadrante::NO, e.referencia = ReferenciaRumo::Magnetico;
-    e.formaAngulo = FormaEntrada::GrausMinutosSegundos;
-    e.angG = "35", e.angM = "20", e.angS = "10";
-    c.levantamento.D = -11.5, c.levantamento.dD = -0.1;
-    c.conversao.D = -21.75, c.conversao.dD = -0.05;
-    c.conversao.regional = -21.5f;
-    if (comRumo)
-        c.rumos = RumosConvertidos{Gms(313, 9, 50), Gms(334, 54, 50)};
-    c.textos = FormataConversao(c.levantamento, c.conversao, c.rumos, PtBr);
-    return c;
-}
-
-using Linhas = std::vector<std::pair<QString, QString>>;
-
-// The clipboard: inputs as typed, then results, one "caption<TAB>value" line
-// each, and an HTML table with the same rows.
-TEST(TextosConversao, CopiaParaPlanilhaETexto)
-{
-    const QString modelo = ConversaoExemplo(true).textos.modelo.mid(QStringLiteral("Modelo: ").size());
-    const Linhas entradas = {
-        {"Latitude", T(u"-23°33'0''")},
-        {"Longitude", " -46,63"},
-        {"Data do levantamento", "15/06/1940"},
-        {"Data da conversão", "10/03/2024"},
-    };
-    const Linhas rumoDado = {
-        {"Rumo informado", T(u"35°20'10'' NO")},
-        {"Tipo", "Rumo"},
-        {"Referência", "Magnético na data do levantamento"},
-    };
-    const Linhas declinacoes = {
-        {"Declinação no levantamento", T(u"-11º30'00''")},
-        {"Variação anual no levantamento", "-6'00''/ano"},
-        {"Declinação na conversão", T(u"-21º45'00''")},
-        {"Variação anual na conversão", "-3'00''/ano"},
-        {"Variação da declinação entre as datas", T(u"-10º15'00''")},
-    };
-    const Linhas rumos = {
-        {"Azimute verdadeiro", T(u"313º09'50''")},
-        {"Rumo verdadeiro", T(u"46º50'10'' NO")},
-        {"Azimute magnético na data da conversão", T(u"334º54'50''")},
-        {"Rumo magnético na data da conversão", T(u"25º05'10'' NO")},
-    };
-    const Linhas finais = {
-        {"Declinação do modelo regional na conversão", T(u"-21º30'00''")},
-        {"Modelo", modelo},
-    };
-    const auto junta = [](std::initializer_list<const Linhas*> partes) {
-        Linhas todas;
-        for (const Linhas* parte : partes)
-            todas.insert(todas.end(), parte->begin(), parte->end());
-        return todas;
-    };
-    const struct {
-        const char* nome;
-        bool comRumo;
-        Linhas linhas;
-    } casos[] = {
-        {"com rumo", true, junta({&entradas, &rumoDado, &declinacoes, &rumos, &finais})},
-        {"sem rumo", false, junta({&entradas, &declinacoes, &finais})},
-    };
-    for (const auto& caso : casos) {
-        SCOPED_TRACE(caso.nome);
-        const TextoCopia copia = TextoCopiaConversao(ConversaoExemplo(caso.comRumo), PtBr);
-        QString texto;
-        QString html = "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\">\n";
-        for (const auto& [titulo, valor] : caso.linhas) {
-            texto += titulo + u'\t' + valor + u'\n';
-            html += "<tr><td>" + titulo + "</td><td>" + valor.toHtmlEscaped() + "</td></tr>\n";
+    for (const QLocale& locale : Locales)
+        for (const bool comRumo : {true, false}) {
+            SCOPED_TRACE(locale.name().toStdString() + (comRumo ? " com rumo" : " sem rumo"));
+            Conversao c;
+            c.entrada.tipo = TipoRumo::Rumo;
+            c.latitude = -23.55, c.longitude = -46.63;
+            c.dataLevantamento = {15, 6, 1940}, c.dataConversao = {10, 3, 2024};
+            c.levantamento.D = -11.5, c.conversao.D = -21.75, c.conversao.regional = -21.5f;
+            if (comRumo)
+                c.rumos = RumosConvertidos{Gms(324, 39, 50), Gms(313, 9, 50), Gms(334, 54, 50)};
+            c.textos = FormataConversao(c, locale);
+            const TextoCopia copia = TextoCopiaConversao(c, locale);
+            const QStringList linhas = copia.texto.split(u'\n');
+            ASSERT_EQ(linhas.size(), 3);
+            EXPECT_TRUE(linhas[2].isEmpty());
+            const QStringList titulos = linhas[0].split(u'\t'), valores = linhas[1].split(u'\t');
+            ASSERT_EQ(titulos.size(), valores.size());
+            EXPECT_EQ(titulos.size(), 32);
+            const auto valor = [&](const char16_t* titulo) { return valores.value(titulos.indexOf(T(titulo)), "?"); };
+            const QString rumo = comRumo ? T(u"35°20'10'' NO") : QString();
+            const QString rumoGraus = comRumo ? NoLocale("324.663889", locale) : QString();
+            const std::pair<const char16_t*, QString> celulas[] = {
+                {u"Latitude", T(u"-23°33'00''")}, {u"Latitude (graus)", NoLocale("-23.55", locale)},
+                {u"Data do levantamento", "15/06/1940"}, {u"Rumo informado", rumo},
+                {u"Rumo informado (azimute em graus)", rumoGraus},
+                {u"Declinação – Levantamento (graus)", NoLocale("-11.5", locale)},
+                {u"Modelo regional (1995 a 2005) – Conversão", T(u"-21°30'00''")},
+                {u"Modelo regional (1995 a 2005) – Levantamento", QString()},
+                {u"Mudança da declinação", T(u"-10°15'00''")},
+                {u"Mudança da declinação (graus)", NoLocale("-10.25", locale)},
+                {u"Magnético na data da conversão – Rumo", comRumo ? T(u"25°05'10'' NO") : QString()}};
+            for (const auto& [titulo, esperado] : celulas)
+                EXPECT_EQ(valor(titulo), esperado) << QString::fromUtf16(titulo).toStdString();
+            for (int i = 0; i < titulos.size(); ++i) {
+                EXPECT_TRUE(copia.html.contains("<th>" + titulos[i].toHtmlEscaped() + "</th>")) << i;
+                EXPECT_TRUE(copia.html.contains("<td>" + valores[i].toHtmlEscaped() + "</td>")) << i;
+            }
         }
-        html += "</table>\n";
-        EXPECT_EQ(copia.texto.toStdString(), texto.toStdString());
-        EXPECT_EQ(copia.html.toStdString(), html.toStdString());
-    }
 }
 
 }  // namespace

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "memorial/Memorial.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace ceravel {
+
+// The memorial file (".memorial.json"): UTF-8 JSON a person can read, every
+// field a text exactly as typed. Format 1:
+//
+//   {
+//       "formato": "ceravel-memorial",
+//       "versao": 1,
+//       "levantamento": "1987",            survey date, dd/mm/aaaa or aaaa
+//       "conversao": "07/12/2026",         conversion date, dd/mm/aaaa
+//       "referencia": "magnetico",         or "verdadeiro"
+//       "modelo": "igrf14",                or "regional"
+//       "posicao": { "latitude": {"forma": "decimal", "graus": "-23,5", "g": "", "m": "", "s": ""},
+//                    "longitude": {"forma": "gms", "graus": "", "g": "46", "m": "37", "s": "30"} },
+//       "segmentos": [ {"de": "M1", "para": "M2", "rumo": "45°30' NE", "distancia": "120,50",
+//                       "confrontante": ""}, ... ]
+//   }
+//
+// Keys are written in a fixed order, so saving what was opened gives the
+// same bytes. A reader refuses any other "formato", a "versao" above the one
+// it knows (the file comes from a newer program), and any missing field or
+// field of the wrong kind: a file is loaded whole or not at all.
+inline constexpr int VersaoArquivoMemorial = 1;
+inline constexpr char ExtensaoMemorial[] = ".memorial.json";
+
+QByteArray SerializaMemorial(const Memorial& memorial);
+
+struct LeituraMemorial {
+    std::optional<Memorial> memorial;
+    QString erro;  // a Portuguese sentence, when refused
+};
+LeituraMemorial DesserializaMemorial(const QByteArray& bytes);
+
+// The file on disk: written atomically (an earlier file stays whole until the
+// new one is complete); read and checked as above. Messages name the file.
+QString SalvaMemorial(const QString& caminho, const Memorial& memorial);  // empty when saved
+LeituraMemorial AbreMemorial(const QString& caminho);
+
+}  // namespace ceravel

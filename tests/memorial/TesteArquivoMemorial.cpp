@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "memorial/ArquivoMemorial.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace ceravel::teste {
+namespace {
+
+Memorial Exemplo()
+{
+    Memorial m;
+    m.dados.levantamento = QStringLiteral("1987");
+    m.dados.conversao = QStringLiteral("07/12/2026");
+    m.dados.referencia = ReferenciaMemorial::Verdadeiro;
+    m.dados.modelo = ModeloMemorial::Regional;
+    m.dados.posicao.formaLongitude = FormaEntrada::GrausMinutosSegundos;
+    m.dados.posicao.latGraus = QStringLiteral("-23,5");
+    m.dados.posicao.longG = QStringLiteral("-46");
+    m.dados.posicao.longM = QStringLiteral("37");
+    m.dados.posicao.longS = QStringLiteral("30");
+    // Texts that JSON must escape, and characters outside Latin-1.
+    m.segmentos = {{QStringLiteral("M1"), QStringLiteral("M2"), QStringLiteral("45°30' NE"), QStringLiteral("120,50"),
+                    QStringLiteral("Fulano \"Tico\" de Tal; estrada\\velha")},
+                   {QStringLiteral("M2"), QStringLiteral("M3"), QStringLiteral("S 12°15′ O"), QStringLiteral("87,30"),
+                    QStringLiteral("Córrego\tdo Ипсилон\n2ª gleba")}};
+    return m;
+}
+
+// Save, open, save: the same bytes, the same memorial.
+TEST(ArquivoMemorial, SalvaAbreSalva)
+{
+    QTemporaryDir pasta;
+    const QString a = pasta.filePath(QStringLiteral("a.memorial.json")), b = pasta.filePath(QStringLiteral("b.memorial.json"));
+    for (const Memorial& m : {Exemplo(), Memorial{}}) {
+        ASSERT_EQ(SalvaMemorial(a, m), QString());
+        const LeituraMemorial lido = AbreMemorial(a);
+        ASSERT_TRUE(lido.memorial) << lido.erro.toStdString();
+        EXPECT_EQ(*lido.memorial, m);
+        ASSERT_EQ(SalvaMemorial(b, *lido.memorial), QString());
+        QFile fa(a), fb(b);
+        ASSERT_TRUE(fa.open(QIODevice::ReadOnly) && fb.open(QIODevice::ReadOnly));
+        EXPECT_EQ(fa.readAll(), fb.readAll());
+    }
+}
+
+// Damaged and newer files refused with a reason; nothing half-loaded.
+TEST(ArquivoMemorial, Recusas)
+{
+    const QByteArray bom = SerializaMemorial(Exemplo());
+    QByteArray semDistancia = bom;
+    semDistancia.replace("\"distancia\": \"87,30\",", "");
+    QByteArray numero = bom;
+    numero.replace("\"rumo\": \"45°30' NE\"", "\"rumo\": 45");
+    QByteArray nova = bom;
+    nova.replace("\"versao\": 1", "\"versao\": 2");
+    const struct {
+        const char* nome;
+        QByteArray bytes;
+        const char* motivo;
+    } casos[] = {
+        {"cortado", bom.left(bom.size() / 2), "danificado"},
+        {"vazio", QByteArray(), "danificado"},
+        {"outro JSON", "{\"a\": 1}", "não é um memorial"},
+        {"sem campo", semDistancia, "falta o texto \u201Cdistancia\u201D no segmento 2"},
+        {"número no lugar de texto", numero, "falta o texto \u201Crumo\u201D no segmento 1"},
+        {"versão mais nova", nova, "versão mais nova"},
+        {"referência desconhecida", QByteArray(bom).replace("\"verdadeiro\"", "\"grade\""), "\u201Creferencia\u201D"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const LeituraMemorial l = DesserializaMemorial(c.bytes);
+        EXPECT_FALSE(l.memorial);
+        EXPECT_TRUE(l.erro.contains(QString::fromUtf8(c.motivo))) << l.erro.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace ceravel::teste

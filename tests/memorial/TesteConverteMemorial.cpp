@@ -1,0 +1,129 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "memorial/ConverteMemorial.h"
+#include "memorial/TabelaMemorial.h"
+
+#include <gtest/gtest.h>
+
+namespace ceravel::teste {
+namespace {
+
+Memorial Escritura(const char* levantamento, ReferenciaMemorial referencia)
+{
+    Memorial m;
+    m.dados.levantamento = QString::fromLatin1(levantamento);
+    m.dados.conversao = QStringLiteral("07/12/2026");
+    m.dados.referencia = referencia;
+    m.dados.posicao.latGraus = QStringLiteral("-23,5");
+    m.dados.posicao.lonGraus = QStringLiteral("-46,625");
+    return m;
+}
+
+// The survey (1 July 1987, a year alone) and conversion (07/12/2026)
+// declinations at -23,5; -46,625 from IGRF-14, as shown:
+//   D(lev)  = -17°59'08''   D(conv) = -21°56'09''
+// A magnetic deed: true = given + D(lev) = given - 17°59'08'';
+// magnetic now = true - D(conv) = true + 21°56'09''. Worked by hand:
+const struct {
+    const char *rumo, *distancia;
+    const char *azVerd, *rumoVerd, *azMag, *rumoMag;
+} Doze[] = {
+    // 45°30' - 17°59'08'' = 27°30'52''; + 21°56'09'' = 49°27'01''
+    {"45°30' NE", "120,50", "27°30'52''", "27°30'52'' NE", "49°27'01''", "49°27'01'' NE"},
+    // 192°15' - 17°59'08'' = 174°15'52'' (180 - it = 5°44'08'' SE); + 21°56'09'' = 196°12'01''
+    {"S 12°15' O", "87,30 m", "174°15'52''", "5°44'08'' SE", "196°12'01''", "16°12'01'' SO"},
+    // 87°41'06'' - 17°59'08'' = 69°41'58''; + 21°56'09'' = 91°38'07'' (88°21'53'' SE)
+    {"87°41'06\"", "10", "69°41'58''", "69°41'58'' NE", "91°38'07''", "88°21'53'' SE"},
+    // 350° - 17°59'08'' = 332°00'52'' (27°59'08'' NO); + 21°56'09'' = 353°57'01'' (6°02'59'' NO)
+    {"10 NO", "11", "332°00'52''", "27°59'08'' NO", "353°57'01''", "6°02'59'' NO"},
+    // 10° - 17°59'08'' = -7°59'08'' = 352°00'52''; + 21°56'09'' = 373°57'01'' = 13°57'01''
+    {"N 10° L", "12", "352°00'52''", "7°59'08'' NO", "13°57'01''", "13°57'01'' NE"},
+    // 0° -> 342°00'52''; + 21°56'09'' = 363°57'01'' = 3°57'01''
+    {"N", "13", "342°00'52''", "17°59'08'' NO", "3°57'01''", "3°57'01'' NE"},
+    // 90° -> 72°00'52''; + 21°56'09'' = 93°57'01'' (86°02'59'' SE)
+    {"L", "14", "72°00'52''", "72°00'52'' NE", "93°57'01''", "86°02'59'' SE"},
+    // 17°59'08'' - 17°59'08'' = 0: true north exactly, with its own letter
+    {"17°59'08\" NE", "15", "0°00'00''", "0°00'00'' N", "21°56'09''", "21°56'09'' NE"},
+    // 180° -> 162°00'52'' (17°59'08'' SE); + 21°56'09'' = 183°57'01'' (3°57'01'' SO)
+    {"S", "16", "162°00'52''", "17°59'08'' SE", "183°57'01''", "3°57'01'' SO"},
+    // 270° -> 252°00'52'' (72°00'52'' SO); + 21°56'09'' = 273°57'01'' (86°02'59'' NO)
+    {"O", "17", "252°00'52''", "72°00'52'' SO", "273°57'01''", "86°02'59'' NO"},
+    // 200,5° = 200°30' -> 182°30'52'' (2°30'52'' SO); + 21°56'09'' = 204°27'01''
+    {"200,5", "18", "182°30'52''", "2°30'52'' SO", "204°27'01''", "24°27'01'' SO"},
+    // S 86°02'59'' W = 266°02'59'' -> 248°03'51'' (68°03'51'' SO); + 21°56'09'' = 270°: west, "90° O"
+    {"S 86°02'59\" W", "19", "248°03'51''", "68°03'51'' SO", "270°00'00''", "90°00'00'' O"},
+};
+
+QString Dados() { return QStringLiteral(CERAVEL_DADOS_PROJETO); }
+
+TEST(ConverteMemorial, DozeSegmentos)
+{
+    const QLocale pt(QStringLiteral("pt_BR"));
+    Memorial m = Escritura("1987", ReferenciaMemorial::Magnetico);
+    for (const auto& d : Doze)
+        m.segmentos.push_back({{}, {}, QString::fromUtf8(d.rumo), QString::fromUtf8(d.distancia), {}});
+    const auto r = ConverteMemorial(m, pt, Dados());
+    ASSERT_TRUE(std::holds_alternative<ConversaoMemorial>(r)) << std::get<FalhaMemorial>(r).mensagem.toStdString();
+    const auto& c = std::get<ConversaoMemorial>(r);
+    ASSERT_EQ(c.levantamento.segundos, -(17 * 3600 + 59 * 60 + 8));
+    ASSERT_EQ(c.conversao.segundos, -(21 * 3600 + 56 * 60 + 9));
+    EXPECT_TRUE(c.levantamentoSoAno);
+    const TabelaMemorial t = TabelaResultados(c, pt);
+    ASSERT_EQ(t.linhas.size(), std::size(Doze));
+    for (size_t i = 0; i < std::size(Doze); ++i) {
+        SCOPED_TRACE(Doze[i].rumo);
+        const QStringList& l = t.linhas[i];
+        const auto col = [&l](ColunaMemorial k) { return l[static_cast<int>(k)].toStdString(); };
+        EXPECT_EQ(col(ColunaMemorial::Mensagem), "");
+        EXPECT_EQ(col(ColunaMemorial::AzVerdadeiro), Doze[i].azVerd);
+        EXPECT_EQ(col(ColunaMemorial::RumoVerdadeiro), Doze[i].rumoVerd);
+        EXPECT_EQ(col(ColunaMemorial::AzMagnetico), Doze[i].azMag);
+        EXPECT_EQ(col(ColunaMemorial::RumoMagnetico), Doze[i].rumoMag);
+    }
+    // The decimal columns carry the same seconds: 27°30'52'' = 27,514444...
+    EXPECT_EQ(t.linhas[0][static_cast<int>(ColunaMemorial::AzVerdadeiroGraus)], QStringLiteral("27,514444"));
+    EXPECT_EQ(t.linhas[0][static_cast<int>(ColunaMemorial::DecLevantamentoGraus)], QStringLiteral("-17,985556"));
+
+    // A year alone is 1 July of that year.
+    m.dados.levantamento = QStringLiteral("01/07/1987");
+    const auto julho = ConverteMemorial(m, pt, Dados());
+    ASSERT_TRUE(std::holds_alternative<ConversaoMemorial>(julho));
+    EXPECT_EQ(std::get<ConversaoMemorial>(julho).levantamento.D, c.levantamento.D);
+    EXPECT_FALSE(std::get<ConversaoMemorial>(julho).levantamentoSoAno);
+
+    // A true deed keeps its bearings: 45°30' true; magnetic now 45°30' + 21°56'09'' = 67°26'09''.
+    m.dados.referencia = ReferenciaMemorial::Verdadeiro;
+    const auto verdadeiro = ConverteMemorial(m, pt, Dados());
+    const TabelaMemorial tv = TabelaResultados(std::get<ConversaoMemorial>(verdadeiro), pt);
+    EXPECT_EQ(tv.linhas[0][static_cast<int>(ColunaMemorial::AzVerdadeiro)], QStringLiteral("45°30'00''"));
+    EXPECT_EQ(tv.linhas[0][static_cast<int>(ColunaMemorial::AzMagnetico)], QStringLiteral("67°26'09''"));
+}
+
+// The deed's data refused in the window's order, focus on the offending box.
+TEST(ConverteMemorial, DadosRecusados)
+{
+    const struct {
+        const char *levantamento, *conversao, *lat;
+        const char* caixa;
+    } casos[] = {
+        {"1987", "07/12/2026", "", "LatGraus"},
+        {"1987", "07/12/2026", "-95", "LatGraus"},
+        {"", "07/12/2026", "-23,5", "Levantamento"},
+        {"1899", "07/12/2026", "-23,5", "Levantamento"},
+        {"31/02/1987", "07/12/2026", "-23,5", "Levantamento"},
+        {"1987", "2026", "-23,5", "Conversao"},
+        {"1987", "07/12/2030", "-23,5", "Conversao"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.levantamento) + " " + c.conversao + " " + c.lat);
+        Memorial m = Escritura(c.levantamento, ReferenciaMemorial::Magnetico);
+        m.dados.conversao = QString::fromLatin1(c.conversao);
+        m.dados.posicao.latGraus = QString::fromLatin1(c.lat);
+        const auto r = ConverteMemorial(m, QLocale(QStringLiteral("pt_BR")), Dados());
+        ASSERT_TRUE(std::holds_alternative<FalhaMemorial>(r));
+        EXPECT_EQ(std::get<FalhaMemorial>(r).caixa.toStdString(), c.caixa);
+        EXPECT_FALSE(std::get<FalhaMemorial>(r).mensagem.isEmpty());
+    }
+}
+
+}  // namespace
+}  // namespace ceravel::teste
