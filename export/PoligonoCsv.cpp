@@ -1,24 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/ExportaPoligono.h"
 
-#include <QRegularExpression>
-
-#include <cmath>
+#include "present/TextosPoligono.h"
 
 namespace ceravel {
 
 namespace {
-
-// Fixed decimals, the locale's separator, no grouping, "-" for negatives (a
-// receiver's import reads that, not the minus sign some locales use).
-QString Numero(double valor, int decimais, const QLocale& locale)
-{
-    QString t = QString::number(std::fabs(valor), 'f', decimais);
-    t.replace(u'.', locale.decimalPoint());
-    if (std::signbit(valor) && t.contains(QRegularExpression(QStringLiteral("[1-9]"))))
-        t.prepend(u'-');
-    return t;
-}
 
 // A field holding the separator, a quote or a line break is quoted.
 QString Campo(const QString& s)
@@ -34,9 +21,9 @@ QByteArray ConteudoCsvVertices(const PoligonoExportado& p, const QLocale& locale
 {
     QString t = QStringLiteral("\uFEFFVértice;E (m);N (m);Latitude SIRGAS 2000;Longitude SIRGAS 2000\r\n");
     for (const VerticeExportado& v : p.vertices) {
-        t += Campo(v.nome) + u';' + Numero(v.plano.E, 3, locale) + u';' + Numero(v.plano.N, 3, locale) + u';';
+        t += Campo(v.nome) + u';' + NumeroFixo(v.plano.E, 3, locale) + u';' + NumeroFixo(v.plano.N, 3, locale) + u';';
         if (v.geograficas)
-            t += Numero(v.geograficas->latitude, 8, locale) + u';' + Numero(v.geograficas->longitude, 8, locale);
+            t += NumeroFixo(v.geograficas->latitude, 8, locale) + u';' + NumeroFixo(v.geograficas->longitude, 8, locale);
         else
             t += u';';
         t += QStringLiteral("\r\n");
