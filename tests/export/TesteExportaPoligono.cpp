@@ -105,47 +105,9 @@ Leitura LeGeoJson(const QString& caminho, const QLocale&)
     return l;
 }
 
-// DXF pairs: a group code line, then a value line.
+// The DXF through GDAL's own reader (ogrinfo, from gdal-bin, which install-deps.sh installs).
 Leitura LeDxf(const QString& caminho, const QLocale&)
 {
-    const QStringList linhas = QString::fromLatin1(Bytes(caminho)).split(QStringLiteral("\r\n"));
-    Leitura l;
-    QString entidade, camada;
-    Lido atual;
-    const auto fecha = [&] {
-        if (entidade == u"VERTEX")
-            l.contorno.emplace_back(atual.x, atual.y);
-        else if (entidade == u"TEXT")
-            l.vertices.push_back(atual);
-    };
-    for (int i = 0; i + 1 < linhas.size(); i += 2) {
-        const int codigo = linhas[i].trimmed().toInt();
-        const QString& v = linhas[i + 1];
-        if (codigo == 0) {
-            fecha();
-            entidade = v;
-            atual = {};
-        } else if (codigo == 10 || codigo == 20) {
-            (codigo == 10 ? atual.x : atual.y) = v.toDouble();
-        } else if (codigo == 1 && entidade == u"TEXT") {
-            atual.nome = QString::fromLatin1(v.toLatin1());
-        }
-    }
-    // Names are placed beside their vertex: half the text height up and right.
-    for (Lido& t : l.vertices)
-        for (const auto& p : l.contorno)
-            if (std::abs(t.x - p.first) < 200 && std::abs(t.y - p.second) < 200)
-                t.x = p.first, t.y = p.second;
-    if (!l.contorno.empty())
-        l.contorno.push_back(l.contorno.front());
-    return l;
-}
-
-// The same file through GDAL's own reader, when its tools are installed.
-Leitura LeDxfOgr(const QString& caminho, const QLocale& locale)
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("ogrinfo")).isEmpty())
-        return LeDxf(caminho, locale);
     QProcess p;
     p.start(QStringLiteral("ogrinfo"), {QStringLiteral("-ro"), QStringLiteral("-al"), caminho});
     EXPECT_TRUE(p.waitForFinished(30000));
@@ -172,6 +134,7 @@ Leitura LeDxfOgr(const QString& caminho, const QLocale& locale)
             texto.clear();
         }
     }
+    // Names are placed beside their vertex: half the text height up and right.
     for (Lido& t : l.vertices)
         for (const auto& c : l.contorno)
             if (std::abs(t.x - c.first) < 200 && std::abs(t.y - c.second) < 200)
@@ -183,19 +146,23 @@ Leitura LeCsv(const QString& caminho, const QLocale& locale)
 {
     const QByteArray bytes = Bytes(caminho);
     EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF"));
-    QStringList linhas = QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     Leitura l;
-    for (const QString& linha : linhas.mid(1)) {
-        // The one quoted name holds the separator.
-        const int fimNome = linha.startsWith(u'"') ? linha.indexOf(QStringLiteral("\";")) + 1 : linha.indexOf(u';');
-        QString nome = linha.left(fimNome);
-        if (nome.startsWith(u'"'))
-            nome = nome.mid(1).chopped(1);
-        const QStringList c = linha.mid(fimNome + 1).split(u';');
+    // Fields split on ";" outside quotes; the one quoted name holds the separator.
+    static const QRegularExpression campo(QStringLiteral("(\"(?:[^\"]|\"\")*\"|[^;]*)(?:;|$)"));
+    for (const QString& linha : QString::fromUtf8(bytes.mid(3)).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).mid(1)) {
+        QStringList c;
+        for (auto m = campo.globalMatch(linha); m.hasNext() && c.size() < 5;)
+            c << m.next().captured(1);
+        if (c.size() != 5) {
+            ADD_FAILURE() << linha.toStdString();
+            continue;
+        }
+        if (c[0].startsWith(u'"'))
+            c[0] = c[0].mid(1).chopped(1).replace(QStringLiteral("\"\""), QStringLiteral("\""));
         bool ok[4];
-        l.vertices.push_back({nome, locale.toDouble(c[0], &ok[0]), locale.toDouble(c[1], &ok[1])});
-        locale.toDouble(c[2], &ok[2]);
-        locale.toDouble(c[3], &ok[3]);
+        l.vertices.push_back({c[0], locale.toDouble(c[1], &ok[0]), locale.toDouble(c[2], &ok[1])});
+        locale.toDouble(c[3], &ok[2]);
+        locale.toDouble(c[4], &ok[3]);
         EXPECT_TRUE(ok[0] && ok[1] && ok[2] && ok[3]) << linha.toStdString();
     }
     return l;
@@ -215,6 +182,8 @@ class ExportaPoligonoLido : public testing::TestWithParam<CasoExporta> {};
 TEST_P(ExportaPoligonoLido, DevolveNomesECoordenadas)
 {
     const CasoExporta& c = GetParam();
+    if (c.formato == FormatoPoligono::Dxf && QStandardPaths::findExecutable(QStringLiteral("ogrinfo")).isEmpty())
+        GTEST_SKIP() << "sem ogrinfo (gdal-bin)";
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath(QStringLiteral("poligono"));
     const PoligonoExportado p = Exemplo();
@@ -250,8 +219,7 @@ INSTANTIATE_TEST_SUITE_P(
     Poligono, ExportaPoligonoLido,
     testing::Values(CasoExporta{"kml", FormatoPoligono::Kml, Brasil, LeKml, true, 1e-9},
                     CasoExporta{"geojson", FormatoPoligono::GeoJson, Brasil, LeGeoJson, true, 0.6e-8},
-                    CasoExporta{"dxf", FormatoPoligono::Dxf, Brasil, LeDxf, false, 1e-4},
-                    CasoExporta{"dxf_ogrinfo", FormatoPoligono::Dxf, Brasil, LeDxfOgr, false, 1e-4},
+                    CasoExporta{"dxf_ogrinfo", FormatoPoligono::Dxf, Brasil, LeDxf, false, 1e-4},
                     CasoExporta{"csv_pt_BR", FormatoPoligono::Csv, Brasil, LeCsv, false, 0.6e-3},
                     CasoExporta{"csv_en_US", FormatoPoligono::Csv, EUA, LeCsv, false, 0.6e-3}),
     [](const auto& i) { return std::string(i.param.nome); });
