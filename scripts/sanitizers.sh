@@ -23,7 +23,7 @@ cmake -S "$raiz" -B "$san" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_R
 cmake --build "$san" -j"$nucleos"
 (cd "$san" && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$nucleos" --timeout 600)
 
-alvos=(numeros coeficientes lote windows1252 calculo igrf conversao)
+alvos=(numeros coeficientes lote windows1252 calculo igrf conversao rumo arquivomemorial)
 CC=clang CXX=clang++ cmake -S "$raiz" -B "$fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" -DCERAVEL_SANITIZE=ON -DCERAVEL_FUZZ=ON \
   -DCERAVEL_BENCH=OFF -DCERAVEL_TOOLS=OFF >/dev/null

@@ -263,6 +263,10 @@ void AviventacaoMemorial::criaResultados()
     m_resultados->setHorizontalHeaderLabels(titulos);
     m_resultados->horizontalHeader()->setStretchLastSection(true);
     m_resultados->horizontalHeader()->setFont(FonteArial(8.25, true));
+    // Column widths from the first rows' texts (they all have the same form),
+    // not from every cell of a long deed.
+    m_resultados->horizontalHeader()->setResizeContentsPrecision(40);
+    m_resultados->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     coluna->addWidget(m_resultados, 1);
 
     auto* botoes = new QHBoxLayout;

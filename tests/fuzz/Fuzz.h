@@ -62,5 +62,7 @@ void AlvoWindows1252(QByteArrayView dados);
 void AlvoCalculo(QByteArrayView dados);
 void AlvoIgrf(QByteArrayView dados);
 void AlvoConversao(QByteArrayView dados);
+void AlvoRumo(QByteArrayView dados);
+void AlvoArquivoMemorial(QByteArrayView dados);
 
 }  // namespace ceravel::fuzz

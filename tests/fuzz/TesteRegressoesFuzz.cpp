@@ -37,7 +37,8 @@ INSTANTIATE_TEST_SUITE_P(Fuzz, Corpus,
                          testing::Values(Alvo{"numeros", AlvoNumeros}, Alvo{"coeficientes", AlvoCoeficientes},
                                          Alvo{"lote", AlvoLote}, Alvo{"windows1252", AlvoWindows1252},
                                          Alvo{"calculo", AlvoCalculo}, Alvo{"igrf", AlvoIgrf},
-                                         Alvo{"conversao", AlvoConversao}),
+                                         Alvo{"conversao", AlvoConversao}, Alvo{"rumo", AlvoRumo},
+                                         Alvo{"arquivomemorial", AlvoArquivoMemorial}),
                          [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace

@@ -26,6 +26,18 @@ class MensageiroGravador : public Mensageiro {
 public:
     void informa(const QString& texto) override { mensagens << texto; }
     QStringList mensagens;
+
+    // Questions get `resposta`; file choices get `arquivo` (empty: cancelled).
+    Resposta pergunta(const QString& texto) override
+    {
+        perguntas << texto;
+        return resposta;
+    }
+    QString arquivoParaSalvar(const QString&, const QString&, const QString&) override { return arquivo; }
+    QString arquivoParaAbrir(const QString&, const QString&) override { return arquivo; }
+    QStringList perguntas;
+    Resposta resposta = Resposta::Cancelar;
+    QString arquivo;
 };
 
 // Coefficients k -> value of one file; the others are zero.

@@ -9,4 +9,5 @@ ceravel_teste(test_ui
     ${CMAKE_CURRENT_LIST_DIR}/TesteConversaoRumos.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteAleatorio.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteJanelaMapa.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TesteAviventacaoMemorial.cpp
   BIBLIOTECAS ceravel_ui Qt6::Test)

@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// "Aviventação de Memorial" as wiring: it stays open beside Main, asks before
+// its changes are lost, pastes through the core, keeps what is open when a
+// file is refused, and empties its results on any change. The rules are
+// tested in the core (tests/calc, tests/memorial).
+#include "AmbienteJanelas.h"
+
+#include "memorial/ArquivoMemorial.h"
+#include "ui/AviventacaoMemorial.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace ceravel::teste {
+namespace {
+
+using Resposta = Mensageiro::Resposta;
+
+class MemorialJanela : public AmbienteJanelas {
+protected:
+    void SetUp() override
+    {
+        AmbienteJanelas::SetUp();
+        ASSERT_TRUE(QFile::copy(QStringLiteral(CERAVEL_DADOS_PROJETO "/igrf14coeffs.txt"),
+                                pasta.filePath("igrf14coeffs.txt")));
+        abreMemorial();
+    }
+    // Fresh windows under pt_BR, a calculation (the window starts from its
+    // position), then the memorial window from Main's menu.
+    void abreMemorial()
+    {
+        usaLocale(QLocale(QStringLiteral("pt_BR")));
+        calculaComSucesso();
+        aciona("MAMemorial");
+        memorial = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* m = qobject_cast<AviventacaoMemorial*>(w); m && m->isVisible())
+                memorial = m;
+        ASSERT_NE(memorial, nullptr);
+        ASSERT_EQ(QApplication::activeModalWidget(), nullptr);  // Main stays usable
+    }
+    QTableWidget& tabela(const char* nome) { return controle<QTableWidget>(*memorial, nome); }
+    void digitaMemorial(const char* caixa, const QString& t)
+    {
+        auto& c = controle<QLineEdit>(*memorial, caixa);
+        c.setText(t);
+        emit c.textEdited(t);
+    }
+
+    AviventacaoMemorial* memorial = nullptr;
+};
+
+// Closing the window or the program with changes asks once; only Não or a
+// save lets the work go, Cancelar (or a cancelled save) keeps all of it.
+TEST_F(MemorialJanela, FecharComAlteracoes)
+{
+    const struct {
+        const char* nome;
+        bool fechaPrograma;  // Main closed instead of the window's "Fechar"
+        bool altera;
+        Resposta resposta;
+        bool escolheArquivo;
+        bool fecha;  // the window (and, closing Main, the program) goes
+    } casos[] = {
+        {"sem alterações", false, false, Resposta::Cancelar, false, true},
+        {"Não", false, true, Resposta::Nao, false, true},
+        {"Cancelar", false, true, Resposta::Cancelar, false, false},
+        {"Sim, salvo", false, true, Resposta::Sim, true, true},
+        {"Sim, salvar cancelado", false, true, Resposta::Sim, false, false},
+        {"programa: Cancelar", true, true, Resposta::Cancelar, false, false},
+        {"programa: Sim, salvo", true, true, Resposta::Sim, true, true},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.nome);
+        abreMemorial();
+        if (c.altera)
+            digitaMemorial("Levantamento", QStringLiteral("1987"));
+        const QString arquivo = pasta.filePath(QStringLiteral("caso.memorial.json"));
+        QFile::remove(arquivo);
+        mensageiro.perguntas.clear();
+        mensageiro.resposta = c.resposta;
+        mensageiro.arquivo = c.escolheArquivo ? arquivo : QString();
+        QPointer<AviventacaoMemorial> janela = memorial;
+        const int encerradas = encerramentos;
+        if (c.fechaPrograma)
+            main().close();
+        else
+            clica(*memorial, "BtFechar");
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(mensageiro.perguntas, c.altera ? QStringList{"Salvar as alterações?"} : QStringList{});
+        EXPECT_EQ(janela.isNull() || !janela->isVisible(), c.fecha);
+        if (c.fechaPrograma) {
+            EXPECT_EQ(encerramentos - encerradas, c.fecha ? 1 : 0);
+        }
+        if (!c.fecha) {
+            EXPECT_EQ(controle<QLineEdit>(*janela, "Levantamento").text(), "1987");  // nothing lost
+        }
+        if (c.escolheArquivo) {
+            const LeituraMemorial lido = AbreMemorial(arquivo);
+            ASSERT_TRUE(lido.memorial) << lido.erro.toStdString();
+            EXPECT_EQ(lido.memorial->dados.levantamento, "1987");
+        }
+        if (janela)
+            janela->setAttribute(Qt::WA_DeleteOnClose, false);
+        janelas.reset();
+    }
+}
+
+// A paste of ten lines with two bad ones: eight rows, one message naming the
+// two lines; the results of an earlier conversion go, as on any change.
+TEST_F(MemorialJanela, ColagemEResultados)
+{
+    digitaMemorial("Levantamento", QStringLiteral("1987"));
+    memorial->cola(QStringLiteral("M1\tM2\t45°30' NE\t120,5\n"));
+    clica(*memorial, "BtConverter");
+    ASSERT_EQ(tabela("Resultados").rowCount(), 1) << mensageiro.mensagens.join(u'\n').toStdString();
+    EXPECT_TRUE(controle<QPushButton>(*memorial, "BtCopiar").isEnabled());
+
+    mensageiro.mensagens.clear();
+    memorial->cola(QStringLiteral("N 10 E\t10\nS 20 W\t20\n95 NE\t30\nL\t40\nO\t50\n"
+                                  "10 20 30\t60\n200,5\t70\nS\tsetenta\nN\t90\n10 NO\t100\n"));
+    EXPECT_EQ(tabela("Segmentos").rowCount(), 1 + 8);
+    EXPECT_EQ(tabela("Segmentos").item(1, 0)->text(), "M2");  // "De" follows the previous "Para"
+    ASSERT_EQ(mensageiro.mensagens.size(), 1);
+    EXPECT_TRUE(mensageiro.mensagens[0].contains("Linha 3: Rumo:"));
+    EXPECT_TRUE(mensageiro.mensagens[0].contains("Linha 8: Distância:"));
+    EXPECT_EQ(tabela("Resultados").rowCount(), 0);
+    EXPECT_FALSE(controle<QPushButton>(*memorial, "BtCopiar").isEnabled());
+}
+
+// A damaged file is refused with a message and what is open stays.
+TEST_F(MemorialJanela, ArquivoDanificadoNaoApagaOAberto)
+{
+    memorial->cola(QStringLiteral("M1\tM2\t45°30' NE\t120,5\n"));
+    const QString arquivo = pasta.filePath(QStringLiteral("ruim.memorial.json"));
+    QFile f(arquivo);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("{\"formato\": \"ceravel-memorial\", \"versao\": 1, \"segmentos\": [");
+    f.close();
+    mensageiro.arquivo = arquivo;
+    mensageiro.resposta = Resposta::Nao;  // "Salvar as alterações?" before opening another
+    mensageiro.mensagens.clear();
+    clica(*memorial, "BtAbrir");
+    ASSERT_EQ(mensageiro.mensagens.size(), 1);
+    EXPECT_TRUE(mensageiro.mensagens[0].contains("danificado"));
+    ASSERT_EQ(tabela("Segmentos").rowCount(), 1);
+    EXPECT_EQ(tabela("Segmentos").item(0, 2)->text(), "45°30' NE");
+}
+
+}  // namespace
+}  // namespace ceravel::teste
