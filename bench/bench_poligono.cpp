@@ -36,9 +36,9 @@ std::vector<SegmentoPoligonal> Memorial()
 // point: the traverse's own cost.
 PlanoUtm Plano()
 {
-    return {[](PontoPlano p) { return 0.78 + 4e-6 * (p.E - 192000); },
-            [](PontoPlano p) { return 1.0002 + 1e-9 * (p.E - 192000); },
-            [](PontoPlano p) { return PontoGeografico{-15.8 + (p.N - 8252000) / 110600, -47.9 + (p.E - 192000) / 107100}; }};
+    return {[](PontoEN p) { return 0.78 + 4e-6 * (p.E - 192000); },
+            [](PontoEN p) { return 1.0002 + 1e-9 * (p.E - 192000); },
+            [](PontoEN p) { return PontoGeografico{-15.8 + (p.N - 8252000) / 110600, -47.9 + (p.E - 192000) / 107100}; }};
 }
 
 void Completo(benchmark::State& estado, const PlanoUtm& plano)

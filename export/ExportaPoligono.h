@@ -15,7 +15,7 @@ namespace ceravel {
 // The vertices of a traversed deed as the exports write them.
 struct VerticeExportado {
     QString nome;
-    PontoPlano plano;                          // UTM, metres
+    PontoEN plano;                          // UTM, metres
     std::optional<PontoGeografico> geograficas; // SIRGAS 2000, degrees
 };
 

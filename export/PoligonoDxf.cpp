@@ -50,7 +50,7 @@ QByteArray ConteudoDxf(const PoligonoExportado& p)
 {
     double minE = 0, minN = 0, maxE = 0, maxN = 0;
     for (std::size_t i = 0; i < p.vertices.size(); ++i) {
-        const PontoPlano& v = p.vertices[i].plano;
+        const PontoEN& v = p.vertices[i].plano;
         minE = i ? std::min(minE, v.E) : v.E;
         maxE = i ? std::max(maxE, v.E) : v.E;
         minN = i ? std::min(minN, v.N) : v.N;

@@ -7,13 +7,13 @@
 
 namespace ceravel {
 
-double AreaPlana(const std::vector<PontoPlano>& pontos)
+double AreaPlana(const std::vector<PontoEN>& pontos)
 {
     // Coordinates taken from the first point, so that the products of UTM
     // magnitudes (10⁵ by 10⁶ m) do not swallow the area's last digits.
     if (pontos.size() < 3)
         return 0;
-    const PontoPlano o = pontos.front();
+    const PontoEN o = pontos.front();
     double dobro = 0;
     for (std::size_t i = 1; i + 1 < pontos.size(); ++i) {
         const double xa = pontos[i].E - o.E, ya = pontos[i].N - o.N;
@@ -23,12 +23,12 @@ double AreaPlana(const std::vector<PontoPlano>& pontos)
     return std::fabs(dobro) / 2;
 }
 
-double PerimetroPlano(const std::vector<PontoPlano>& pontos)
+double PerimetroPlano(const std::vector<PontoEN>& pontos)
 {
     double soma = 0;
     for (std::size_t i = 0; i < pontos.size(); ++i) {
-        const PontoPlano& a = pontos[i];
-        const PontoPlano& b = pontos[(i + 1) % pontos.size()];
+        const PontoEN& a = pontos[i];
+        const PontoEN& b = pontos[(i + 1) % pontos.size()];
         soma += std::hypot(b.E - a.E, b.N - a.N);
     }
     return soma;

@@ -10,9 +10,9 @@ namespace ceravel {
 // Area of the polygon through `pontos` (closed back to the first; the first is
 // not repeated), by the shoelace formula about the first point, m², positive
 // whatever the direction.
-double AreaPlana(const std::vector<PontoPlano>& pontos);
+double AreaPlana(const std::vector<PontoEN>& pontos);
 // Sum of the sides, the closing one included, m.
-double PerimetroPlano(const std::vector<PontoPlano>& pontos);
+double PerimetroPlano(const std::vector<PontoEN>& pontos);
 
 struct AreaGeodesica {
     double area = 0;       // m², positive whatever the direction

@@ -11,7 +11,7 @@ namespace {
 
 struct Ponto {
     bool valido = false;
-    PontoPlano plano;
+    PontoEN plano;
     PontoGeografico geografico;
     geo::FatoresUtm fatores;
 };
@@ -22,7 +22,7 @@ class Cache {
 public:
     Cache(geo::Geodesia& g, int zona, bool sul) : geodesia_(g), zona_(zona), sul_(sul) {}
 
-    const Ponto& Em(PontoPlano p)
+    const Ponto& Em(PontoEN p)
     {
         if (ultimo_.valido && ultimo_.plano.E == p.E && ultimo_.plano.N == p.N)
             return ultimo_;
@@ -49,9 +49,9 @@ private:
 PlanoUtm PlanoSirgas(geo::Geodesia& geodesia, int zona, bool sul)
 {
     const auto cache = std::make_shared<Cache>(geodesia, zona, sul);
-    return {[cache](PontoPlano p) { return cache->Em(p).fatores.convergencia; },
-            [cache](PontoPlano p) { return cache->Em(p).fatores.escala; },
-            [cache](PontoPlano p) { return cache->Em(p).geografico; }};
+    return {[cache](PontoEN p) { return cache->Em(p).fatores.convergencia; },
+            [cache](PontoEN p) { return cache->Em(p).fatores.escala; },
+            [cache](PontoEN p) { return cache->Em(p).geografico; }};
 }
 
 }  // namespace ceravel

@@ -21,7 +21,7 @@ double Normaliza(double graus)
 }
 
 // East and north components of a unit step along `azimute` degrees.
-PontoPlano Direcao(double azimute)
+PontoEN Direcao(double azimute)
 {
     const double r = azimute * (std::numbers::pi / 180);
     return {std::sin(r), std::cos(r)};
@@ -34,7 +34,7 @@ bool MesmoNome(const QString& a, const QString& b)
 
 struct Passo {
     SegmentoPlano plano;
-    PontoPlano fim;
+    PontoEN fim;
 };
 
 // Iterations for the factor at a segment's middle, starting from k at its
@@ -42,12 +42,12 @@ struct Passo {
 // and nothing k can feel after the second. Each is one call to PROJ.
 constexpr int IteracoesMeio = 2;
 
-double Escala(const PlanoUtm& plano, const OpcoesPoligonal& o, PontoPlano p)
+double Escala(const PlanoUtm& plano, const OpcoesPoligonal& o, PontoEN p)
 {
     return o.fatorEscala && plano.escala ? plano.escala(p) : 1.0;
 }
 
-double Gama(const PlanoUtm& plano, PontoPlano p)
+double Gama(const PlanoUtm& plano, PontoEN p)
 {
     return plano.convergencia ? plano.convergencia(p) : 0.0;
 }
@@ -57,24 +57,24 @@ double Elevacao(const OpcoesPoligonal& o)
     return o.altitudeMedia ? RaioElevacao / (RaioElevacao + *o.altitudeMedia) : 1.0;
 }
 
-PontoPlano Meio(PontoPlano a, PontoPlano b)
+PontoEN Meio(PontoEN a, PontoEN b)
 {
     return {(a.E + b.E) / 2, (a.N + b.N) / 2};
 }
 
-PontoPlano Desloca(PontoPlano p, PontoPlano u, double d)
+PontoEN Desloca(PontoEN p, PontoEN u, double d)
 {
     return {p.E + d * u.E, p.N + d * u.N};
 }
 
 // The segment from a known start.
-Passo Avanca(const SegmentoPoligonal& s, PontoPlano inicio, const PlanoUtm& plano, const OpcoesPoligonal& o)
+Passo Avanca(const SegmentoPoligonal& s, PontoEN inicio, const PlanoUtm& plano, const OpcoesPoligonal& o)
 {
     Passo r;
     r.plano.convergencia = Gama(plano, inicio);
     r.plano.azimutePlano = Normaliza(s.azimuteVerdadeiro - r.plano.convergencia);
     r.plano.fatorElevacao = Elevacao(o);
-    const PontoPlano u = Direcao(r.plano.azimutePlano);
+    const PontoEN u = Direcao(r.plano.azimutePlano);
     r.plano.fatorEscala = Escala(plano, o, inicio);
     for (int i = 0; i <= IteracoesMeio; ++i) {
         r.plano.distanciaPlano = s.distancia * r.plano.fatorEscala * r.plano.fatorElevacao;
@@ -86,9 +86,9 @@ Passo Avanca(const SegmentoPoligonal& s, PontoPlano inicio, const PlanoUtm& plan
 }
 
 // The segment from a known end: its start, where γ is taken, found by iteration.
-Passo Recua(const SegmentoPoligonal& s, PontoPlano fim, const PlanoUtm& plano, const OpcoesPoligonal& o)
+Passo Recua(const SegmentoPoligonal& s, PontoEN fim, const PlanoUtm& plano, const OpcoesPoligonal& o)
 {
-    PontoPlano inicio = fim;
+    PontoEN inicio = fim;
     Passo r;
     for (int i = 0; i <= IteracoesMeio; ++i) {
         r = Avanca(s, inicio, plano, o);
@@ -122,9 +122,9 @@ bool PoligonoFechado(const std::vector<SegmentoPoligonal>& segmentos)
     return !segmentos.empty() && MesmoNome(segmentos.back().para, segmentos.front().de);
 }
 
-std::vector<PontoPlano> CompensaBowditch(const std::vector<PontoPlano>& pontos, const std::vector<double>& distancias)
+std::vector<PontoEN> CompensaBowditch(const std::vector<PontoEN>& pontos, const std::vector<double>& distancias)
 {
-    std::vector<PontoPlano> r = pontos;
+    std::vector<PontoEN> r = pontos;
     if (pontos.size() < 2)
         return r;
     double total = 0;
@@ -187,7 +187,7 @@ ResultadoPoligonal CalculaPoligonal(const std::vector<SegmentoPoligonal>& segmen
 
     // Around a closed deed from the start vertex: the traverse in its order,
     // with the distances the compass rule weighs.
-    std::vector<PontoPlano> percurso{o.inicio};
+    std::vector<PontoEN> percurso{o.inicio};
     std::vector<double> distancias;
     if (fechado) {
         for (std::size_t j = 0; j < n; ++j) {
@@ -226,7 +226,7 @@ ResultadoPoligonal CalculaPoligonal(const std::vector<SegmentoPoligonal>& segmen
         f.somaDeflexoes = SomaDeflexoes(segmentos);
         r.fechamento = f;
         if (o.compensar) {
-            const std::vector<PontoPlano> c = CompensaBowditch(percurso, distancias);
+            const std::vector<PontoEN> c = CompensaBowditch(percurso, distancias);
             for (std::size_t j = 0; j < n; ++j)
                 r.vertices[(s + j) % n].compensado = c[j];
         }
@@ -242,7 +242,7 @@ ResultadoPoligonal CalculaPoligonal(const std::vector<SegmentoPoligonal>& segmen
             return r;
         }
 
-    std::vector<PontoPlano> usados;
+    std::vector<PontoEN> usados;
     for (const VerticePlano& v : r.vertices)
         usados.push_back(v.compensado.value_or(v.plano));
     if (plano.geograficas)

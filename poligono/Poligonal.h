@@ -10,7 +10,7 @@
 namespace ceravel {
 
 // A point of the UTM plane, metres: E east, N north, in one zone.
-struct PontoPlano {
+struct PontoEN {
     double E = 0, N = 0;
 };
 
@@ -24,11 +24,11 @@ struct PontoGeografico {
 // true azimuth = grid azimuth + γ; k is the point scale factor (grid length over
 // ellipsoid length). The real ones come from PROJ; tests pass plain functions.
 struct PlanoUtm {
-    std::function<double(PontoPlano)> convergencia;
-    std::function<double(PontoPlano)> escala;
+    std::function<double(PontoEN)> convergencia;
+    std::function<double(PontoEN)> escala;
     // Latitude and longitude of a plane point; empty: no geographic results
     // and no ellipsoidal area.
-    std::function<PontoGeografico(PontoPlano)> geograficas;
+    std::function<PontoGeografico(PontoEN)> geograficas;
 };
 
 // One segment of the deed, from vertex `de` to vertex `para`: the true azimuth
@@ -46,7 +46,7 @@ inline constexpr double RaioElevacao = 6378000;
 struct OpcoesPoligonal {
     // The start vertex: its name (empty: the first segment's "De") and its place.
     QString verticeInicial;
-    PontoPlano inicio;
+    PontoEN inicio;
     // grid distance = distance × k at the segment's middle × R/(R+h).
     bool fatorEscala = true;
     std::optional<double> altitudeMedia;  // h in metres; empty: no elevation factor
@@ -74,8 +74,8 @@ struct AreasPoligono {
 
 struct VerticePlano {
     QString nome;
-    PontoPlano plano;                              // as traversed
-    std::optional<PontoPlano> compensado;          // by the compass rule, when asked for and closed
+    PontoEN plano;                              // as traversed
+    std::optional<PontoEN> compensado;          // by the compass rule, when asked for and closed
     std::optional<PontoGeografico> geograficas;    // of the coordinates used (compensated when present)
 };
 
@@ -101,7 +101,7 @@ struct ResultadoPoligonal {
     // and its traverse comes back to the start vertex at `chegada`; an open one
     // has n+1 vertices.
     std::optional<Fechamento> fechamento;
-    std::optional<PontoPlano> chegada;
+    std::optional<PontoEN> chegada;
     std::optional<AreasPoligono> areas;    // closed deeds only
     int indiceInicial = 0;                 // the start vertex among `vertices`
 };
@@ -121,7 +121,7 @@ ResultadoPoligonal CalculaPoligonal(const std::vector<SegmentoPoligonal>& segmen
 // The compass rule on a closed traverse of points p[0..n] (p[n] computed back at
 // p[0]): each point moves against the gap in proportion to the distance
 // travelled to it. Returns the n+1 corrected points; the last equals the first.
-std::vector<PontoPlano> CompensaBowditch(const std::vector<PontoPlano>& pontos,
+std::vector<PontoEN> CompensaBowditch(const std::vector<PontoEN>& pontos,
                                          const std::vector<double>& distancias);
 
 }  // namespace ceravel

@@ -30,7 +30,7 @@ struct VerticeInicial {
     QString nome;
     int zona = 0;
     bool sul = true;
-    PontoPlano plano;
+    PontoEN plano;
     PontoGeografico geografico;
     geo::Operacao operacao;
 };

@@ -20,7 +20,7 @@ constexpr int LinhasGrade = 6;
 
 struct Caixa {
     double minE = 0, maxE = 0, minN = 0, maxN = 0;
-    void Inclui(PontoPlano p, bool primeiro)
+    void Inclui(PontoEN p, bool primeiro)
     {
         minE = primeiro ? p.E : std::min(minE, p.E);
         maxE = primeiro ? p.E : std::max(maxE, p.E);
@@ -88,12 +88,12 @@ DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& r, const std::v
     d.pixelsPorMetro = std::min(largura / extE, altura / extN);
     // The figure centred in the canvas.
     const double meioE = (c.minE + c.maxE) / 2, meioN = (c.minN + c.maxN) / 2;
-    const auto tela = [&](PontoPlano p) {
+    const auto tela = [&](PontoEN p) {
         return QPointF(tamanho.width() / 2 + (p.E - meioE) * d.pixelsPorMetro,
                        tamanho.height() / 2 - (p.N - meioN) * d.pixelsPorMetro);
     };
     const auto terreno = [&](QPointF q) {
-        return PontoPlano{meioE + (q.x() - tamanho.width() / 2) / d.pixelsPorMetro,
+        return PontoEN{meioE + (q.x() - tamanho.width() / 2) / d.pixelsPorMetro,
                           meioN - (q.y() - tamanho.height() / 2) / d.pixelsPorMetro};
     };
 
@@ -137,7 +137,7 @@ DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& r, const std::v
     }
 
     // The UTM grid over the whole canvas, at round metres, labelled on the left and bottom edges.
-    const PontoPlano canto0 = terreno(QPointF(0, tamanho.height())), canto1 = terreno(QPointF(tamanho.width(), 0));
+    const PontoEN canto0 = terreno(QPointF(0, tamanho.height())), canto1 = terreno(QPointF(tamanho.width(), 0));
     const double passo = ComprimentoRedondo(std::max(canto1.E - canto0.E, canto1.N - canto0.N) / LinhasGrade * 2);
     QLocale agrupado = locale;
     agrupado.setNumberOptions(QLocale::DefaultNumberOptions);

@@ -31,8 +31,8 @@ struct CasoQuadrado {
     const char* nome;
     std::vector<double> azimutes;
     QString inicial;
-    PontoPlano inicio;
-    PontoPlano esperadoM1;
+    PontoEN inicio;
+    PontoEN esperadoM1;
     double deflexoes;
 };
 
@@ -75,8 +75,8 @@ INSTANTIATE_TEST_SUITE_P(
 // distance = grid distance / (k at the side's middle × R/(R+h))), and the
 // traverse must find the vertices again. γ and k vary strongly across the
 // figure, so taking either at the wrong point moves the vertices by centimetres.
-double GamaTeste(PontoPlano p) { return 0.78 + 2e-5 * (p.E - 192000); }
-double KTeste(PontoPlano p) { return 1.0002 + 3e-8 * (p.E - 192000) - 1e-8 * (p.N - 8252000); }
+double GamaTeste(PontoEN p) { return 0.78 + 2e-5 * (p.E - 192000); }
+double KTeste(PontoEN p) { return 1.0002 + 3e-8 * (p.E - 192000) - 1e-8 * (p.N - 8252000); }
 
 struct CasoGirado {
     const char* nome;
@@ -95,7 +95,7 @@ TEST_P(Girado, RecuperaOsVerticesAUmMilimetro)
     const double forma[][2] = {{0, 0}, {812.4, -95.2}, {1405.9, 388.1}, {1230.3, 1117.6}, {498.7, 1302.5},
                                {-140.6, 720.8}};
     const double giro = 23.7 * Grau;
-    std::vector<PontoPlano> v;
+    std::vector<PontoEN> v;
     for (const auto& f : forma)
         v.push_back({192000 + f[0] * std::cos(giro) - f[1] * std::sin(giro),
                      8252000 + f[0] * std::sin(giro) + f[1] * std::cos(giro)});
@@ -106,7 +106,7 @@ TEST_P(Girado, RecuperaOsVerticesAUmMilimetro)
     for (std::size_t i = 0; i < v.size(); ++i)
         nomes.push_back(QStringLiteral("V%1").arg(i + 1));
     for (std::size_t i = 0; i < n; ++i) {
-        const PontoPlano a = v[i], b = v[(i + 1) % v.size()];
+        const PontoEN a = v[i], b = v[(i + 1) % v.size()];
         const double plano = std::atan2(b.E - a.E, b.N - a.N) / Grau;
         azimutes.push_back(std::fmod(plano + GamaTeste(a) + 360, 360));
         const double k = c.escala ? KTeste({(a.E + b.E) / 2, (a.N + b.N) / 2}) : 1;
@@ -147,8 +147,8 @@ INSTANTIATE_TEST_SUITE_P(Poligonal, Girado,
 struct CasoBowditch {
     const char* nome;
     QString inicial;
-    PontoPlano inicio;
-    std::vector<PontoPlano> esperados;  // M1..M4, compensated
+    PontoEN inicio;
+    std::vector<PontoEN> esperados;  // M1..M4, compensated
 };
 
 class Bowditch : public testing::TestWithParam<CasoBowditch> {};
@@ -205,7 +205,7 @@ TEST(AreaElipsoidal, QuadradoDeDezQuilometrosComoOPlanimeter)
         {{310000, 8210000}, {-16.183004914277, -46.777225310655}},
         {{300000, 8210000}, {-16.182202974558, -46.870728373369}}};
     PlanoUtm plano;
-    plano.geograficas = [&](PontoPlano p) { return cantos.at({p.E, p.N}); };
+    plano.geograficas = [&](PontoEN p) { return cantos.at({p.E, p.N}); };
     OpcoesPoligonal o;
     o.fatorEscala = false;
     o.inicio = {300000, 8200000};
@@ -229,7 +229,7 @@ struct CasoPlanoSirgas {
     const char* nome;
     int zona;
     bool sul;
-    PontoPlano ponto;
+    PontoEN ponto;
     PontoGeografico esperado;
     double gama, k;
 };

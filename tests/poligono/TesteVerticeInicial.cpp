@@ -19,7 +19,7 @@ struct CasoInicial {
     QString texto;
     geo::Datum datum;
     QLocale locale;
-    PontoPlano plano;         // SIRGAS 2000 / UTM
+    PontoEN plano;         // SIRGAS 2000 / UTM
     double tolerancia;        // metres
     QString recusa;           // a part of the message when refused
 };

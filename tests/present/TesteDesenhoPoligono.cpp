@@ -40,7 +40,7 @@ TEST_P(DesenhoPoligonoTeste, EmEscalaComGradeEBarra)
     ASSERT_EQ(d.vertices.size(), 4u);
     for (std::size_t i = 0; i < 4; ++i) {
         const QPointF a = d.vertices[i], b = d.vertices[(i + 1) % 4];
-        const PontoPlano pa = r.vertices[i].plano, pb = r.vertices[(i + 1) % 4].plano;
+        const PontoEN pa = r.vertices[i].plano, pb = r.vertices[(i + 1) % 4].plano;
         EXPECT_NEAR(b.x() - a.x(), (pb.E - pa.E) * d.pixelsPorMetro, 1e-6) << i;
         EXPECT_NEAR(b.y() - a.y(), -(pb.N - pa.N) * d.pixelsPorMetro, 1e-6) << i;
         EXPECT_TRUE(QRectF(QPointF(0, 0), c.tela).contains(a)) << i;
