@@ -15,6 +15,8 @@ namespace {
 
 // Room for names and labels around the figure, pixels.
 constexpr double Margem = 70;
+// About the width of a character of the labels (8 points), pixels.
+constexpr double LarguraCaractere = 5.5;
 // The grid's spacing: the round length that gives at most this many lines across.
 constexpr int LinhasGrade = 6;
 
@@ -128,6 +130,9 @@ DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& r, const std::v
         else if (angulo <= -90)
             angulo += 180;
         const QString texto = i < rotulosSegmentos.size() ? rotulosSegmentos[i] : RotuloSegmento(segmentos[i], locale);
+        // A label longer than its side would cover its neighbours: left out (the table has it).
+        if (QLineF(a, b).length() < texto.size() * LarguraCaractere)
+            continue;
         // Screen-up of the turned text: the side the normal points to decides the alignment.
         const double th = angulo * std::numbers::pi / 180;
         const QPointF cima(-std::sin(th), -std::cos(th));

@@ -32,7 +32,7 @@ struct DesenhoPoligono {
     bool fechado = false;
     std::vector<QPointF> vertices;       // the polygon (closed back to the first when `fechado`) or the line
     std::vector<TextoDesenho> nomes;     // one per vertex, outside the figure
-    std::vector<TextoDesenho> rotulos;   // one per segment: true bearing and distance, along it
+    std::vector<TextoDesenho> rotulos;   // true bearing and distance along each side long enough to hold them
     QPointF inicial;                     // the start vertex, to be marked
     std::optional<QLineF> lacuna;        // from the traverse's return to the start vertex, when it does not close
     std::vector<QLineF> grade;           // UTM lines at round metres

@@ -87,6 +87,16 @@ INSTANTIATE_TEST_SUITE_P(
                                 400.5, QStringLiteral("0°00'00''  400.00 m"), QStringLiteral("50 m")}),
     [](const auto& i) { return std::string(i.param.nome); });
 
+// Sides too short on screen for their bearing and distance go without them.
+TEST(DesenhoPoligono, RotulosSoOndeCabem)
+{
+    const std::vector<SegmentoPoligonal> s = {{"A", "B", 90, 1000}, {"B", "C", 180, 40}, {"C", "A", 270, 1000}};
+    const ResultadoPoligonal r = CalculaPoligonal(s, {}, {});
+    const DesenhoPoligono d = CalculaDesenhoPoligono(r, s, {800, 600}, QLocale::c());
+    ASSERT_EQ(d.rotulos.size(), 2u);  // 40 m is about 26 px here
+    EXPECT_TRUE(d.rotulos[1].texto.endsWith(QStringLiteral("1000.00 m")));
+}
+
 TEST(ComprimentoRedondo, MaiorRedondoAteOMaximo)
 {
     const std::pair<double, double> casos[] = {{7, 5}, {0.3, 0.2}, {1999, 1000}, {10, 10}, {2.5, 2}};

@@ -10,4 +10,5 @@ ceravel_teste(test_ui
     ${CMAKE_CURRENT_LIST_DIR}/TesteAleatorio.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteJanelaMapa.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteAviventacaoMemorial.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TestePainelPoligono.cpp
   BIBLIOTECAS ceravel_ui Qt6::Test)
