@@ -47,19 +47,23 @@ QByteArray Bytes(const QString& caminho)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// Points "x<entre>y[<entre>z]" separated by `pontos`.
+std::vector<std::pair<double, double>> Pares(const QString& t, const QRegularExpression& pontos, QChar entre)
+{
+    std::vector<std::pair<double, double>> r;
+    for (const QString& p : t.split(pontos, Qt::SkipEmptyParts)) {
+        const QStringList c = p.trimmed().split(entre);
+        r.emplace_back(c[0].toDouble(), c[1].toDouble());
+    }
+    return r;
+}
+
 Leitura LeKml(const QString& caminho, const QLocale&)
 {
     Leitura l;
     QXmlStreamReader x(Bytes(caminho));
     QString nome, pai;
-    const auto posicoes = [](const QString& t) {
-        std::vector<std::pair<double, double>> r;
-        for (const QString& p : t.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)) {
-            const QStringList c = p.split(u',');
-            r.emplace_back(c[0].toDouble(), c[1].toDouble());
-        }
-        return r;
-    };
+    const auto posicoes = [](const QString& t) { return Pares(t, QRegularExpression(QStringLiteral("\\s+")), u','); };
     while (!x.atEnd()) {
         if (x.readNext() != QXmlStreamReader::StartElement)
             continue;
@@ -113,14 +117,7 @@ Leitura LeDxf(const QString& caminho, const QLocale&)
     EXPECT_TRUE(p.waitForFinished(30000));
     const QString saida = QString::fromUtf8(p.readAllStandardOutput());
     Leitura l;
-    const auto numeros = [](const QString& wkt) {
-        std::vector<std::pair<double, double>> r;
-        for (const QString& t : wkt.split(u',')) {
-            const QStringList c = t.trimmed().split(u' ');
-            r.emplace_back(c[0].toDouble(), c[1].toDouble());
-        }
-        return r;
-    };
+    const auto numeros = [](const QString& wkt) { return Pares(wkt, QRegularExpression(QStringLiteral(",")), u' '); };
     QString texto;
     for (const QString& linha : saida.split(u'\n')) {
         const QString t = linha.trimmed();

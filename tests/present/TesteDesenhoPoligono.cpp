@@ -97,11 +97,4 @@ TEST(DesenhoPoligono, RotulosSoOndeCabem)
     EXPECT_TRUE(d.rotulos[1].texto.endsWith(QStringLiteral("1000.00 m")));
 }
 
-TEST(ComprimentoRedondo, MaiorRedondoAteOMaximo)
-{
-    const std::pair<double, double> casos[] = {{7, 5}, {0.3, 0.2}, {1999, 1000}, {10, 10}, {2.5, 2}};
-    for (const auto& [maximo, esperado] : casos)
-        EXPECT_DOUBLE_EQ(ComprimentoRedondo(maximo), esperado) << maximo;
-}
-
 }  // namespace
