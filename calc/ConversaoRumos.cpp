@@ -38,6 +38,43 @@ std::optional<DeclinacaoNaData> DeclinacaoEm(const igrf::ModeloIgrf& modelo, dou
     return d;
 }
 
+// The position in SIRGAS 2000 and on the grid. Nothing without PROJ only where
+// nothing asks for it: SIRGAS 2000 latitude and longitude and no grid bearing.
+std::variant<FalhaGuarda, std::optional<GeodesiaConversao>> Geodesia(const TextosConversao& entrada,
+                                                                    const PedidoConversao& pedido,
+                                                                    const QLocale& locale, const QString& pasta)
+{
+    geo::Geodesia& geodesia = geo::GeodesiaDaThread(pasta);
+    const bool dispensavel = !pedido.utm && entrada.datum == geo::Datum::Sirgas2000 &&
+                             !(pedido.azimute && entrada.referencia == ReferenciaRumo::Quadricula);
+    if (!geodesia.erro().isEmpty() && dispensavel)
+        return std::optional<GeodesiaConversao>{};
+    GeodesiaConversao g;
+    if (Guarda falha = GuardasGeodesicas(geodesia, entrada.datum, pedido.utm, {pedido.latitude, pedido.longitude},
+                                         locale, g.posicao))
+        return std::move(*falha);
+    const geo::Geografico& p = g.posicao.sirgas.ponto;
+    const int zona = geo::ZonaUtm(p.longitude);
+    const bool sul = p.latitude < 0;
+    const auto semGrade = [](const geo::FalhaGeo& f) { return FalhaGuarda{f.mensagem, Campo::Nenhum}; };
+    const auto proprio = geodesia.ParaUtm(p, zona, sul);
+    if (const auto* f = std::get_if<geo::FalhaGeo>(&proprio))
+        return semGrade(*f);
+    g.utmProprio = std::get<geo::PontoUtm>(proprio);
+    g.grade = g.utmProprio;
+    if (pedido.utm && (pedido.utm->zona != zona || pedido.utm->sul != sul)) {
+        const auto dado = geodesia.ParaUtm(p, pedido.utm->zona, pedido.utm->sul);
+        if (const auto* f = std::get_if<geo::FalhaGeo>(&dado))
+            return semGrade(*f);
+        g.utmDado = g.grade = std::get<geo::PontoUtm>(dado);
+    }
+    const auto fatores = geodesia.Fatores(p, g.grade.zona, g.grade.sul);
+    if (const auto* f = std::get_if<geo::FalhaGeo>(&fatores))
+        return semGrade(*f);
+    g.fatores = std::get<geo::FatoresUtm>(fatores);
+    return std::optional(g);
+}
+
 }  // namespace
 
 ResultadoConversao CalculaConversao(const TextosConversao& entrada, const QLocale& locale,
@@ -46,7 +83,16 @@ ResultadoConversao CalculaConversao(const TextosConversao& entrada, const QLocal
     ResultadoValidacaoConversao validacao = ValidaConversao(entrada, locale);
     if (auto* falha = std::get_if<FalhaGuarda>(&validacao))
         return std::move(*falha);
-    const PedidoConversao& pedido = std::get<PedidoConversao>(validacao);
+    PedidoConversao& pedido = std::get<PedidoConversao>(validacao);
+    auto geodesia = Geodesia(entrada, pedido, locale, pastaPrograma);
+    if (auto* falha = std::get_if<FalhaGuarda>(&geodesia))
+        return std::move(*falha);
+    const std::optional<GeodesiaConversao>& g = std::get<std::optional<GeodesiaConversao>>(geodesia);
+    // The models run in SIRGAS 2000.
+    if (g) {
+        pedido.latitude = g->posicao.sirgas.ponto.latitude;
+        pedido.longitude = g->posicao.sirgas.ponto.longitude;
+    }
 
     // Read only after every check has passed, then kept for the process.
     const LeituraIgrf14 leitura = CarregaIgrf14(pastaPrograma);
@@ -60,6 +106,7 @@ ResultadoConversao CalculaConversao(const TextosConversao& entrada, const QLocal
     c.dataLevantamento = pedido.levantamento;
     c.dataConversao = pedido.conversao;
     c.levantamentoSoAno = pedido.levantamentoSoAno;
+    c.geodesia = g;
     const std::optional<DeclinacaoNaData> levantamento = DeclinacaoEm(
         *leitura.modelo, pedido.latitude, pedido.longitude, pedido.levantamento, pedido.anoLevantamento, pastaPrograma);
     const std::optional<DeclinacaoNaData> conversao = DeclinacaoEm(
@@ -71,9 +118,18 @@ ResultadoConversao CalculaConversao(const TextosConversao& entrada, const QLocal
     c.levantamento = *levantamento;
     c.conversao = *conversao;
     // From the declinations as shown, so that the sums on screen check.
-    if (pedido.azimute)
-        c.rumos = ConverteRumo(*pedido.azimute, entrada.referencia, SegundosArredondados(c.levantamento.D),
-                               SegundosArredondados(c.conversao.D));
+    // A grid bearing is true bearing minus γ, with γ as shown: true = grid + γ.
+    const std::optional<long long> gama =
+        g ? std::optional(SegundosArredondados(g->fatores.convergencia)) : std::nullopt;
+    if (pedido.azimute) {
+        const bool quadricula = entrada.referencia == ReferenciaRumo::Quadricula;
+        c.rumos = ConverteRumo(quadricula ? ReduzAzimute(*pedido.azimute + gama.value_or(0)) : *pedido.azimute,
+                               quadricula ? ReferenciaRumo::Verdadeiro : entrada.referencia,
+                               SegundosArredondados(c.levantamento.D), SegundosArredondados(c.conversao.D));
+        c.rumos->informado = *pedido.azimute;
+        if (gama)
+            c.rumos->quadricula = ReduzAzimute(c.rumos->verdadeiro - *gama);
+    }
     c.textos = FormataConversao(c, locale);
     return c;
 }

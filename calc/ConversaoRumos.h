@@ -3,6 +3,9 @@
 #include "calc/Calculo.h"
 #include "calc/EntradaCalculo.h"
 #include "calc/ValidaEntrada.h"
+#include "calc/ValidaUtm.h"
+#include "geo/Datum.h"
+#include "geo/Geodesia.h"
 
 #include <QLocale>
 #include <QString>
@@ -17,8 +20,11 @@ enum class TipoRumo { Azimute, Rumo };
 // A rumo's letters, clockwise from north: the four quadrants and the exact
 // cardinal directions between them (N and S with 0°, L and O with 90°).
 enum class Quadrante { N, NE, L, SE, S, SO, O, NO };
-// Whether the given bearing is magnetic (on the survey date) or true.
-enum class ReferenciaRumo { Magnetico, Verdadeiro };
+// Whether the given bearing is magnetic (on the survey date), true, or a grid
+// bearing (UTM, in the given zone or the point's own).
+enum class ReferenciaRumo { Magnetico, Verdadeiro, Quadricula };
+// How the position is given: latitude and longitude, or UTM.
+enum class FormaPosicao { Geograficas, Utm };
 
 // The boxes of the "Conversão de Rumos" window exactly as typed. The position
 // boxes are named as on the main window; the bearing's angle has the same
@@ -36,6 +42,9 @@ struct TextosConversao {
     QString angGraus, angG, angM, angS;
     Quadrante quadrante = Quadrante::NE;  // rumo only
     ReferenciaRumo referencia = ReferenciaRumo::Magnetico;
+    FormaPosicao formaPosicao = FormaPosicao::Geograficas;
+    TextosUtm utm;
+    geo::Datum datum = geo::Datum::Sirgas2000;  // of either form
 
     // Results belong to the boxes exactly as they were converted.
     bool operator==(const TextosConversao&) const = default;
@@ -59,6 +68,16 @@ struct RumosConvertidos {
     long long informado = 0;           // the given bearing
     long long verdadeiro = 0;          // true azimuth
     long long magneticoConversao = 0;  // magnetic azimuth on the conversion date
+    std::optional<long long> quadricula;  // grid azimuth (true minus the convergence as shown)
+};
+
+// Where the point lies in SIRGAS 2000 and on the UTM grid.
+struct GeodesiaConversao {
+    PosicaoGeodesica posicao;          // in the given datum and in SIRGAS 2000
+    geo::PontoUtm utmProprio;          // SIRGAS 2000 UTM, in the point's own zone
+    std::optional<geo::PontoUtm> utmDado;  // in the given zone, where that is another
+    geo::PontoUtm grade;               // the zone whose grid bearings count: the given one, else the point's
+    geo::FatoresUtm fatores;           // γ and k there
 };
 
 // Every text the window shows after a conversion, named after its label.
@@ -71,6 +90,11 @@ struct TextosResultadoConversao {
     QString regLev, regConv;    // regional model's declination (empty outside 1995–2005)
     QString nota;               // how a survey date given as a year only was taken (else empty)
     QString modelo;             // the line naming the model, its accuracy and the rounding
+    QString azQuad, rumoQuad;   // grid bearing (empty without a bearing or a grid)
+    // The position and grid: SIRGAS 2000 geographic, UTM in the point's own
+    // zone and in the given one, γ as an angle and in words, k, the datum's
+    // transformation; all empty where PROJ gave nothing.
+    QString posicaoSirgas, utmProprio, utmDado, convergencia, sentidoConvergencia, escala, transformacao;
 };
 
 // Everything one successful press of "Converter" produces.
@@ -81,6 +105,7 @@ struct Conversao {
     bool levantamentoSoAno = false;  // the survey date was given as a year only
     DeclinacaoNaData levantamento, conversao;
     std::optional<RumosConvertidos> rumos;  // empty when no bearing was given
+    std::optional<GeodesiaConversao> geodesia;  // empty only for SIRGAS 2000 latitude and longitude without PROJ
     TextosResultadoConversao textos;
 };
 

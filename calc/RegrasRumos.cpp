@@ -58,7 +58,7 @@ RumosConvertidos ConverteRumo(long long azimute, ReferenciaRumo referencia, long
     // true = magnetic then + D(survey); magnetic now = true - D(conversion).
     const long long verdadeiro =
         referencia == ReferenciaRumo::Verdadeiro ? azimute : ReduzAzimute(azimute + declinacaoLevantamento);
-    return {azimute, verdadeiro, ReduzAzimute(verdadeiro - declinacaoConversao)};
+    return {azimute, verdadeiro, ReduzAzimute(verdadeiro - declinacaoConversao), std::nullopt};
 }
 
 GrausMinutosSegundos SeparaSegundos(long long segundos)

@@ -155,11 +155,18 @@ ResultadoValidacaoConversao Valida(const TextosConversao& entrada, const QLocale
 {
     PedidoConversao pedido;
 
-    const TextosEntrada posicao = Posicao(entrada);
-    if (const Campo vazia = PrimeiraCaixaVaziaPosicao(posicao); vazia != Campo::Nenhum)
-        return FalhaGuarda{MensagemCaixaVazia, vazia};
-    if (Guarda falha = GuardasPosicao(posicao, locale, FocoRecusa::NaCaixa, pedido.latitude, pedido.longitude))
-        return std::move(*falha);
+    if (entrada.formaPosicao == FormaPosicao::Utm) {
+        geo::PontoUtm utm;
+        if (Guarda falha = GuardasUtm(entrada.utm, locale, utm))
+            return std::move(*falha);
+        pedido.utm = utm;
+    } else {
+        const TextosEntrada posicao = Posicao(entrada);
+        if (const Campo vazia = PrimeiraCaixaVaziaPosicao(posicao); vazia != Campo::Nenhum)
+            return FalhaGuarda{MensagemCaixaVazia, vazia};
+        if (Guarda falha = GuardasPosicao(posicao, locale, FocoRecusa::NaCaixa, pedido.latitude, pedido.longitude))
+            return std::move(*falha);
+    }
 
     if (Guarda falha = GuardaData({entrada.diaLev, Campo::DiaLev}, {entrada.mesLev, Campo::MesLev},
                                   {entrada.anoLev, Campo::AnoLev}, locale, &pedido.levantamentoSoAno,

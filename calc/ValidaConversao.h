@@ -20,6 +20,7 @@ struct PedidoConversao {
     // The given bearing as an azimuth in whole seconds in [0, 360°), rounded
     // once from what was typed; empty without one.
     std::optional<long long> azimute;
+    std::optional<geo::PontoUtm> utm;  // the UTM form's point; latitude and longitude are then unset
 };
 
 using ResultadoValidacaoConversao = std::variant<FalhaGuarda, PedidoConversao>;

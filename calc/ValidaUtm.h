@@ -13,6 +13,7 @@ namespace ceravel {
 // A UTM position's boxes exactly as typed.
 struct TextosUtm {
     QString zona, hemisferio, leste, norte;
+    bool operator==(const TextosUtm&) const = default;
 };
 
 // Zone 18–25, hemisphere S or N (either case), E 100 000–900 000 m and

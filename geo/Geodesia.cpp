@@ -124,6 +124,14 @@ struct Geodesia::Estado {
         return c.pj.get();
     }
 
+    // SIRGAS 2000 / UTM `zona` (1–60); nullptr for another zone.
+    PJ* Utm(int zona, bool sul)
+    {
+        if (zona < 1 || zona > 60)
+            return nullptr;
+        return CriaUma(utmSirgas[zona - 1][sul ? 1 : 0], [&] { return Definicao{ProjecaoUtm(zona, sul), {}}; });
+    }
+
     const Area& AreaDe(Datum datum)
     {
         Area& a = areas[Indice(datum)];
@@ -176,9 +184,9 @@ ResultadoGeo<Geografico> Geodesia::UtmParaGeografico(Datum datum, const PontoUtm
     if (!e.erro.isEmpty())
         return Falha(FalhaGeo::Motivo::SemProj, e.erro);
     const int epsg = EpsgUtm(datum, utm.zona, utm.sul);
-    if (epsg == 0 && datum == Datum::Sirgas2000 && utm.zona >= 1 && utm.zona <= 60) {
+    if (epsg == 0 && datum == Datum::Sirgas2000) {
         // A SIRGAS 2000 zone without an EPSG code of its own (25N): the same projection.
-        PJ* pj = e.CriaUma(e.utmSirgas[utm.zona - 1][utm.sul ? 1 : 0], [&] { return Definicao{ProjecaoUtm(utm.zona, utm.sul), {}}; });
+        PJ* pj = e.Utm(utm.zona, utm.sul);
         const PJ_COORD r = pj ? proj_trans(pj, PJ_INV, proj_coord(utm.leste, utm.norte, 0, 0)) : PJ_COORD{};
         if (pj && std::isfinite(r.v[0]) && std::isfinite(r.v[1]))
             return Geografico{proj_todeg(r.v[1]), proj_todeg(r.v[0])};
@@ -247,8 +255,7 @@ ResultadoGeo<PontoUtm> Geodesia::ParaUtm(const Geografico& sirgas, int zona, boo
     Estado& e = *estado;
     if (!e.erro.isEmpty())
         return Falha(FalhaGeo::Motivo::SemProj, e.erro);
-    PJ* pj = zona >= 1 && zona <= 60 ? e.CriaUma(e.utmSirgas[zona - 1][sul ? 1 : 0], [&] { return Definicao{ProjecaoUtm(zona, sul), {}}; })
-                                     : nullptr;
+    PJ* pj = e.Utm(zona, sul);
     const PJ_COORD r =
         pj ? proj_trans(pj, PJ_FWD, proj_coord(proj_torad(sirgas.longitude), proj_torad(sirgas.latitude), 0, 0))
            : PJ_COORD{};
@@ -262,8 +269,7 @@ ResultadoGeo<FatoresUtm> Geodesia::Fatores(const Geografico& sirgas, int zona, b
     Estado& e = *estado;
     if (!e.erro.isEmpty())
         return Falha(FalhaGeo::Motivo::SemProj, e.erro);
-    PJ* pj = zona >= 1 && zona <= 60 ? e.CriaUma(e.utmSirgas[zona - 1][sul ? 1 : 0], [&] { return Definicao{ProjecaoUtm(zona, sul), {}}; })
-                                     : nullptr;
+    PJ* pj = e.Utm(zona, sul);
     if (!pj)
         return Falha(FalhaGeo::Motivo::Falhou, QStringLiteral("O PROJ não conseguiu criar a projeção UTM."));
     const PJ_FACTORS f =

@@ -4,6 +4,7 @@
 #include "calc/SimbolosLocale.h"
 #include "present/Formatacao.h"
 #include "present/TextosAngulo.h"
+#include "present/TresNortes.h"
 
 #include <utility>
 #include <vector>
@@ -55,6 +56,30 @@ QString SemQuebras(QString texto)
 
 }  // namespace
 
+QString TextoUtm(const geo::PontoUtm& utm, const QLocale& locale)
+{
+    QLocale semGrupos = locale;
+    semGrupos.setNumberOptions(QLocale::OmitGroupSeparator);
+    return QStringLiteral("%1%2: E %3 m; N %4 m")
+        .arg(utm.zona)
+        .arg(QChar(utm.sul ? u'S' : u'N'))
+        .arg(semGrupos.toString(utm.leste, 'f', 2), semGrupos.toString(utm.norte, 'f', 2));
+}
+
+QString TextoTransformacao(geo::Datum datum, const geo::Operacao& operacao, const QLocale& locale)
+{
+    const QString nome = QString::fromUtf8(geo::Dados(datum).nome);
+    if (datum == geo::Datum::Sirgas2000)
+        return QStringLiteral("SIRGAS 2000: nenhuma transformação");
+    const QString como = operacao.grade.isEmpty()
+        ? QStringLiteral("parâmetros (%1)").arg(operacao.nome)
+        : QStringLiteral("grade do IBGE %1").arg(operacao.grade);
+    const QString precisao = operacao.precisao < 0
+        ? QStringLiteral("precisão desconhecida")
+        : QStringLiteral("precisão %1 m").arg(locale.toString(operacao.precisao, 'g', 3));
+    return QStringLiteral("%1 → SIRGAS 2000: %2, %3").arg(nome, como, precisao);
+}
+
 QString DescricaoModeloConversao()
 {
     // The IGRF sources give no accuracy figure for a point on the ground;
@@ -81,6 +106,24 @@ TextosResultadoConversao FormataConversao(const Conversao& c, const QLocale& loc
         t.rumoVerd = TextoRumo(c.rumos->verdadeiro, locale);
         t.azMagConv = TextoGms(c.rumos->magneticoConversao, locale);
         t.rumoMagConv = TextoRumo(c.rumos->magneticoConversao, locale);
+        if (c.rumos->quadricula) {
+            t.azQuad = TextoGms(*c.rumos->quadricula, locale);
+            t.rumoQuad = TextoRumo(*c.rumos->quadricula, locale);
+        }
+    }
+    if (c.geodesia) {
+        const GeodesiaConversao& g = *c.geodesia;
+        const geo::Geografico& p = g.posicao.sirgas.ponto;
+        t.posicaoSirgas = QStringLiteral("latitude %1°; longitude %2°")
+                              .arg(TextoGrausDecimais(p.latitude, locale), TextoGrausDecimais(p.longitude, locale));
+        t.utmProprio = TextoUtm(g.utmProprio, locale);
+        if (g.utmDado)
+            t.utmDado = TextoUtm(*g.utmDado, locale);
+        const long long gama = SegundosArredondados(g.fatores.convergencia);
+        t.convergencia = TextoGms(gama, locale);
+        t.sentidoConvergencia = SentidoConvergencia(static_cast<double>(gama) / 3600);
+        t.escala = locale.toString(g.fatores.escala, 'f', 7);
+        t.transformacao = TextoTransformacao(c.entrada.datum, g.posicao.sirgas.operacao, locale);
     }
     t.regLev = TextoRegional(c.levantamento, locale);
     t.regConv = TextoRegional(c.conversao, locale);
@@ -118,9 +161,17 @@ TextoCopia TextoCopiaConversao(const Conversao& c, const QLocale& locale)
            !r ? QString() : azimute ? TextoGms(r->informado, locale) : TextoRumo(r->informado, locale),
            emGraus(r ? std::optional(r->informado) : std::nullopt), QStringLiteral("azimute em graus"));
     texto(QStringLiteral("Tipo"), !r ? QString() : azimute ? LegendaAzimute : LegendaRumo);
+    const bool quadricula = e.referencia == ReferenciaRumo::Quadricula;
     texto(QStringLiteral("Referência"), !r ? QString()
                                           : magnetico ? QStringLiteral("Magnético na data do levantamento")
+                                          : quadricula ? LegendaQuadricula
                                                       : LegendaVerdadeiro);
+    texto(QStringLiteral("Datum"), QString::fromUtf8(geo::Dados(e.datum).nome));
+    // Empty for latitude and longitude, so that every conversion has the same columns.
+    texto(QStringLiteral("UTM informado"),
+          e.formaPosicao != FormaPosicao::Utm
+              ? QString()
+              : SemQuebras(QStringLiteral("%1%2: E %3; N %4").arg(e.utm.zona, e.utm.hemisferio, e.utm.leste, e.utm.norte)));
 
     const long long decLev = SegundosArredondados(c.levantamento.D);
     const long long decConv = SegundosArredondados(c.conversao.D);
@@ -138,6 +189,26 @@ TextoCopia TextoCopiaConversao(const Conversao& c, const QLocale& locale)
     angulo(de(LegendaMagnetico, LegendaAzimute), t.azMagConv,
            emGraus(r ? std::optional(r->magneticoConversao) : std::nullopt));
     texto(de(LegendaMagnetico, LegendaRumo), t.rumoMagConv);
+    angulo(de(LegendaQuadricula, LegendaAzimute), t.azQuad,
+           emGraus(r ? r->quadricula : std::nullopt));
+    texto(de(LegendaQuadricula, LegendaRumo), t.rumoQuad);
+    const auto* g = c.geodesia ? &*c.geodesia : nullptr;
+    texto(QStringLiteral("Latitude SIRGAS 2000 (graus)"),
+          g ? TextoGrausDecimais(g->posicao.sirgas.ponto.latitude, locale) : QString());
+    texto(QStringLiteral("Longitude SIRGAS 2000 (graus)"),
+          g ? TextoGrausDecimais(g->posicao.sirgas.ponto.longitude, locale) : QString());
+    texto(QStringLiteral("UTM na zona do ponto"), t.utmProprio);
+    texto(QStringLiteral("UTM na zona informada"), t.utmDado);
+    angulo(QStringLiteral("Convergência meridiana"), t.convergencia,
+           emGraus(g ? std::optional(SegundosArredondados(g->fatores.convergencia)) : std::nullopt));
+    texto(QStringLiteral("Norte de quadrícula"), t.sentidoConvergencia);
+    // The diagram's angles in words: NQ and NM (conversion date) from NV.
+    texto(QStringLiteral("Três nortes"),
+          g ? t.sentidoConvergencia + QStringLiteral("; ") + SentidoDeclinacao(static_cast<double>(decConv) / 3600) +
+                  QStringLiteral(" (na data da conversão)")
+            : QString());
+    texto(QStringLiteral("Fator de escala"), g ? locale.toString(g->fatores.escala, 'f', 7) : QString());
+    texto(QStringLiteral("Transformação"), t.transformacao);
     texto(QStringLiteral("Observação"), t.nota);
     texto(QStringLiteral("Modelo"), DescricaoModeloConversao());
 

@@ -19,6 +19,13 @@ inline const QString LegendaLevantamento = QStringLiteral("Levantamento");
 inline const QString LegendaConversao = QStringLiteral("Conversão");
 inline const QString LegendaAzimute = QStringLiteral("Azimute");
 inline const QString LegendaRumo = QStringLiteral("Rumo");
+inline const QString LegendaQuadricula = QStringLiteral("De quadrícula");
+
+// "23S: E 192848,93 m; N 8252943,25 m", centimetres, no digit grouping.
+QString TextoUtm(const geo::PontoUtm& utm, const QLocale& locale);
+// The transformation to SIRGAS 2000 and its accuracy, "SAD69 → SIRGAS 2000:
+// grade do IBGE br_ibge_SAD69_003.tif, precisão 1 m".
+QString TextoTransformacao(geo::Datum datum, const geo::Operacao& operacao, const QLocale& locale);
 
 // The text of a model line after "Modelo: ", with how the angles are rounded.
 QString DescricaoModeloConversao();

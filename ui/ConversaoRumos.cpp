@@ -2,7 +2,10 @@
 
 #include "present/TextosAngulo.h"
 #include "present/TextosConversao.h"
+#include "calc/RegrasRumos.h"
+#include "present/TresNortes.h"
 #include "ui/Controles.h"
+#include "ui/DiagramaNortes.h"
 #include "ui/Figuras.h"
 #include "ui/Mensageiro.h"
 #include "ui/Twips.h"
@@ -29,14 +32,16 @@ namespace ceravel {
 namespace {
 
 // Left column (position), right column (dates), then rows across both.
+// The position's form and datum under both; the grid column right of everything.
 constexpr double Margem = 240, LarguraDatas = 3255, LarguraTotal = 2775 + 240 + LarguraDatas;
-constexpr double TopoRumo = 2160, AlturaRumo = 1440, TopoBotoes = TopoRumo + AlturaRumo + 180,
+constexpr double TopoPosicao = 2160, AlturaPosicao = 1110, LarguraQuadricula = 3840;
+constexpr double TopoRumo = TopoPosicao + AlturaPosicao + 120, AlturaRumo = 1740, TopoBotoes = TopoRumo + AlturaRumo + 180,
                  TopoResultados = TopoBotoes + 375 + 210;
 // Results: caption column, two value columns, row pitch; the model's line
 // may take up to four lines.
 constexpr double ColunaA = 2880, ColunaB = 4560, LarguraValor = 1560, Passo = 270;
 constexpr double AlturaMaximaModelo = 1320;
-constexpr double AlturaMaximaResultados = 240 + 9 * Passo + 90 + 90 + AlturaMaximaModelo + 90;
+constexpr double AlturaMaximaResultados = 240 + 10 * Passo + 90 + 90 + AlturaMaximaModelo + 90;
 
 const NomesEntrada NomesAngulo{nullptr, "Ângulo", "BtAngGMS", "BtAngG", "AngGraus", "AngG", "AngM", "AngS",
                                "LbG3", "LbM3", "LbS3", 90, "o ângulo do rumo", "do ângulo do rumo"};
@@ -99,13 +104,15 @@ ConversaoRumos::ConversaoRumos(const QString& pastaPrograma, const QLocale& loca
     setWindowTitle(QStringLiteral("Ceravel - Conversão de Rumos"));
     setWindowIcon(IconeCeravel());
     // Until the first conversion the window ends under its buttons.
-    setFixedSize(Px(Margem + LarguraTotal + Margem), Px(TopoResultados - 210 + Margem));
+    setFixedSize(Px(Margem + LarguraTotal + Margem + LarguraQuadricula + Margem), Px(TopoResultados - 210 + Margem));
     // The same background as Main's client area.
     DefineFundo(this, palette().color(QPalette::Midlight));
 
     criaEntradas();
+    criaPosicao();
     criaRumo();
     criaResultados();
+    criaQuadricula();
     defineOrdemTeclado();
     if (posicao)
         preenche(*posicao);
@@ -143,6 +150,53 @@ void ConversaoRumos::criaEntradas()
     connect(m_converter, &QPushButton::clicked, this, &ConversaoRumos::converter);
     connect(m_copiar, &QPushButton::clicked, this, &ConversaoRumos::copiar);
     connect(m_fechar, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void ConversaoRumos::criaPosicao()
+{
+    auto* m = CriaMoldura(this, QStringLiteral("Posicao_Frame"), QStringLiteral("Posição"), Margem, TopoPosicao,
+                          LarguraTotal, AlturaPosicao, FonteArial(8.25, true));
+    CriaRotulo(m, QStringLiteral("LbForma"), QStringLiteral("Forma:"), 120, 315, 1005, 240, FonteArial(8.25));
+    m_geograficas = CriaOpcao(m, QStringLiteral("OpGeograficas"), QStringLiteral("Geográficas"), 1200, 300, 1320);
+    m_utm = CriaOpcao(m, QStringLiteral("OpUtm"), QStringLiteral("UTM"), 2520, 300, 900);
+    auto* forma = new QButtonGroup(m);
+    forma->addButton(m_geograficas);
+    forma->addButton(m_utm);
+    m_geograficas->setChecked(true);
+
+    CriaRotulo(m, QStringLiteral("LbDatum"), QStringLiteral("Datum:"), 3420, 315, 700, 240, FonteArial(8.25),
+               Qt::AlignRight | Qt::AlignTop);
+    m_datum = new QComboBox(m);
+    m_datum->setObjectName(QStringLiteral("Datum"));
+    m_datum->setGeometry(RetPx(4200, 270, 1950, 315));
+    m_datum->setFont(FonteArial(8.25));
+    m_datum->setAccessibleName(QStringLiteral("Datum das coordenadas"));
+    // In the order of geo::Datum, so the index is the value.
+    for (const geo::DadosDatum& d : geo::Datums())
+        m_datum->addItem(QString::fromUtf8(d.nome));
+
+    CriaRotulo(m, QStringLiteral("LbZona"), QStringLiteral("Zona:"), 120, 735, 500, 240, FonteArial(8.25));
+    m_zona = CriaCaixaTexto(m, QStringLiteral("Zona"), 620, 690, 420, 285, QStringLiteral("Zona UTM"));
+    m_hemisferio = new QComboBox(m);
+    m_hemisferio->setObjectName(QStringLiteral("Hemisferio"));
+    m_hemisferio->setGeometry(RetPx(1080, 675, 540, 315));
+    m_hemisferio->setFont(FonteArial(8.25));
+    m_hemisferio->setAccessibleName(QStringLiteral("Hemisfério"));
+    m_hemisferio->addItems({QStringLiteral("S"), QStringLiteral("N")});
+    CriaRotulo(m, QStringLiteral("LbLeste"), QStringLiteral("E (m):"), 1740, 735, 540, 240, FonteArial(8.25));
+    m_leste = CriaCaixaTexto(m, QStringLiteral("Leste"), 2280, 690, 1500, 285, QStringLiteral("Coordenada E em metros"));
+    CriaRotulo(m, QStringLiteral("LbNorte"), QStringLiteral("N (m):"), 3900, 735, 540, 240, FonteArial(8.25));
+    m_norte = CriaCaixaTexto(m, QStringLiteral("Norte"), 4440, 690, 1710, 285, QStringLiteral("Coordenada N em metros"));
+
+    // Only the chosen form's boxes take input; the others keep their texts.
+    const auto habilita = [this](bool utm) {
+        m_latitude.decimal->parentWidget()->setEnabled(!utm);
+        m_longitude.decimal->parentWidget()->setEnabled(!utm);
+        for (QWidget* w : std::initializer_list<QWidget*>{m_zona, m_hemisferio, m_leste, m_norte})
+            w->setEnabled(utm);
+    };
+    habilita(false);
+    connect(m_utm, &QRadioButton::toggled, this, habilita);
 }
 
 void ConversaoRumos::criaRumo()
@@ -186,9 +240,12 @@ void ConversaoRumos::criaRumo()
     m_magnetico = CriaOpcao(m, QStringLiteral("OpMagnetico"), QStringLiteral("Magnético (na data do levantamento)"),
                             1200, 1080, 3015);
     m_verdadeiro = CriaOpcao(m, QStringLiteral("OpVerdadeiro"), QStringLiteral("Verdadeiro"), 4335, 1080, 1320);
+    m_quadricula = CriaOpcao(m, QStringLiteral("OpQuadricula"),
+                             QStringLiteral("De quadrícula (UTM, na zona informada ou na do ponto)"), 1200, 1380, 4800);
     auto* referencia = new QButtonGroup(m);
     referencia->addButton(m_magnetico);
     referencia->addButton(m_verdadeiro);
+    referencia->addButton(m_quadricula);
     m_magnetico->setChecked(true);
 }
 
@@ -218,12 +275,39 @@ void ConversaoRumos::criaResultados()
     m_magneticoRes = {Legenda(f, "LbMagConv", LegendaMagnetico),
                       Valor(f, "AzMagConv", ColunaA, QStringLiteral("Azimute magnético na data da conversão")),
                       Valor(f, "RumoMagConv", ColunaB, QStringLiteral("Rumo magnético na data da conversão"))};
+    m_quadriculaRes = {Legenda(f, "LbQuad", LegendaQuadricula),
+                       Valor(f, "AzQuad", ColunaA, QStringLiteral("Azimute de quadrícula")),
+                       Valor(f, "RumoQuad", ColunaB, QStringLiteral("Rumo de quadrícula"))};
     m_nota = CriaRotulo(f, QStringLiteral("NotaData"), {}, 120, 0, LarguraTotal - 240, 240, FonteArial(8.25));
     m_modelo = CriaRotulo(f, QStringLiteral("Modelo"), {}, 120, 0, LarguraTotal - 240, AlturaMaximaModelo,
                           FonteArial(8.25));
     m_modelo->setWordWrap(true);
     m_modelo->setAccessibleName(QStringLiteral("Modelo e precisão"));
     m_resultados->hide();
+}
+
+void ConversaoRumos::criaQuadricula()
+{
+    const double esquerda = Margem + LarguraTotal + Margem;
+    m_frameQuadricula = CriaMoldura(this, QStringLiteral("FQ"), QStringLiteral("Posição e norte de quadrícula"),
+                                    esquerda, 240, LarguraQuadricula, 4000, FonteArial(9, true, true));
+    const auto rotulo = [this](const char* nome, const QString& acessivel) {
+        QLabel* r = CriaRotulo(m_frameQuadricula, QString::fromLatin1(nome), {}, 120, 0, LarguraQuadricula - 240,
+                               240, FonteArial(8.25));
+        r->setWordWrap(true);
+        r->setAccessibleName(acessivel);
+        return r;
+    };
+    m_posicaoSirgas = rotulo("PosicaoSirgas", QStringLiteral("Posição em SIRGAS 2000"));
+    m_utmProprio = rotulo("UtmProprio", QStringLiteral("UTM na zona do ponto"));
+    m_utmDado = rotulo("UtmDado", QStringLiteral("UTM na zona informada"));
+    m_convergencia = rotulo("Convergencia", QStringLiteral("Convergência meridiana"));
+    m_escala = rotulo("Escala", QStringLiteral("Fator de escala"));
+    m_transformacao = rotulo("Transformacao", QStringLiteral("Transformação de datum"));
+    m_nortes = new DiagramaNortes(m_frameQuadricula);
+    m_nortes->setObjectName(QStringLiteral("DiagramaNortes"));
+    m_nortes->setAccessibleName(QStringLiteral("Os três nortes"));
+    m_frameQuadricula->hide();
 }
 
 void ConversaoRumos::defineOrdemTeclado()
@@ -236,11 +320,12 @@ void ConversaoRumos::defineOrdemTeclado()
         const auto caixas = entrada(*e);
         ordem.insert(ordem.end(), caixas.begin(), caixas.end());
     }
-    ordem.insert(ordem.end(), {m_diaLev, m_mesLev, m_anoLev, m_diaConv, m_mesConv, m_anoConv, m_azimute, m_rumo});
+    ordem.insert(ordem.end(), {m_diaLev, m_mesLev, m_anoLev, m_diaConv, m_mesConv, m_anoConv, m_geograficas, m_utm,
+                               m_datum, m_zona, m_hemisferio, m_leste, m_norte, m_azimute, m_rumo});
     const auto angulo = entrada(m_angulo);
     ordem.insert(ordem.end(), angulo.begin(), angulo.end());
     // As on Main, the "G" buttons come last.
-    ordem.insert(ordem.end(), {m_quadrante, m_magnetico, m_verdadeiro, m_converter, m_copiar, m_fechar,
+    ordem.insert(ordem.end(), {m_quadrante, m_magnetico, m_verdadeiro, m_quadricula, m_converter, m_copiar, m_fechar,
                                m_latitude.botaoG, m_longitude.botaoG, m_angulo.botaoG});
     for (size_t i = 1; i < ordem.size(); ++i)
         setTabOrder(ordem[i - 1], ordem[i]);
@@ -275,7 +360,12 @@ TextosConversao ConversaoRumos::entrada() const
     e.angM = m_angulo.minutos->text();
     e.angS = m_angulo.segundos->text();
     e.quadrante = static_cast<Quadrante>(m_quadrante->currentIndex());
-    e.referencia = m_verdadeiro->isChecked() ? ReferenciaRumo::Verdadeiro : ReferenciaRumo::Magnetico;
+    e.referencia = m_verdadeiro->isChecked()   ? ReferenciaRumo::Verdadeiro
+                   : m_quadricula->isChecked() ? ReferenciaRumo::Quadricula
+                                               : ReferenciaRumo::Magnetico;
+    e.formaPosicao = m_utm->isChecked() ? FormaPosicao::Utm : FormaPosicao::Geograficas;
+    e.utm = {m_zona->text(), m_hemisferio->currentText(), m_leste->text(), m_norte->text()};
+    e.datum = static_cast<geo::Datum>(m_datum->currentIndex());
     return e;
 }
 
@@ -287,7 +377,7 @@ void ConversaoRumos::converter()
     if (const auto* falha = std::get_if<FalhaGuarda>(&resultado)) {
         m_mensageiro.informa(falha->mensagem);
         if (falha->foco != Campo::Nenhum)
-            if (auto* caixa = findChild<QLineEdit*>(NomeCampo(falha->foco)))
+            if (auto* caixa = findChild<QWidget*>(NomeCampo(falha->foco)))
                 caixa->setFocus();
         return;
     }
@@ -306,7 +396,8 @@ void ConversaoRumos::mostra(const Conversao& c)
         {m_declinacao.a, &t.decLev}, {m_declinacao.b, &t.decConv}, {m_variacao.a, &t.varLev},
         {m_variacao.b, &t.varConv}, {m_regional.a, &t.regLev}, {m_regional.b, &t.regConv},
         {m_diferenca.b, &t.difDec}, {m_verdadeiroRes.a, &t.azVerd}, {m_verdadeiroRes.b, &t.rumoVerd},
-        {m_magneticoRes.a, &t.azMagConv}, {m_magneticoRes.b, &t.rumoMagConv}, {m_nota, &t.nota},
+        {m_magneticoRes.a, &t.azMagConv}, {m_magneticoRes.b, &t.rumoMagConv}, {m_quadriculaRes.a, &t.azQuad},
+        {m_quadriculaRes.b, &t.rumoQuad}, {m_nota, &t.nota},
         {m_modelo, &t.modelo}};
     for (const auto& [rotulo, texto] : valores)
         rotulo->setText(*texto);
@@ -336,6 +427,7 @@ void ConversaoRumos::mostra(const Conversao& c)
     linha(m_cabecalhoRumos, rumos);
     linha(m_verdadeiroRes, rumos);
     linha(m_magneticoRes, rumos);
+    linha(m_quadriculaRes, rumos && !t.azQuad.isEmpty());
     topo += 90;
     m_nota->setVisible(!t.nota.isEmpty());
     m_nota->move(m_nota->x(), Px(topo));
@@ -348,16 +440,54 @@ void ConversaoRumos::mostra(const Conversao& c)
     // Grown once to the room the longest results take, so that it keeps its
     // size from one conversion to the next.
     setFixedSize(width(), Px(TopoResultados + AlturaMaximaResultados + Margem));
+    mostraQuadricula(c);
     m_copiar->setEnabled(true);
+}
+
+// The grid column: one label under another, the three norths below them.
+void ConversaoRumos::mostraQuadricula(const Conversao& c)
+{
+    if (!c.geodesia)
+        return;
+    const TextosResultadoConversao& t = c.textos;
+    const std::pair<QLabel*, QString> linhas[] = {
+        {m_posicaoSirgas, QStringLiteral("SIRGAS 2000: ") + t.posicaoSirgas},
+        {m_utmProprio, QStringLiteral("UTM SIRGAS 2000 na zona do ponto, ") + t.utmProprio},
+        {m_utmDado, t.utmDado.isEmpty() ? QString() : QStringLiteral("UTM SIRGAS 2000 na zona informada, ") + t.utmDado},
+        {m_convergencia, QStringLiteral("Convergência meridiana %1: %2").arg(t.convergencia, t.sentidoConvergencia)},
+        {m_escala, QStringLiteral("Fator de escala k = ") + t.escala},
+        {m_transformacao, QStringLiteral("Datum: ") + t.transformacao}};
+    double topo = 300;
+    for (const auto& [rotulo, texto] : linhas) {
+        rotulo->setText(texto);
+        rotulo->setVisible(!texto.isEmpty());
+        if (texto.isEmpty())
+            continue;
+        rotulo->move(rotulo->x(), Px(topo));
+        rotulo->resize(rotulo->width(), rotulo->heightForWidth(rotulo->width()));
+        topo += rotulo->height() * TwipsPorPixel + 60;
+    }
+    // The magnetic north of the conversion date; both angles as shown.
+    const double gama = static_cast<double>(SegundosArredondados(c.geodesia->fatores.convergencia)) / 3600;
+    const double declinacao = static_cast<double>(SegundosArredondados(c.conversao.D)) / 3600;
+    m_nortes->mostra(DispoeTresNortes(gama, declinacao));
+    const int altura = height() - Px(240 + Margem);
+    m_frameQuadricula->resize(m_frameQuadricula->width(), altura);
+    m_nortes->setGeometry(Px(120), Px(topo + 120), m_frameQuadricula->width() - Px(240),
+                          std::min(Px(4200), altura - Px(topo + 240)));
+    m_frameQuadricula->show();
 }
 
 void ConversaoRumos::esvazia()
 {
     m_ultima.reset();
     for (QLabel* r : {m_declinacao.a, m_declinacao.b, m_variacao.a, m_variacao.b, m_regional.a, m_regional.b,
-                      m_diferenca.b, m_verdadeiroRes.a, m_verdadeiroRes.b, m_magneticoRes.a, m_magneticoRes.b, m_nota,
-                      m_modelo})
+                      m_diferenca.b, m_verdadeiroRes.a, m_verdadeiroRes.b, m_magneticoRes.a, m_magneticoRes.b,
+                      m_quadriculaRes.a, m_quadriculaRes.b, m_nota, m_modelo, m_posicaoSirgas, m_utmProprio, m_utmDado,
+                      m_convergencia, m_escala, m_transformacao})
         r->clear();
+    m_nortes->limpa();
+    m_frameQuadricula->hide();
     m_resultados->hide();
     m_copiar->setEnabled(false);
 }
@@ -396,7 +526,8 @@ void ConversaoRumos::vigiaEntradas()
         connect(botao, &QAbstractButton::clicked, this, confere);
     for (QRadioButton* opcao : findChildren<QRadioButton*>())
         connect(opcao, &QRadioButton::toggled, this, confere);
-    connect(m_quadrante, &QComboBox::currentIndexChanged, this, confere);
+    for (QComboBox* escolha : {m_quadrante, m_datum, m_hemisferio})
+        connect(escolha, &QComboBox::currentIndexChanged, this, confere);
 }
 
 void ConversaoRumos::copiar()

@@ -18,11 +18,13 @@ bool CaixaAtiva(Campo foco, const TextosConversao& e)
     const bool latGms = e.formaLatitude == FormaEntrada::GrausMinutosSegundos;
     const bool lonGms = e.formaLongitude == FormaEntrada::GrausMinutosSegundos;
     const bool angGms = e.formaAngulo == FormaEntrada::GrausMinutosSegundos;
+    const bool utm = e.formaPosicao == FormaPosicao::Utm;
     switch (foco) {
-    case Campo::LatGraus: return !latGms;
-    case Campo::LatG: case Campo::LatM: case Campo::LatS: return latGms;
-    case Campo::LonGraus: return !lonGms;
-    case Campo::LongG: case Campo::LongM: case Campo::LongS: return lonGms;
+    case Campo::Zona: case Campo::Hemisferio: case Campo::Leste: case Campo::Norte: return utm;
+    case Campo::LatGraus: return !utm && !latGms;
+    case Campo::LatG: case Campo::LatM: case Campo::LatS: return !utm && latGms;
+    case Campo::LonGraus: return !utm && !lonGms;
+    case Campo::LongG: case Campo::LongM: case Campo::LongS: return !utm && lonGms;
     case Campo::AngGraus: return !angGms;
     case Campo::AngG: case Campo::AngM: case Campo::AngS: return angGms;
     case Campo::Dia: case Campo::Mes: case Campo::Ano: return false;  // the main window's dates
@@ -39,7 +41,7 @@ void AlvoConversao(QByteArrayView dados)
     if (dados.size() < 2)
         return;
     const auto a = static_cast<std::uint8_t>(dados[0]), b = static_cast<std::uint8_t>(dados[1]);
-    const QList<QString> t = Textos(dados.sliced(2), 18);
+    const QList<QString> t = Textos(dados.sliced(2), 22);
     TextosConversao e;
     e.latGraus = t[0], e.latG = t[1], e.latM = t[2], e.latS = t[3];
     e.lonGraus = t[4], e.longG = t[5], e.longM = t[6], e.longS = t[7];
@@ -53,6 +55,12 @@ void AlvoConversao(QByteArrayView dados)
     e.referencia = a & 16 ? ReferenciaRumo::Verdadeiro : ReferenciaRumo::Magnetico;
     e.quadrante = static_cast<Quadrante>((a >> 5) % 4);
     const QLocale locale = LocaleDoByte(b);
+    // The rest of the second byte: UTM or not, the datum, a grid bearing (none of them for bytes 0–2).
+    e.formaPosicao = (b / 3) % 2 ? FormaPosicao::Utm : FormaPosicao::Geograficas;
+    e.datum = geo::Datums()[(b / 6) % 5].datum;
+    if ((b / 30) % 2)
+        e.referencia = ReferenciaRumo::Quadricula;
+    e.utm = {t[18], t[19], t[20], t[21]};
 
     const ResultadoConversao r = CalculaConversao(e, locale, QStringLiteral(CERAVEL_DADOS_PROJETO));
     if (const auto* falha = std::get_if<FalhaGuarda>(&r)) {
@@ -76,6 +84,8 @@ void AlvoConversao(QByteArrayView dados)
     Confere(c.rumos.has_value() == !x.azVerd.isEmpty(), "há texto de rumo exatamente quando há rumo");
     if (c.rumos) {
         Confere(Azimute(c.rumos->verdadeiro) && Azimute(c.rumos->magneticoConversao), "azimutes em [0, 360)");
+        Confere(!c.rumos->quadricula || Azimute(*c.rumos->quadricula), "azimute de quadrícula em [0, 360)");
+        Confere(c.rumos->quadricula.has_value() == c.geodesia.has_value(), "rumo de quadrícula com a quadrícula");
         for (const QString* texto : {&x.azVerd, &x.rumoVerd, &x.azMagConv, &x.rumoMagConv})
             Confere(TextoExibivel(*texto), "todo texto de rumo é exibível", *texto);
     }

@@ -116,6 +116,23 @@ TEST(Geodesia, WithoutTheGridsNoSilentShift)
     EXPECT_EQ(sad69.operacao.precisao, 5);
 }
 
+// Without proj.db nothing converts, each call says why in Portuguese, and
+// nothing else stops.
+TEST(Geodesia, WithoutProjDbEveryCallGivesTheMessage)
+{
+    QTemporaryDir vazia;
+    ASSERT_TRUE(vazia.isValid());
+    const QByteArray antes = qgetenv("PROJ_DATA");
+    qputenv("PROJ_DATA", vazia.path().toLocal8Bit());
+    Geodesia g(vazia.path());
+    antes.isNull() ? qunsetenv("PROJ_DATA") : qputenv("PROJ_DATA", antes);
+    ASSERT_TRUE(g.erro().contains(QStringLiteral("proj.db"))) << g.erro().toStdString();
+    const auto r = g.UtmParaGeografico(Datum::Sirgas2000, {23, true, 192848.93, 8252943.25});
+    ASSERT_TRUE(std::holds_alternative<FalhaGeo>(r));
+    EXPECT_EQ(std::get<FalhaGeo>(r).motivo, FalhaGeo::Motivo::SemProj);
+    EXPECT_TRUE(std::holds_alternative<FalhaGeo>(g.Fatores({-15.8, -47.9}, 23, true)));
+}
+
 // A point the datum does not cover is refused for that reason, whether its
 // zone or its area leaves it out.
 TEST(Geodesia, PointsOutsideTheDatumAreRefused)

@@ -6,7 +6,11 @@
 #include "lote/LinhaSaida.h"
 #include "lote/ProcessaLote.h"
 #include "lote/SaidaLote.h"
+#include "calc/ConversaoRumos.h"
+#include "calc/RegrasRumos.h"
+#include "model/Igrf14.h"
 #include "model/LeCoeficientes.h"
+#include "present/TextosAngulo.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>
@@ -15,10 +19,12 @@ namespace ceravel::teste {
 namespace {
 
 // Every row's fields, the header's first.
-QList<QStringList> Processa(const QByteArray& linhas, const lote::FormaPosicaoLote& forma, const QLocale& locale)
+QList<QStringList> Processa(const QByteArray& linhas, const lote::FormaPosicaoLote& forma, const QLocale& locale,
+                            bool igrf14 = false)
 {
     static const LeituraConjuntos leitura = LeConjuntos(QStringLiteral(CERAVEL_DADOS_PROJETO));
-    lote::ModeloLote modelo(*leitura.conjuntos);
+    static const LeituraIgrf14 igrf = CarregaIgrf14(QStringLiteral(CERAVEL_DADOS_PROJETO));
+    lote::ModeloLote modelo = igrf14 ? lote::ModeloLote(*igrf.modelo) : lote::ModeloLote(*leitura.conjuntos);
     modelo.posicao = forma;
     modelo.posicao.pastaGrades = QStringLiteral(CERAVEL_DADOS_PROJETO);
     QByteArray entrada = linhas, bytes;
@@ -112,14 +118,45 @@ TEST_P(LoteUtmRecusa, MensagemNaLinhaECamposVazios)
 
 INSTANTIATE_TEST_SUITE_P(
     Casos, LoteUtmRecusa,
-    testing::Values(Recusa{"17S;192848,93;8252943,25;15/06/2000", true, {}, "zona UTM deve ser"},
-                    Recusa{"23;192848,93;8252943,25;15/06/2000", true, {}, "letra do hemisfério"},
+    // The line's own shapes; the checks' rules are the core's (tests/calc), here only passed on.
+    testing::Values(Recusa{"23;192848,93;8252943,25;15/06/2000", true, {}, "letra do hemisfério"},
                     Recusa{"23X;192848,93;8252943,25;15/06/2000", true, {}, "hemisfério deve ser S"},
-                    Recusa{"23S;92848,93;8252943,25;15/06/2000", true, {}, "coordenada E"},
                     Recusa{"23S;192848,93;8252943,25;15/06/2000;x", true, {}, "quatro campos"},
                     Recusa{"23S;192848,93;8252943,25;15/06/1990", true, {}, "1995"},
                     Recusa{"24S;555000;9590000;01/01/2000", true, geo::Datum::CorregoAlegre61, "Córrego Alegre 1961"},
                     Recusa{"-3,1;-60;01/01/2000", false, geo::Datum::CorregoAlegre7072, "Córrego Alegre 1970-72"}));
+
+// The batch's UTM row (IGRF-14) and the bearing window's conversion of the
+// same point on the same date: the same SIRGAS 2000 position, γ, k and
+// declination as the window shows it.
+TEST(LoteUtmJanela, LinhaIgualAJanela)
+{
+    const QLocale locale(QStringLiteral("pt_BR"));
+    for (const geo::Datum datum : {geo::Datum::Sirgas2000, geo::Datum::Sad69, geo::Datum::CorregoAlegre7072}) {
+        SCOPED_TRACE(geo::Dados(datum).nome);
+        const auto rows = Processa("23S;192848,93;8252943,25;15/06/2010\n", {true, datum, {}}, locale, true);
+        ASSERT_EQ(rows.size(), 2);
+        const auto coluna = [&](const char* nome) {
+            return Numero(rows[1][rows[0].indexOf(QString::fromUtf8(nome))], locale);
+        };
+        TextosConversao e;
+        e.formaPosicao = FormaPosicao::Utm;
+        e.utm = {QStringLiteral("23"), QStringLiteral("S"), QStringLiteral("192848,93"), QStringLiteral("8252943,25")};
+        e.datum = datum;
+        e.diaLev = e.diaConv = QStringLiteral("15");
+        e.mesLev = e.mesConv = QStringLiteral("06");
+        e.anoLev = e.anoConv = QStringLiteral("2010");
+        const ResultadoConversao r = CalculaConversao(e, locale, QStringLiteral(CERAVEL_DADOS_PROJETO));
+        ASSERT_TRUE(std::holds_alternative<Conversao>(r));
+        const Conversao& c = std::get<Conversao>(r);
+        ASSERT_TRUE(c.geodesia);
+        EXPECT_EQ(coluna("Latitude SIRGAS 2000"), c.geodesia->posicao.sirgas.ponto.latitude);
+        EXPECT_EQ(coluna("Longitude SIRGAS 2000"), c.geodesia->posicao.sirgas.ponto.longitude);
+        EXPECT_EQ(coluna("Convergência (graus)"), c.geodesia->fatores.convergencia);
+        EXPECT_EQ(coluna("Fator de escala"), c.geodesia->fatores.escala);
+        EXPECT_EQ(TextoGms(SegundosArredondados(coluna("D (graus)")), locale), c.textos.decConv);
+    }
+}
 
 }  // namespace
 }  // namespace ceravel::teste

@@ -105,7 +105,7 @@ TEST(TextosConversao, ResultadosDeUmaConversao)
     Conversao c;
     c.levantamento.D = -(21 + 56.0 / 60 + 7.6 / 3600), c.levantamento.dD = -0.1, c.levantamento.regional = -21.25f;
     c.conversao.D = -(22 + 0.4 / 3600), c.conversao.dD = 0.125 + 0.6 / 3600, c.conversao.regional = -22.5f;
-    c.rumos = RumosConvertidos{0, Gms(324, 39, 50), Gms(90)};
+    c.rumos = RumosConvertidos{0, Gms(324, 39, 50), Gms(90), std::nullopt};
     c.dataLevantamento = {1, 7, 1957};
     c.levantamentoSoAno = true;
     for (const QLocale& locale : Locales) {
@@ -148,8 +148,17 @@ TEST(TextosConversao, CopiaEmLinhaParaPlanilha)
             c.latitude = -23.55, c.longitude = -46.63;
             c.dataLevantamento = {15, 6, 1940}, c.dataConversao = {10, 3, 2024};
             c.levantamento.D = -11.5, c.conversao.D = -21.75, c.conversao.regional = -21.5f;
-            if (comRumo)
-                c.rumos = RumosConvertidos{Gms(324, 39, 50), Gms(313, 9, 50), Gms(334, 54, 50)};
+            if (comRumo) {
+                // A grid bearing: true = grid + γ, γ 0°46'49'' from the SIRGAS 2000 point.
+                c.rumos = RumosConvertidos{Gms(324, 39, 50), Gms(313, 9, 50), Gms(334, 54, 50), Gms(312, 23, 1)};
+                c.entrada.formaPosicao = FormaPosicao::Utm;
+                c.entrada.utm = {"23", "S", "192848,93", "8252943,25"};
+                GeodesiaConversao g;
+                g.posicao.sirgas.ponto = {-15.7833, -47.8667};
+                g.utmProprio = g.grade = {23, true, 192848.93, 8252943.25};
+                g.fatores = {0.780356172, 1.00076689699};
+                c.geodesia = g;
+            }
             c.textos = FormataConversao(c, locale);
             const TextoCopia copia = TextoCopiaConversao(c, locale);
             const QStringList linhas = copia.texto.split(u'\n');
@@ -157,7 +166,7 @@ TEST(TextosConversao, CopiaEmLinhaParaPlanilha)
             EXPECT_TRUE(linhas[2].isEmpty());
             const QStringList titulos = linhas[0].split(u'\t'), valores = linhas[1].split(u'\t');
             ASSERT_EQ(titulos.size(), valores.size());
-            EXPECT_EQ(titulos.size(), 32);
+            EXPECT_EQ(titulos.size(), 47);
             const auto valor = [&](const char16_t* titulo) { return valores.value(titulos.indexOf(T(titulo)), "?"); };
             const QString rumo = comRumo ? T(u"35°20'10'' NO") : QString();
             const QString rumoGraus = comRumo ? NoLocale("324.663889", locale) : QString();
@@ -170,7 +179,17 @@ TEST(TextosConversao, CopiaEmLinhaParaPlanilha)
                 {u"Modelo regional (1995 a 2005) – Levantamento", QString()},
                 {u"Mudança da declinação", T(u"-10°15'00''")},
                 {u"Mudança da declinação (graus)", NoLocale("-10.25", locale)},
-                {u"Magnético na data da conversão – Rumo", comRumo ? T(u"25°05'10'' NO") : QString()}};
+                {u"Magnético na data da conversão – Rumo", comRumo ? T(u"25°05'10'' NO") : QString()},
+                {u"De quadrícula – Azimute", comRumo ? T(u"312°23'01''") : QString()},
+                {u"De quadrícula – Rumo", comRumo ? T(u"47°36'59'' NO") : QString()},
+                {u"UTM informado", comRumo ? T(u"23S: E 192848,93; N 8252943,25") : QString()},
+                {u"UTM na zona do ponto", comRumo ? NoLocale("23S: E 192848.93 m; N 8252943.25 m", locale) : QString()},
+                {u"Convergência meridiana (graus)", comRumo ? NoLocale("0.780278", locale) : QString()},
+                {u"Norte de quadrícula", comRumo ? T(u"norte de quadrícula 0°46'49'' a leste do norte verdadeiro") : QString()},
+                {u"Fator de escala", comRumo ? NoLocale("1.0007669", locale) : QString()},
+                {u"Três nortes", comRumo ? T(u"norte de quadrícula 0°46'49'' a leste do norte verdadeiro; norte magnético "
+                                             u"21°45'00'' a oeste do norte verdadeiro (na data da conversão)")
+                                         : QString()}};
             for (const auto& [titulo, esperado] : celulas)
                 EXPECT_EQ(valor(titulo), esperado) << QString::fromUtf16(titulo).toStdString();
             for (int i = 0; i < titulos.size(); ++i) {

@@ -6,7 +6,9 @@
 
 #include "present/TextosAngulo.h"
 #include "present/TextosConversao.h"
+#include "present/TresNortes.h"
 #include "ui/ConversaoRumos.h"
+#include "ui/DiagramaNortes.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -155,7 +157,13 @@ TEST_F(ConversaoRumosJanela, RefusalShowsTheCoreMessageMovesTheFocusAndEmptiesTh
     const struct {
         std::vector<Acao> acoes;
         const char* foco;
-    } casos[] = {{{{"AnoLev", "1899"}}, "AnoLev"}, {{{"OpRumo"}, {"BtAngG"}, {"AngGraus", "-5"}}, "AngGraus"}};
+    } casos[] = {
+        {{{"AnoLev", "1899"}}, "AnoLev"},
+        {{{"OpRumo"}, {"BtAngG"}, {"AngGraus", "-5"}}, "AngGraus"},
+        // UTM (each check's box is the core's): a box, and the datum's choice, which is no box.
+        {{{"OpUtm"}, {"Zona", "23"}, {"Leste", "192849"}, {"Norte", "10000001"}}, "Norte"},
+        {{{"OpUtm"}, {"Datum", "Córrego Alegre 1961"}, {"Zona", "24"}, {"Leste", "555000"}, {"Norte", "9590000"}},
+         "Datum"}};
     calculaComSucesso();
     for (const auto& c : casos)
         abre([&](ConversaoRumos& janela) {
@@ -172,6 +180,46 @@ TEST_F(ConversaoRumosJanela, RefusalShowsTheCoreMessageMovesTheFocusAndEmptiesTh
             mensageiro.mensagens.clear();
         });
     EXPECT_EQ(encerramentos, 0);
+}
+
+// A UTM point with a grid bearing: the grid column and the three norths show
+// the core's texts and angles; NQ leans east of NV west of the zone's central
+// meridian in the south, west of it east of the meridian.
+TEST_F(ConversaoRumosJanela, UtmPointShowsItsGridAndTheThreeNorths)
+{
+    const struct {
+        const char* leste;
+        const char* sentido;
+        bool nqALeste;
+    } casos[] = {{"192849", "a leste do norte verdadeiro", true}, {"660678", "a oeste do norte verdadeiro", false}};
+    for (const auto& c : casos)
+        abre([&](ConversaoRumos& janela) {
+            SCOPED_TRACE(c.leste);
+            aplica(janela, {{"OpUtm"}, {"Zona", "23"}, {"Leste", c.leste}, {"Norte", "8252943"}, {"DiaLev", "15"},
+                            {"MesLev", "06"}, {"AnoLev", "1980"}, {"AngG", "45"}, {"OpQuadricula"}});
+            clica(janela, "BtConverter");
+            ASSERT_TRUE(mensageiro.mensagens.isEmpty()) << mensageiro.mensagens.join(u'\n').toStdString();
+            const auto esperado = CalculaConversao(janela.entrada(), locale, pasta.path());
+            const TextosResultadoConversao& t = std::get<Conversao>(esperado).textos;
+            EXPECT_TRUE(visivel(janela, "FQ"));
+            EXPECT_EQ(texto(janela, "AzQuad"), t.azQuad);
+            EXPECT_EQ(texto(janela, "AzQuad"), QStringLiteral("45°00'00''"));
+            EXPECT_EQ(texto(janela, "AzVerd"), t.azVerd);
+            EXPECT_TRUE(texto(janela, "UtmProprio").contains(t.utmProprio));
+            EXPECT_TRUE(texto(janela, "Convergencia").contains(QString::fromUtf8(c.sentido)))
+                << texto(janela, "Convergencia").toStdString();
+            const auto* nortes = janela.findChild<DiagramaNortes*>(QStringLiteral("DiagramaNortes"));
+            ASSERT_NE(nortes, nullptr);
+            ASSERT_TRUE(nortes->diagrama().has_value());
+            const DiagramaTresNortes& d = *nortes->diagrama();
+            EXPECT_EQ(QStringList({d.verdadeiro.rotulo, d.quadricula.rotulo, d.magnetico.rotulo}),
+                      QStringList({"NV", "NQ", "NM"}));
+            EXPECT_EQ(d.quadricula.desenhado > 0, c.nqALeste);
+            EXPECT_EQ(d.convergencia.texto, QStringLiteral("γ ") + t.convergencia.mid(t.convergencia.startsWith(u'-')));
+            aplica(janela, {{"Leste", "192850"}});
+            EXPECT_FALSE(visivel(janela, "FQ"));
+            EXPECT_FALSE(nortes->diagrama().has_value());
+        });
 }
 
 // Without the IGRF table the conversion says so and shows nothing; the file
