@@ -59,6 +59,15 @@ QString Referencia(ReferenciaMemorial r)
 
 // ---- Reading: every field present and of its kind, or the file is refused.
 
+// A value of the file quoted in a message: one line, printable, short.
+QString Citavel(const QString& valor)
+{
+    QString t;
+    for (QChar c : valor.left(40))
+        t += c.isPrint() ? c : QChar(u' ');
+    return valor.size() > 40 ? t + QStringLiteral("...") : t;
+}
+
 struct Leitor {
     QString erro;
 
@@ -87,7 +96,7 @@ struct Leitor {
             if (t == QLatin1StringView(n))
                 return valor;
         if (erro.isEmpty())
-            erro = QStringLiteral("\u201C%1\u201D não pode ser \u201C%2\u201D").arg(QLatin1StringView(nome), t);
+            erro = QStringLiteral("\u201C%1\u201D não pode ser \u201C%2\u201D").arg(QLatin1StringView(nome), Citavel(t));
         return opcoes.begin()->second;
     }
 };

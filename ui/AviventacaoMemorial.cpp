@@ -17,6 +17,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDate>
+#include <QFontMetrics>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -210,6 +211,8 @@ void AviventacaoMemorial::criaSegmentos()
                                             QStringLiteral("Rumo ou azimute"), QStringLiteral("Distância (m)"),
                                             QStringLiteral("Confrontante")});
     m_segmentos->horizontalHeader()->setStretchLastSection(true);
+    m_segmentos->setStyleSheet(QStringLiteral("QHeaderView::section { font: bold 8pt \"Arial\"; padding: 1px 4px; }"));
+    m_segmentos->verticalHeader()->setDefaultSectionSize(QFontMetrics(m_segmentos->font()).height() + Px(120));
     m_segmentos->setColumnWidth(ColRumo, Px(2400));
     m_segmentos->setColumnWidth(ColDistancia, Px(1500));
     m_segmentos->setAccessibleName(QStringLiteral("Segmentos do memorial"));
@@ -264,11 +267,13 @@ void AviventacaoMemorial::criaResultados()
         titulos << TituloColuna(c);
     m_resultados->setHorizontalHeaderLabels(titulos);
     m_resultados->horizontalHeader()->setStretchLastSection(true);
-    m_resultados->horizontalHeader()->setFont(FonteArial(8.25, true));
+    // The frame's style sheet reaches the headers: their font is set there too.
+    m_resultados->setStyleSheet(QStringLiteral("QHeaderView::section { font: bold 8pt \"Arial\"; padding: 1px 4px; }"));
     // Column widths from the first rows' texts (they all have the same form),
     // not from every cell of a long deed.
     m_resultados->horizontalHeader()->setResizeContentsPrecision(40);
     m_resultados->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_resultados->verticalHeader()->setDefaultSectionSize(QFontMetrics(m_resultados->font()).height() + Px(90));
     coluna->addWidget(m_resultados, 1);
 
     auto* botoes = new QHBoxLayout;
@@ -438,6 +443,10 @@ void AviventacaoMemorial::mostra(const ConversaoMemorial& c)
         }
     }
     m_resultados->resizeColumnsToContents();
+    // Never narrower than the column's title.
+    for (int k = 0; k < m_resultados->columnCount(); ++k)
+        m_resultados->setColumnWidth(
+            k, std::max(m_resultados->columnWidth(k), m_resultados->horizontalHeader()->sectionSizeHint(k)));
     m_resultados->setUpdatesEnabled(true);
     for (QPushButton* b : {m_copiar, m_exportar, m_imprimir, m_pdf})
         b->setEnabled(true);

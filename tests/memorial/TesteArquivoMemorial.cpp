@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "memorial/ArquivoMemorial.h"
+#include "memorial/CsvMemorial.h"
+#include "memorial/TabelaMemorial.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -73,6 +75,37 @@ TEST(ArquivoMemorial, Recusas)
         const LeituraMemorial l = DesserializaMemorial(c.bytes);
         EXPECT_FALSE(l.memorial);
         EXPECT_TRUE(l.erro.contains(QString::fromUtf8(c.motivo))) << l.erro.toStdString();
+    }
+}
+
+}  // namespace
+}  // namespace ceravel::teste
+
+namespace ceravel::teste {
+namespace {
+
+// The CSV's cells and bytes: a cell holding ";" or a quote is quoted, lines
+// end in CR LF; Windows-1252 unless a text needs UTF-8 (then with a BOM).
+TEST(CsvMemorial, CelulasECodificacao)
+{
+    const struct {
+        const char* confrontante;
+        QByteArray bytes;
+        bool utf8;
+    } casos[] = {
+        {"Córrego", "De;Confrontante\r\nM1;C\xf3rrego\r\n", false},
+        {"Fulano; Beltrano", "De;Confrontante\r\nM1;\"Fulano; Beltrano\"\r\n", false},
+        {"Tico \"Preto\"", "De;Confrontante\r\nM1;\"Tico \"\"Preto\"\"\"\r\n", false},
+        {"Ипсилон", "\xef\xbb\xbf" "De;Confrontante\r\nM1;\xd0\x98\xd0\xbf\xd1\x81\xd0\xb8\xd0\xbb\xd0\xbe\xd0\xbd\r\n", true},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.confrontante);
+        TabelaMemorial t;
+        t.titulos = {QStringLiteral("De"), QStringLiteral("Confrontante")};
+        t.linhas = {{QStringLiteral("M1"), QString::fromUtf8(c.confrontante)}};
+        const BytesCsv b = CodificaCsv(LinhasCsv(t));
+        EXPECT_EQ(b.bytes, c.bytes);
+        EXPECT_EQ(b.utf8, c.utf8);
     }
 }
 
