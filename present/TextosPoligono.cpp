@@ -71,7 +71,7 @@ std::vector<std::pair<QString, QString>> ResumoPoligono(const ResultadoPoligonal
         s.emplace_back(QStringLiteral("Azimute do erro de fechamento"),
                        f.precisao ? TextoGms(ReduzAzimute(SegundosArredondados(f.azimuteErro)), locale) : QString());
         s.emplace_back(QStringLiteral("Precisão relativa"),
-                       f.precisao ? QStringLiteral("1:%1").arg(static_cast<qlonglong>(std::floor(*f.precisao)))
+                       f.precisao ? QStringLiteral("1:%1").arg(static_cast<qlonglong>(std::llround(*f.precisao)))
                                   : QStringLiteral("fechamento exato"));
     }
     s.emplace_back(QStringLiteral("Fator de escala"),
