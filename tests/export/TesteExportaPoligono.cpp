@@ -221,21 +221,4 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoExporta{"csv_en_US", FormatoPoligono::Csv, EUA, LeCsv, false, 0.6e-3}),
     [](const auto& i) { return std::string(i.param.nome); });
 
-// Without a vertex's latitude and longitude there is no KML or GeoJSON, and
-// an earlier file stays as it was.
-TEST(ExportaPoligono, SemGeograficasRecusaENaoTocaNoArquivo)
-{
-    QTemporaryDir pasta;
-    const QString caminho = pasta.filePath(QStringLiteral("p.kml"));
-    QFile antigo(caminho);
-    ASSERT_TRUE(antigo.open(QIODevice::WriteOnly));
-    antigo.write("antigo");
-    antigo.close();
-    PoligonoExportado p = Exemplo();
-    p.vertices[2].geograficas.reset();
-    const QString m = ExportaPoligono(FormatoPoligono::Kml, caminho, p, Brasil);
-    EXPECT_TRUE(m.contains(QStringLiteral("\"M3\""))) << m.toStdString();
-    EXPECT_EQ(Bytes(caminho), QByteArray("antigo"));
-}
-
 }  // namespace

@@ -61,10 +61,4 @@ INSTANTIATE_TEST_SUITE_P(
                     QStringLiteral("latitude do vértice inicial")}),
     [](const auto& i) { return std::string(i.param.nome); });
 
-TEST(VerticeInicial, FormaDaLinhaDeComando)
-{
-    EXPECT_FALSE(DivideVerticeInicial(QStringLiteral("M1;192848,93")));
-    EXPECT_FALSE(DivideVerticeInicial(QStringLiteral("M1;1;2;23S;x")));
-}
-
 }  // namespace
