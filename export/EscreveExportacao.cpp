@@ -1,16 +1,15 @@
 #include "export/EscreveExportacao.h"
 
+#include "export/GravacaoAtomica.h"
 #include "export/MotivoErro.h"
 #include "export/Windows1252.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTemporaryFile>
 
 #include <cerrno>
-#include <unistd.h>
 
 namespace ceravel {
 
@@ -115,23 +114,8 @@ ResultadoExportacao Grava(const Preparo& p, const QString& caminho, const QStrin
     if (QFileInfo(caminho).isDir())
         return falha(Motivo(EISDIR, onde));
 
-    // A temporary file beside the target, renamed over it only when complete.
-    // Unbuffered, so a short write shows at once instead of being lost in a
-    // flush; fsync, so a full disk shows before the rename.
-    QSaveFile saida(caminho);
-    const auto falhaSistema = [&](int erro) { return falha(Motivo(erro, onde, saida.errorString())); };
-    errno = 0;
-    if (!saida.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return falhaSistema(errno);
-    errno = 0;
-    if (saida.write(p.conteudo) != p.conteudo.size() || ::fsync(saida.handle()) != 0) {
-        const int erro = errno;
-        saida.cancelWriting();
-        return falhaSistema(erro);
-    }
-    errno = 0;
-    if (!saida.commit())
-        return falhaSistema(errno);
+    if (const auto f = GravaAtomico(caminho, p.conteudo))
+        return falha(Motivo(f->erro, onde, f->detalhe));
     return {true, p.arquivo, caminho, QStringLiteral("Os dados foram salvos no arquivo ") + nomeMensagem};
 }
 

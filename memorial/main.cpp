@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // ceravel-memorial: every bearing of a deed converted at once, from a text file
 // of segments or a saved memorial, to a semicolon-separated table.
+#include "export/ExportaPoligono.h"
 #include "export/MotivoErro.h"
 #include "export/Windows1252.h"
 #include "lote/OpcoesLote.h"
@@ -9,10 +10,15 @@
 #include "memorial/CsvMemorial.h"
 #include "memorial/LeituraSegmentos.h"
 #include "memorial/TabelaMemorial.h"
+#include "calc/LeituraNumeros.h"
+#include "geo/Geodesia.h"
+#include "poligono/PoligonoMemorial.h"
+#include "present/TextosPoligono.h"
 
 #include <QCoreApplication>
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <cerrno>
@@ -37,6 +43,9 @@ QString Ajuda()
         "Uso: ceravel-memorial ENTRADA [-o SAIDA] --levantamento DATA [--conversao DATA]\n"
         "                      --posicao \"LAT;LON\" [--referencia magnetico|verdadeiro]\n"
         "                      [--modelo igrf14|regional] [--locale NOME] [--utf8]\n"
+        "                      [--inicio \"VERTICE;E;N;ZONA\" | --inicio \"VERTICE;LAT;LON\"]\n"
+        "                      [--datum NOME] [--sem-fator-escala] [--altitude H]\n"
+        "                      [--compensar] [--kml ARQ] [--geojson ARQ] [--dxf ARQ]\n"
         "\n"
         "Aviventação de um memorial descritivo: converte todos os rumos do memorial,\n"
         "medidos na data do levantamento, em rumos verdadeiros e em rumos magnéticos na\n"
@@ -66,6 +75,23 @@ QString Ajuda()
         "      --locale NOME       localidade dos números, por exemplo pt_BR ou C\n"
         "                          (padrão: a do sistema)\n"
         "      --utf8              grava em UTF-8 em vez de Windows-1252\n"
+        "\n"
+        "O polígono no terreno (com --inicio):\n"
+        "      --inicio TEXTO      as coordenadas de um vértice do memorial: \"M1;E;N;23S\"\n"
+        "                          (UTM, zona com a letra do hemisfério) ou \"M1;LAT;LON\"\n"
+        "                          (graus decimais); sem nome, o primeiro \"De\". Os\n"
+        "                          vértices seguem no plano UTM SIRGAS 2000 da zona:\n"
+        "                          azimute plano = verdadeiro - convergência no início do\n"
+        "                          lado; distância plana = distância x k no meio do lado\n"
+        "      --datum NOME        sirgas2000 (padrão), sad69, sad69-96,\n"
+        "                          corrego-alegre-1970 ou corrego-alegre-1961\n"
+        "      --sem-fator-escala  as distâncias já estão no plano: sem o fator k\n"
+        "      --altitude H        altitude média do imóvel em metros: aplica R/(R+h),\n"
+        "                          R = 6 378 000 m\n"
+        "      --compensar         distribui o erro de fechamento pela regra da bússola\n"
+        "                          (Bowditch); as coordenadas compensadas vêm ao lado\n"
+        "      --kml, --geojson, --dxf ARQUIVO\n"
+        "                          grava o polígono e os vértices nesse formato\n"
         "  -h, --ajuda             mostra esta ajuda\n"
         "\n"
         "A saída, separada por ponto e vírgula, tem uma linha de cabeçalho e uma linha\n"
@@ -73,7 +99,11 @@ QString Ajuda()
         "distância, o confrontante, os azimutes e rumos verdadeiro e magnético na\n"
         "conversão como texto, as declinações, \"Azimute verdadeiro (graus)\" e \"Azimute\n"
         "magnético na conversão (graus)\" com 6 decimais, as declinações em graus e a\n"
-        "mensagem de uma linha recusada.\n"
+        "mensagem de uma linha recusada. Com --inicio, antes da mensagem: \"E (m)\" e\n"
+        "\"N (m)\" do vértice final do segmento, sua \"Latitude SIRGAS 2000\" e \"Longitude\n"
+        "SIRGAS 2000\", a \"Convergência (graus)\" no início do segmento (e \"E compensado\n"
+        "(m)\", \"N compensado (m)\" com --compensar); depois das linhas, o resumo:\n"
+        "perímetro, áreas plana e elipsoidal, erro de fechamento e precisão relativa.\n"
         "\n"
         "Código de saída: 0 se todos os segmentos foram convertidos, 1 se alguma linha\n"
         "foi recusada, 2 se nada foi convertido (opção, dados do memorial, arquivo do\n"
@@ -83,6 +113,8 @@ QString Ajuda()
 struct Opcoes {
     QString entrada, saida, levantamento, conversao, posicao, referencia, modelo, locale;
     bool utf8 = false, ajuda = false;
+    QString inicio, datum, altitude, kml, geojson, dxf;
+    bool semFatorEscala = false, compensar = false;
 };
 
 std::optional<Opcoes> LeOpcoes(const QStringList& args, QString& erro)
@@ -117,6 +149,22 @@ std::optional<Opcoes> LeOpcoes(const QStringList& args, QString& erro)
             ok = valor(o.locale);
         else if (a == u"--utf8")
             o.utf8 = true;
+        else if (a == u"--inicio")
+            ok = valor(o.inicio);
+        else if (a == u"--datum")
+            ok = valor(o.datum);
+        else if (a == u"--altitude")
+            ok = valor(o.altitude);
+        else if (a == u"--kml")
+            ok = valor(o.kml);
+        else if (a == u"--geojson")
+            ok = valor(o.geojson);
+        else if (a == u"--dxf")
+            ok = valor(o.dxf);
+        else if (a == u"--sem-fator-escala")
+            o.semFatorEscala = true;
+        else if (a == u"--compensar")
+            o.compensar = true;
         else if (a.startsWith(u'-') && a != u"-") {
             erro = QStringLiteral("opção desconhecida %1 (veja --ajuda)").arg(a);
             return std::nullopt;
@@ -227,6 +275,43 @@ int main(int argc, char* argv[])
         return NadaConvertido;
     }
 
+    // The polygon's options are checked before any work.
+    PedidoPoligono pedido;
+    if (!opcoes->inicio.isEmpty()) {
+        const auto inicio = DivideVerticeInicial(opcoes->inicio);
+        if (!inicio) {
+            EscreveErro(QStringLiteral("--inicio deve ser \"VERTICE;E;N;ZONA\" ou \"VERTICE;LAT;LON\""));
+            return NadaConvertido;
+        }
+        pedido.inicio = *inicio;
+    } else if (!opcoes->datum.isEmpty() || !opcoes->altitude.isEmpty() || opcoes->semFatorEscala || opcoes->compensar ||
+               !opcoes->kml.isEmpty() || !opcoes->geojson.isEmpty() || !opcoes->dxf.isEmpty()) {
+        EscreveErro(QStringLiteral("as opções do polígono pedem --inicio (veja --ajuda)"));
+        return NadaConvertido;
+    }
+    if (!opcoes->datum.isEmpty()) {
+        bool achou = false;
+        for (const geo::DadosDatum& d : geo::Datums())
+            if (opcoes->datum == QLatin1String(d.opcao)) {
+                pedido.datum = d.datum;
+                achou = true;
+            }
+        if (!achou) {
+            EscreveErro(QStringLiteral("--datum deve ser sirgas2000, sad69, sad69-96, corrego-alegre-1970 ou "
+                                       "corrego-alegre-1961"));
+            return NadaConvertido;
+        }
+    }
+    if (!opcoes->altitude.isEmpty()) {
+        pedido.altitude = LeNumeroLocal(opcoes->altitude, *locale);
+        if (!pedido.altitude || *pedido.altitude < -500 || *pedido.altitude > 9000) {
+            EscreveErro(QStringLiteral("--altitude deve ser a altitude média em metros, de -500 a 9000"));
+            return NadaConvertido;
+        }
+    }
+    pedido.fatorEscala = !opcoes->semFatorEscala;
+    pedido.compensar = opcoes->compensar;
+
     const ResultadoMemorial resultado = ConverteMemorial(memorial, *locale, QCoreApplication::applicationDirPath());
     if (const auto* falha = std::get_if<FalhaMemorial>(&resultado)) {
         EscreveErro(falha->mensagem);
@@ -243,7 +328,47 @@ int main(int argc, char* argv[])
         falhou = falhou || !l.last().isEmpty();
         l.prepend(QString::number(linhas[i].linha));
     }
-    const QStringList csv = LinhasCsv(tabela);
+
+    // The polygon: its columns before the message, its summary after the rows.
+    std::vector<std::pair<QString, QString>> resumo;
+    if (!opcoes->inicio.isEmpty()) {
+        const auto poligono = CalculaPoligonoMemorial(c, pedido, *locale,
+                                                      geo::GeodesiaDaThread(QCoreApplication::applicationDirPath()));
+        if (const auto* f = std::get_if<FalhaGuarda>(&poligono)) {
+            EscreveErro(QStringLiteral("o polígono não foi calculado: %1").arg(f->mensagem));
+            falhou = true;
+        } else {
+            const PoligonoMemorial& p = std::get<PoligonoMemorial>(poligono);
+            const auto colunas = ColunasPoligono(p.poligonal, *locale);
+            const QStringList titulos = TitulosPoligono(pedido.compensar && p.poligonal.fechamento);
+            for (qsizetype k = 0; k < titulos.size(); ++k)
+                tabela.titulos.insert(tabela.titulos.size() - 1, titulos[k]);
+            for (size_t i = 0; i < tabela.linhas.size(); ++i)
+                for (const QString& x : colunas[i])
+                    tabela.linhas[i].insert(tabela.linhas[i].size() - 1, x);
+            resumo = ResumoPoligono(p.poligonal,
+                                    {p.inicio.zona, p.inicio.sul, pedido.fatorEscala, pedido.altitude, pedido.compensar},
+                                    *locale);
+            const PoligonoExportado exportado = PoligonoParaExportar(
+                p.poligonal, QFileInfo(opcoes->entrada).completeBaseName(), p.inicio.zona, p.inicio.sul);
+            const std::pair<const QString&, FormatoPoligono> exportacoes[] = {
+                {opcoes->kml, FormatoPoligono::Kml}, {opcoes->geojson, FormatoPoligono::GeoJson},
+                {opcoes->dxf, FormatoPoligono::Dxf}};
+            for (const auto& [arquivo, formato] : exportacoes) {
+                if (arquivo.isEmpty())
+                    continue;
+                if (const QString erro = ExportaPoligono(formato, arquivo, exportado, *locale); !erro.isEmpty()) {
+                    EscreveErro(erro);
+                    falhou = true;
+                }
+            }
+        }
+    }
+    QStringList csv = LinhasCsv(tabela);
+    if (!resumo.empty())
+        csv << QString();
+    for (const auto& [legenda, valor] : resumo)
+        csv << LinhasCsv({{legenda, valor}, {}}).front();
 
     QByteArray saida;
     if (opcoes->utf8) {

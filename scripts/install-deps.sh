@@ -12,6 +12,7 @@ pacotes=(
   clang libclang-rt-14-dev
   fonts-liberation2 fonts-dejavu-core fontconfig
   poppler-utils locales
+  gdal-bin  # ogrinfo: the tests read the DXF export back with GDAL too
   desktop-file-utils appstream lintian dpkg-dev file
   cups cups-client cups-bsd printer-driver-cups-pdf
 )

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/AviventacaoMemorial.h"
 
+#include "ui/PainelPoligono.h"
+
 #include "memorial/ArquivoMemorial.h"
 #include "memorial/CsvMemorial.h"
 #include "memorial/LeituraSegmentos.h"
@@ -294,8 +296,11 @@ void AviventacaoMemorial::criaResultados()
     }
     botoes->addStretch();
     botoes->addWidget(fechar);
+    m_poligono = new PainelPoligono(m_pasta, m_locale, m_mensageiro, divisor);
+    divisor->addWidget(m_poligono);
     divisor->setStretchFactor(0, 2);
     divisor->setStretchFactor(1, 3);
+    divisor->setStretchFactor(2, 3);
 }
 
 void AviventacaoMemorial::atualizaTitulo()
@@ -317,6 +322,8 @@ void AviventacaoMemorial::alterou()
     m_resumo->clear();
     for (QPushButton* b : {m_copiar, m_exportar, m_imprimir, m_pdf})
         b->setEnabled(false);
+    if (m_poligono)
+        m_poligono->limpa();
     atualizaTitulo();
 }
 
@@ -414,6 +421,7 @@ void AviventacaoMemorial::converter()
     }
     m_ultima = std::move(std::get<ConversaoMemorial>(r));
     mostra(*m_ultima);
+    m_poligono->calcula(*m_ultima);
 }
 
 void AviventacaoMemorial::mostra(const ConversaoMemorial& c)

@@ -17,6 +17,7 @@ class QTableWidget;
 namespace ceravel {
 
 class Mensageiro;
+class PainelPoligono;
 struct TextosEntrada;
 
 // "Aviventação de Memorial": every bearing of a deed carried from the survey
@@ -82,6 +83,7 @@ private:
     QTableWidget* m_resultados = nullptr;
     QLabel* m_resumo = nullptr;
     QPushButton *m_copiar = nullptr, *m_exportar = nullptr, *m_imprimir = nullptr, *m_pdf = nullptr;
+    PainelPoligono* m_poligono = nullptr;
 };
 
 }  // namespace ceravel

@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "poligono/Poligonal.h"
+#include "poligono/PlanoSirgas.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <numbers>
+
+using namespace ceravel;
+
+namespace {
+
+constexpr double Grau = std::numbers::pi / 180;
+
+std::vector<SegmentoPoligonal> Segmentos(const std::vector<QString>& nomes, const std::vector<double>& azimutes,
+                                        const std::vector<double>& distancias, bool fechado)
+{
+    std::vector<SegmentoPoligonal> s;
+    for (std::size_t i = 0; i < azimutes.size(); ++i)
+        s.push_back({nomes[i], fechado ? nomes[(i + 1) % nomes.size()] : nomes[i + 1], azimutes[i], distancias[i]});
+    return s;
+}
+
+// ---------------------------------------------------------------------------
+// A square of 100 m sides on cardinal bearings, no factors: it closes to the
+// bit and encloses one hectare exactly, whichever way round and from whichever
+// vertex it starts.
+struct CasoQuadrado {
+    const char* nome;
+    std::vector<double> azimutes;
+    QString inicial;
+    PontoEN inicio;
+    PontoEN esperadoM1;
+    double deflexoes;
+};
+
+class Quadrado : public testing::TestWithParam<CasoQuadrado> {};
+
+TEST_P(Quadrado, FechaEDaUmHectare)
+{
+    const CasoQuadrado& c = GetParam();
+    OpcoesPoligonal o;
+    o.fatorEscala = false;
+    o.verticeInicial = c.inicial;
+    o.inicio = c.inicio;
+    const auto r = CalculaPoligonal(Segmentos({"M1", "M2", "M3", "M4"}, c.azimutes, {100, 100, 100, 100}, true),
+                                    PlanoUtm{}, o);
+    ASSERT_TRUE(r.mensagem.isEmpty()) << r.mensagem.toStdString();
+    ASSERT_TRUE(r.fechamento && r.areas);
+    EXPECT_EQ(r.fechamento->erroLinear, 0);
+    EXPECT_FALSE(r.fechamento->precisao);
+    EXPECT_EQ(r.fechamento->perimetro, 400);
+    EXPECT_EQ(r.fechamento->somaDeflexoes, c.deflexoes);
+    EXPECT_EQ(r.areas->plana, 10000);  // 1 ha
+    EXPECT_EQ(r.areas->perimetroPlano, 400);
+    EXPECT_EQ(r.vertices[0].plano.E, c.esperadoM1.E);
+    EXPECT_EQ(r.vertices[0].plano.N, c.esperadoM1.N);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Poligonal, Quadrado,
+    testing::Values(CasoQuadrado{"horario_de_M1", {0, 90, 180, 270}, "", {500000, 8000000}, {500000, 8000000}, 360},
+                    CasoQuadrado{"antihorario_de_M1", {0, 270, 180, 90}, "m1", {500000, 8000000}, {500000, 8000000},
+                                 -360},
+                    // M3 is 100 m east and 100 m north of M1.
+                    CasoQuadrado{"horario_de_M3", {0, 90, 180, 270}, " M3 ", {500100, 8000100}, {500000, 8000000},
+                                 360}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+// ---------------------------------------------------------------------------
+// A rotated polygon whose vertices are set here in UTM; its deed is derived
+// from them (true azimuth = grid azimuth + γ at the start of each side, ground
+// distance = grid distance / (k at the side's middle × R/(R+h))), and the
+// traverse must find the vertices again. γ and k vary strongly across the
+// figure, so taking either at the wrong point moves the vertices by centimetres.
+double GamaTeste(PontoEN p) { return 0.78 + 2e-5 * (p.E - 192000); }
+double KTeste(PontoEN p) { return 1.0002 + 3e-8 * (p.E - 192000) - 1e-8 * (p.N - 8252000); }
+
+struct CasoGirado {
+    const char* nome;
+    bool fechado;
+    bool escala;
+    std::optional<double> altitude;
+    int inicial;  // index of the vertex the traverse starts from
+};
+
+class Girado : public testing::TestWithParam<CasoGirado> {};
+
+TEST_P(Girado, RecuperaOsVerticesAUmMilimetro)
+{
+    const CasoGirado& c = GetParam();
+    // A hexagon in its own frame, turned 23.7° and moved into zone 23S.
+    const double forma[][2] = {{0, 0}, {812.4, -95.2}, {1405.9, 388.1}, {1230.3, 1117.6}, {498.7, 1302.5},
+                               {-140.6, 720.8}};
+    const double giro = 23.7 * Grau;
+    std::vector<PontoEN> v;
+    for (const auto& f : forma)
+        v.push_back({192000 + f[0] * std::cos(giro) - f[1] * std::sin(giro),
+                     8252000 + f[0] * std::sin(giro) + f[1] * std::cos(giro)});
+    const std::size_t n = c.fechado ? v.size() : v.size() - 1;
+    const double elevacao = c.altitude ? 6378000 / (6378000 + *c.altitude) : 1;
+    std::vector<QString> nomes;
+    std::vector<double> azimutes, distancias;
+    for (std::size_t i = 0; i < v.size(); ++i)
+        nomes.push_back(QStringLiteral("V%1").arg(i + 1));
+    for (std::size_t i = 0; i < n; ++i) {
+        const PontoEN a = v[i], b = v[(i + 1) % v.size()];
+        const double plano = std::atan2(b.E - a.E, b.N - a.N) / Grau;
+        azimutes.push_back(std::fmod(plano + GamaTeste(a) + 360, 360));
+        const double k = c.escala ? KTeste({(a.E + b.E) / 2, (a.N + b.N) / 2}) : 1;
+        distancias.push_back(std::hypot(b.E - a.E, b.N - a.N) / (k * elevacao));
+    }
+    OpcoesPoligonal o;
+    o.fatorEscala = c.escala;
+    o.altitudeMedia = c.altitude;
+    o.verticeInicial = nomes[static_cast<std::size_t>(c.inicial)];
+    o.inicio = v[static_cast<std::size_t>(c.inicial)];
+    const auto r = CalculaPoligonal(Segmentos(nomes, azimutes, distancias, c.fechado), {GamaTeste, KTeste, {}}, o);
+    ASSERT_TRUE(r.mensagem.isEmpty()) << r.mensagem.toStdString();
+    ASSERT_EQ(r.vertices.size(), v.size());
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        EXPECT_NEAR(r.vertices[i].plano.E, v[i].E, 1e-3) << i;
+        EXPECT_NEAR(r.vertices[i].plano.N, v[i].N, 1e-3) << i;
+    }
+    if (c.fechado) {
+        EXPECT_LT(r.fechamento->erroLinear, 1e-3);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Poligonal, Girado,
+                         testing::Values(CasoGirado{"fechado_sem_fatores", true, false, {}, 0},
+                                         CasoGirado{"fechado_com_escala", true, true, {}, 0},
+                                         CasoGirado{"fechado_escala_e_altitude_de_V4", true, true, 850.0, 3},
+                                         CasoGirado{"aberto_escala_e_altitude", false, true, 850.0, 0},
+                                         CasoGirado{"aberto_de_V4_para_os_dois_lados", false, true, 850.0, 3}),
+                         [](const auto& i) { return std::string(i.param.nome); });
+
+// ---------------------------------------------------------------------------
+// The compass rule on a square whose south side reads 100.10 m: the traverse
+// ends 0.10 m south of its start. Each vertex moves north by 0.10 m × the
+// distance travelled to it / 400.10 m (worked out by hand: 100/400.1 × 0.1 =
+// 0.0249937515…, 200/400.1 × 0.1 = 0.0499875031…, 300.1/400.1 × 0.1 =
+// 0.0750062484…); starting at M3 the rule counts from M3, which stays put:
+// 100.1/400.1 × 0.1 = 0.0250187453… at M4, 200.1/400.1 × 0.1 = 0.0500124968… at M1.
+struct CasoBowditch {
+    const char* nome;
+    QString inicial;
+    PontoEN inicio;
+    std::vector<PontoEN> esperados;  // M1..M4, compensated
+};
+
+class Bowditch : public testing::TestWithParam<CasoBowditch> {};
+
+TEST_P(Bowditch, DistribuiOErroPelaDistancia)
+{
+    const CasoBowditch& c = GetParam();
+    OpcoesPoligonal o;
+    o.fatorEscala = false;
+    o.compensar = true;
+    o.verticeInicial = c.inicial;
+    o.inicio = c.inicio;
+    const auto r = CalculaPoligonal(
+        Segmentos({"M1", "M2", "M3", "M4"}, {0, 90, 180, 270}, {100, 100, 100.10, 100}, true), PlanoUtm{}, o);
+    ASSERT_TRUE(r.fechamento);
+    EXPECT_NEAR(r.fechamento->erroLinear, 0.10, 1e-9);
+    EXPECT_NEAR(r.fechamento->azimuteErro, 180, 1e-9);
+    EXPECT_NEAR(*r.fechamento->precisao, 4001, 1e-6);
+    for (std::size_t i = 0; i < 4; ++i) {
+        ASSERT_TRUE(r.vertices[i].compensado) << i;
+        EXPECT_NEAR(r.vertices[i].compensado->E, c.esperados[i].E, 1e-9) << i;
+        EXPECT_NEAR(r.vertices[i].compensado->N, c.esperados[i].N, 1e-9) << i;
+    }
+    // The area is the compensated figure's: 100 m wide by its mean height.
+    const auto& e = c.esperados;
+    EXPECT_NEAR(r.areas->plana, 100 * ((e[1].N - e[0].N) + (e[2].N - e[3].N)) / 2, 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Poligonal, Bowditch,
+    testing::Values(CasoBowditch{"de_M1", "M1", {0, 0},
+                                 {{0, 0}, {0, 100.02499375156211}, {100, 100.04998750312422},
+                                  {100, -0.1 + 0.07500624843789054}}},
+                    // From M3 (100, 0): M4 (100, -100.10), M1 (0, -100.10), M2 (0, -0.10), back at (100, -0.10).
+                    CasoBowditch{"de_M3", "M3", {100, 0},
+                                 {{0, -100.1 + 0.050012496875781055}, {0, -0.1 + 0.07500624843789054},
+                                  {100, 0}, {100, -100.1 + 0.02501874531367158}}}),
+    [](const auto& i) { return std::string(i.param.nome); });
+
+// ---------------------------------------------------------------------------
+// A 10 km square of zone 23S (SIRGAS 2000, EPSG:31983): 10⁸ m² exactly on the
+// plane, and on the ellipsoid what GeographicLib's Planimeter gives. The
+// corners' latitudes and longitudes are PROJ's:
+//   printf '300000 8200000\n310000 8200000\n310000 8210000\n300000 8210000\n' |
+//     cs2cs -f %.12f EPSG:31983 EPSG:4674
+// and the area and perimeter, from geographiclib-tools 2.1.2 on GRS80:
+//   ... | Planimeter -e 6378137 1/298.257222101 -p 6   →   39997.182231 m, 99985952.8 m²
+// (printed to 0.1 m²). k ≈ 1.00007 there, so the plane area exceeds the ellipsoid's by about 2k−2.
+TEST(AreaElipsoidal, QuadradoDeDezQuilometrosComoOPlanimeter)
+{
+    const std::map<std::pair<double, double>, PontoGeografico> cantos = {
+        {{300000, 8200000}, {-16.272556694059, -46.871582182424}},
+        {{310000, 8200000}, {-16.273363351758, -46.778036500721}},
+        {{310000, 8210000}, {-16.183004914277, -46.777225310655}},
+        {{300000, 8210000}, {-16.182202974558, -46.870728373369}}};
+    PlanoUtm plano;
+    plano.geograficas = [&](PontoEN p) { return cantos.at({p.E, p.N}); };
+    OpcoesPoligonal o;
+    o.fatorEscala = false;
+    o.inicio = {300000, 8200000};
+    const auto r = CalculaPoligonal(
+        Segmentos({"A", "B", "C", "D"}, {90, 0, 270, 180}, {10000, 10000, 10000, 10000}, true), plano, o);
+    ASSERT_TRUE(r.areas && r.areas->elipsoidal);
+    EXPECT_EQ(r.areas->plana, 1e8);
+    EXPECT_NEAR(*r.areas->elipsoidal, 99985952.8, 0.05);
+    EXPECT_NEAR(*r.areas->perimetroElipsoidal, 39997.182231, 1e-6);
+    EXPECT_NEAR(r.vertices[2].geograficas->latitude, -16.183004914277, 1e-12);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// The plane through PROJ: a UTM point's latitude, longitude, γ and k as
+// GeographicLib's GeoConvert gives them (geographiclib-tools 2.1.2, WGS84,
+// whose UTM differs from SIRGAS 2000's by far less than these tolerances):
+//   echo "23s 192848.93 8252943.25" | GeoConvert -g -p 4   (and -c -p 4 for γ and k)
+struct CasoPlanoSirgas {
+    const char* nome;
+    int zona;
+    bool sul;
+    PontoEN ponto;
+    PontoGeografico esperado;
+    double gama, k;
+};
+
+class PlanoSirgasProj : public testing::TestWithParam<CasoPlanoSirgas> {};
+
+TEST_P(PlanoSirgasProj, ComoOGeoConvert)
+{
+    const CasoPlanoSirgas& c = GetParam();
+    const PlanoUtm plano = PlanoSirgas(geo::GeodesiaDaThread(QStringLiteral(CERAVEL_DADOS_PROJETO)), c.zona, c.sul);
+    plano.escala({c.ponto.E, c.ponto.N - 1000});  // a point due south asked first, as on a side going north
+    const PontoGeografico g = plano.geograficas(c.ponto);
+    EXPECT_NEAR(g.latitude, c.esperado.latitude, 1e-8);
+    EXPECT_NEAR(g.longitude, c.esperado.longitude, 1e-8);
+    EXPECT_NEAR(plano.convergencia(c.ponto), c.gama, 1e-8);
+    EXPECT_NEAR(plano.escala(c.ponto), c.k, 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Poligonal, PlanoSirgasProj,
+    testing::Values(
+        CasoPlanoSirgas{"brasilia_23S_oeste", 23, true, {192848.93, 8252943.25}, {-15.783299987, -47.866700022},
+                        0.780356172, 1.00076689699},
+        CasoPlanoSirgas{"22S_leste", 22, true, {712345.67, 7412345.89}, {-23.384867742, -48.922337599}, -0.824945456,
+                        1.00015703659},
+        CasoPlanoSirgas{"20N_leste", 20, false, {650000, 300000}, {2.713417109, -61.650609965}, 0.063892639,
+                        0.99987852448}),
+    [](const auto& i) { return std::string(i.param.nome); });
