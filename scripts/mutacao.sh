@@ -104,7 +104,7 @@ roda() {  # program -> its failed tests in $trabalho/falhas.<program>, "TEMPO" o
   local saida=$trabalho/saida.$1
   (cd "$bindir" && QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 CERAVEL_SEMENTE=${CERAVEL_SEMENTE:-1} timeout 600 "./$1" --gtest_brief=1 > "$saida" 2>&1)
   local estado=$?
-  sed -n 's/^\[  FAILED  \] \([^ ,]*\).*/\1/p' "$saida" | sort -u > "$trabalho/falhas.$1"
+  sed -n 's/^\[  FAILED  \] \([A-Za-z_][^ ,]*\).*/\1/p' "$saida" | sort -u > "$trabalho/falhas.$1"
   if [[ $estado -ne 0 && ! -s $trabalho/falhas.$1 ]]; then
     echo "SAIDA$estado" > "$trabalho/falhas.$1"  # a crash or a timeout (124) kills too
   fi
