@@ -12,18 +12,29 @@ namespace {
 // The main window's own period message.
 const char* const Janela = "Este software é válido somente para datas entre 1995 e 2005.";
 
+std::string Posicao(double latitude, double longitude);
+
 // The outcome as one readable text: the message and the objectName of the box that gets the focus.
 std::string Desfecho(const ResultadoValidacao& r)
 {
     EXPECT_NE(r.pedido.has_value(), r.falha.has_value()) << "exactly one of request and failure";
-    return r.falha ? (r.falha->mensagem + " | foco " + NomeCampo(r.falha->foco)).toStdString() : "passa";
+    if (r.falha)
+        return (r.falha->mensagem + " | foco " + NomeCampo(r.falha->foco)).toStdString();
+    return "passa " + Posicao(r.pedido->latitude, r.pedido->longitude);
 }
 
-std::string Desfecho(const char* mensagem, Campo foco)
+// A pass shows the position in decimal degrees, bit for bit (17 digits, the sign of a zero too).
+std::string Posicao(double latitude, double longitude)
+{
+    return QString::asprintf("%.17g %.17g", latitude, longitude).toStdString();
+}
+
+// Default position: -23° 30' 0'' / -23.5 and -47° 52' 30'' / -47.875.
+std::string Desfecho(const char* mensagem, Campo foco, double latitude = -23.5, double longitude = -47.875)
 {
     const char* const nomes[] = {"",     "Dia",  "Mes",      "Ano",   "LatGraus", "LatG",  // in Campo's order
                                  "LatM", "LatS", "LonGraus", "LongG", "LongM",    "LongS"};
-    return mensagem ? mensagem + std::string(" | foco ") + nomes[static_cast<int>(foco)] : "passa";
+    return mensagem ? mensagem + std::string(" | foco ") + nomes[static_cast<int>(foco)] : "passa " + Posicao(latitude, longitude);
 }
 
 TEST(ValidaEntrada, PrimeiraGuardaQueFalha)
@@ -34,6 +45,7 @@ TEST(ValidaEntrada, PrimeiraGuardaQueFalha)
         Caixas caixas;
         const char* mensagem;
         Campo foco = Nenhum;
+        double latitude = -23.5, longitude = -47.875;  // on a pass
     } casos[] = {
         // Valid in the four combinations: the boxes of the inactive form are neither tested nor read.
         {"GMS GMS", GMS, GMS, {{LatGraus, "x"}, {LonGraus, ""}}, Passa},
@@ -46,15 +58,27 @@ TEST(ValidaEntrada, PrimeiraGuardaQueFalha)
         {"ambas fora GMS Dec", GMS, DEC, {{LatG, "20"}, {LonGraus, "-20"}}, FaixaLat},
         {"ambas fora Dec GMS", DEC, GMS, {{LatGraus, "20"}, {LongG, "-20"}}, FaixaLon},
         // Range bounds pass; in GMS entry the degrees alone are tested.
-        {"limites 10 e -30", DEC, DEC, {{LatGraus, "10"}, {LonGraus, "-30"}}, Passa},
-        {"limites -35 e -75", DEC, DEC, {{LatGraus, "-35"}, {LonGraus, "-75"}}, Passa},
+        {"limites 10 e -30", DEC, DEC, {{LatGraus, "10"}, {LonGraus, "-30"}}, Passa, Nenhum, 10, -30},
+        {"limites -35 e -75", DEC, DEC, {{LatGraus, "-35"}, {LonGraus, "-75"}}, Passa, Nenhum, -35, -75},
         {"latitude 10.01", DEC, DEC, {{LatGraus, "10.01"}}, FaixaLat},
         {"latitude -35.01", DEC, DEC, {{LatGraus, "-35.01"}}, FaixaLat},
         {"longitude -29.9", DEC, DEC, {{LonGraus, "-29.9"}}, FaixaLon},
         {"longitude -75.1", DEC, DEC, {{LonGraus, "-75.1"}}, FaixaLon},
-        {"GMS alem dos limites", GMS, GMS, {{LatG, "-35"}, {LongG, "-75"}, {LongM, "59"}, {LongS, "59"}}, Passa},
+        // bit-exact: the same three operations in double as the conversion
+        {"GMS alem dos limites", GMS, GMS, {{LatG, "-35"}, {LongG, "-75"}, {LongM, "59"}, {LongS, "59"}}, Passa,
+         Nenhum, -35.5, -75 - 59.0 / 60 - 59.0 / 3600},
+        {"decimais com brancos e zeros", DEC, DEC, {{LatGraus, "-23.50"}, {LonGraus, " -047.875 "}}, Passa},
+        {"latitude GMS positiva", GMS, DEC, {{LatG, "3"}}, Passa, Nenhum, 3.5},
+        // The sign typed in the degrees box decides the hemisphere, for 0 degrees too.
+        {"0 graus", GMS, DEC, {{LatG, "0"}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum, 0.0 + 2.0 / 60 + 20.0 / 3600},
+        {"+0 graus", GMS, DEC, {{LatG, "+0"}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum, 0.0 + 2.0 / 60 + 20.0 / 3600},
+        {"00 graus", GMS, DEC, {{LatG, "00"}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum, 0.0 + 2.0 / 60 + 20.0 / 3600},
+        {"-0 graus", GMS, DEC, {{LatG, " -0"}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum, -0.0 - 2.0 / 60 - 20.0 / 3600},
+        {"-0.0 graus", GMS, DEC, {{LatG, "-0.0 "}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum, -0.0 - 2.0 / 60 - 20.0 / 3600},
+        {"-00 graus", GMS, DEC, {{LatG, "-00"}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum, -0.0 - 2.0 / 60 - 20.0 / 3600},
         // Minutes and seconds: 0 to 59 with fractions, after both ranges, before the date.
-        {"minutos e segundos 0 e 59", GMS, GMS, {{LatM, "59"}, {LatS, "0"}, {LongM, "0"}, {LongS, "59"}}, Passa},
+        {"minutos e segundos 0 e 59", GMS, GMS, {{LatM, "59"}, {LatS, "0"}, {LongM, "0"}, {LongS, "59"}}, Passa, Nenhum,
+         -23 - 59.0 / 60 - 0.0 / 3600, -47 - 0.0 / 60 - 59.0 / 3600},
         {"LatM 60", GMS, GMS, {{LatM, "60"}}, MinSeg},
         {"LatS 59.5", GMS, GMS, {{LatS, "59.5"}}, MinSeg},
         {"LongM -1", GMS, GMS, {{LongM, "-1"}}, MinSeg},
@@ -118,7 +142,7 @@ TEST(ValidaEntrada, PrimeiraGuardaQueFalha)
         for (const auto& caso : casos) {
             SCOPED_TRACE(locale.name().toStdString() + ": " + caso.nome);
             const ResultadoValidacao r = ValidaEntrada(Entrada(caso.lat, caso.lon, caso.caixas, locale), locale);
-            EXPECT_EQ(Desfecho(r), Desfecho(caso.mensagem, caso.foco));
+            EXPECT_EQ(Desfecho(r), Desfecho(caso.mensagem, caso.foco, caso.latitude, caso.longitude));
         }
 }
 
@@ -142,6 +166,7 @@ TEST(ValidaEntrada, CadaCampoObrigatorioVazioVemAntesDeTudo)
 
 TEST(ValidaEntrada, SoOSeparadorDoUsuario)
 {
+    const QLocale Sueco(QLocale::Swedish, QLocale::Sweden);
     const std::tuple<QLocale, Campo, const char*, const char*, Campo> casos[] = {
         {PtBr, LatGraus, "-23.5", NaoNumero, LatGraus},
         {PtBr, Ano, "1.000", NaoNumero, Ano},  // grouping, not one thousand
@@ -149,66 +174,14 @@ TEST(ValidaEntrada, SoOSeparadorDoUsuario)
         {PtBr, Ano, "2000,0", Passa, Nenhum},
         {PtBr, Ano, "2,0e3", NaoNumero, Ano},  // the leading-number reading stops at the comma: 2, not 2000
         {QLocale::c(), Ano, "2.0e3", Passa, Nenhum},
+        {Sueco, LatGraus, "\u221223,5", Passa, Nenhum},  // its own minus sign, U+2212
+        {Sueco, LatGraus, "-23,5", Passa, Nenhum},
     };
     for (const auto& [locale, campo, texto, mensagem, foco] : casos) {
         SCOPED_TRACE(locale.name().toStdString() + ": " + texto);
         TextosEntrada e = Entrada(DEC, DEC, {}, locale);
-        CaixaDe(e, campo) = texto;
+        CaixaDe(e, campo) = QString::fromUtf8(texto);
         EXPECT_EQ(Desfecho(ValidaEntrada(e, locale)), Desfecho(mensagem, foco));
-    }
-}
-
-TEST(ValidaEntrada, PosicaoEmGrausDecimais)
-{
-    const struct {
-        FormaEntrada lat, lon;
-        Caixas caixas;
-        double latitude, longitude;
-    } casos[] = {
-        {DEC, DEC, {{LatGraus, "-23.50"}, {LonGraus, " -047.875 "}}, -23.5, -47.875},
-        {GMS, GMS, {}, -23.5, -47.875},
-        {GMS, DEC, {{LatG, "3"}}, 3.5, -47.875},
-        // bit-exact: -75 - 59/60 - 59/3600 in double
-        {DEC, GMS, {{LongG, "-75"}, {LongM, "59"}, {LongS, "59"}}, -23.5, -75.99972222222222},
-    };
-    for (const QLocale& locale : Locales)
-        for (const auto& caso : casos) {
-            SCOPED_TRACE(locale.name().toStdString() + ": " + std::to_string(caso.latitude) + " "
-                         + std::to_string(caso.longitude));
-            const ResultadoValidacao r = ValidaEntrada(Entrada(caso.lat, caso.lon, caso.caixas, locale), locale);
-            ASSERT_TRUE(r.pedido) << r.falha->mensagem.toStdString();
-            EXPECT_EQ(r.pedido->latitude, caso.latitude);  // bit-exact: short decimals or the same three operations
-            EXPECT_EQ(r.pedido->longitude, caso.longitude);
-        }
-}
-
-// The sign typed in the degrees box decides the hemisphere, for 0 degrees too:
-// Macapá, 0°02'20'' north, is typed "0 2 20"; a point as far south, "-0 2 20".
-TEST(ValidaEntrada, ZeroGrausFicaNoHemisferioDoSinalDigitado)
-{
-    // bit-exact: the same three operations in double as the conversion.
-    const double norte = 0.0 + 2.0 / 60 + 20.0 / 3600;
-    const double sul = -0.0 - 2.0 / 60 - 20.0 / 3600;
-    const std::pair<const char*, double> casos[] = {
-        {"0", norte}, {"+0", norte}, {" 0", norte}, {"0 ", norte}, {"0.0", norte}, {"00", norte},
-        {"-0", sul},  {" -0", sul},  {"-0 ", sul}, {"-0.0", sul}, {"-00", sul},
-    };
-    for (const QLocale& locale : Locales)
-        for (const auto& [graus, latitude] : casos) {
-            SCOPED_TRACE(locale.name().toStdString() + ": \"" + graus + "\"");
-            const ResultadoValidacao r =
-                ValidaEntrada(Entrada(GMS, DEC, {{LatG, graus}, {LatM, "2"}, {LatS, "20"}}, locale), locale);
-            ASSERT_TRUE(r.pedido) << r.falha->mensagem.toStdString();
-            EXPECT_EQ(r.pedido->latitude, latitude);
-        }
-    // A locale whose own minus sign is U+2212 reads it, and the keyboard's "-", the same way.
-    const QLocale sueco(QLocale::Swedish, QLocale::Sweden);
-    for (const char* graus : {"\u22120", "-0"}) {
-        TextosEntrada e = Entrada(GMS, DEC, {{LatM, "2"}, {LatS, "20"}}, sueco);
-        e.latG = QString::fromUtf8(graus);
-        const ResultadoValidacao r = ValidaEntrada(e, sueco);
-        ASSERT_TRUE(r.pedido) << graus;
-        EXPECT_EQ(r.pedido->latitude, sul) << graus;
     }
 }
 

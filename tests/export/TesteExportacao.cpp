@@ -1,3 +1,6 @@
+// The export: the golden files, every refusal naming the file and the reason
+// and leaving the folder as it was, and the documents folder when the
+// program's folder cannot be written.
 #include "export/EscreveExportacao.h"
 #include "export/LinhasExportacao.h"
 #include "present/FormataResultados.h"
@@ -13,7 +16,7 @@
 
 #include <csignal>
 #include <functional>
-#include <ostream>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,19 +30,27 @@ QByteArray Conteudo(const QString& caminho)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
 }
 
-// The calculation behind the golden files (31/12/2004), its texts made under `locale`.
-Calculo CalculoDourado(const QLocale& locale, const QString& latExp, const QString& longExp, float I = -30.125f)
-{
-    Calculo c;
-    c.entrada.dia = QStringLiteral("31"), c.entrada.mes = QStringLiteral("12"), c.entrada.ano = QStringLiteral("2004");
-    c.pedido.anoDecimal = 2005.0;
-    ElementosCampo& e = c.elementos;
-    e.D = -20.5f, e.I = I, e.F = 23456.8f, e.m = -7.5f, e.n = 3.75f, e.dF = -25.5f;
-    e.X = 19003.7, e.Y = -7105.2, e.Z = -11772.7, e.dX = -24.13, e.dY = -38.23, e.dZ = 34.93;
-    c.textos = FormataResultados(e, c.pedido, c.entrada, locale);
-    c.textos.latExp = latExp, c.textos.longExp = longExp;
-    return c;
-}
+void Modo(const QString& caminho, mode_t modo) { ::chmod(QFile::encodeName(caminho).constData(), modo); }
+
+// Root ignores permissions, so a read-only folder is made so for every user
+// by giving root's rights up meanwhile; /proc refuses new files to anyone.
+class SemDireitosDeRaiz {
+public:
+    SemDireitosDeRaiz() : m_raiz(::geteuid() == 0) { m_ok = !m_raiz || ::seteuid(65534) == 0; }
+    ~SemDireitosDeRaiz()
+    {
+        if (m_raiz && m_ok)
+            (void)!::seteuid(0);
+    }
+    bool ok() const { return m_ok; }
+
+private:
+    bool m_raiz, m_ok;
+};
+
+// Windows-1252, not Latin-1: 0x80 to 0x9F hold the euro, quotes and ligature.
+const QString Cp1252 = QStringLiteral("°€“Œ”");
+const QByteArray Cp1252Bytes("\xB0\x80\x93\x8C\x94\r\n");
 
 // A folder holding a longer earlier export, an empty sub-folder and a folder
 // named like an export file.
@@ -70,12 +81,10 @@ protected:
         return s;
     }
     // A refusal names the file and the reason, and leaves the folder as it was.
-    void confereRecusa(const ResultadoExportacao& r, const QString& digitado, const QString& motivo) const
+    void confereRecusa(const ResultadoExportacao& r, const QString& nome, const QString& motivo) const
     {
-        const QString arquivo = digitado + QStringLiteral("-Ceravel.csv");
         EXPECT_FALSE(r.gravado);
-        EXPECT_EQ(r.arquivo, arquivo);
-        EXPECT_TRUE(r.mensagem.startsWith(QStringLiteral("Não foi possível salvar o arquivo \"%1\": ").arg(arquivo))
+        EXPECT_TRUE(r.mensagem.startsWith(QStringLiteral("Não foi possível salvar o arquivo \"%1\": ").arg(nome))
                     && r.mensagem.contains(motivo)) << r.mensagem.toStdString();
         EXPECT_EQ(estado(), m_inicial);
     }
@@ -84,279 +93,195 @@ protected:
     QStringList m_inicial;
 };
 
-struct CasoDourado {
-    const char* nome;
-    const char* locale;
-    const char16_t* latExp;
-    const char16_t* longExp;
-    const char* arquivo;  // in tests/data
-};
-
-void PrintTo(const CasoDourado& c, std::ostream* os) { *os << c.nome; }
-
-class ExportacaoDourada : public Escrita, public testing::WithParamInterface<CasoDourado> {};
-
-// Bytes, so the 26 lines, the code page and the CR LF all count; the earlier file is replaced without asking.
-TEST_P(ExportacaoDourada, WritesTheGoldenFile)
+// Bytes, so the 26 lines, the code page and the CR LF all count; the earlier
+// file is replaced without asking. The calculation of 31/12/2004.
+TEST_F(Escrita, WritesTheGoldenFiles)
 {
-    const CasoDourado& c = GetParam();
-    const Calculo calculo = CalculoDourado(QLocale(QString::fromLatin1(c.locale)), QString::fromUtf16(c.latExp),
-                                           QString::fromUtf16(c.longExp));
-    const ResultadoExportacao r = EscreveExportacao(pasta(), QStringLiteral("dados"), LinhasExportacao(calculo));
-    EXPECT_TRUE(r.gravado);
-    EXPECT_EQ(r.mensagem, QStringLiteral("Os dados foram salvos no arquivo dados-Ceravel.csv"));
-    EXPECT_EQ(Conteudo(caminho()), Conteudo(QStringLiteral(CERAVEL_DADOS_TESTE "/") + QString::fromLatin1(c.arquivo)));
-    EXPECT_EQ(estado().size(), m_inicial.size()) << "no temporary file left";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Arquivos, ExportacaoDourada,
-    testing::Values(CasoDourado{"FullStopLatitudeDms", "C", u"-27.5861111111111", u"-48.25",
-                                "exportacao-ponto-lat-gms-lon-decimal.csv"},
-                    CasoDourado{"DecimalCommaLongitudeDms", "pt_BR", u"-27,5", u"-48,5125",
-                                "exportacao-virgula-lat-decimal-lon-gms.csv"}),
-    [](const auto& info) { return std::string(info.param.nome); });
-
-// The one-field inclination keeps the sign of an angle between -1 and 0.
-TEST(LinhasExportacao, InclinationAboveMinusOneKeepsSign)
-{
-    const Calculo c = CalculoDourado(QLocale::c(), QStringLiteral("-27.5"), QStringLiteral("-48.25"), -0.5f);
-    EXPECT_EQ(LinhasExportacao(c).at(25), QString::fromUtf16(u"I;-0\u00BA30.00';;3.75 '/ano"));
-}
-
-struct CasoEscrita {
-    const char* nome;
-    QString subpasta;  // appended to the program folder
-    QString digitado;
-    QString linha;
-    QString motivo;  // empty: written
-};
-
-void PrintTo(const CasoEscrita& c, std::ostream* os) { *os << c.nome; }
-
-class EscreveExportacaoTeste : public Escrita, public testing::WithParamInterface<CasoEscrita> {};
-
-TEST_P(EscreveExportacaoTeste, WritesOrRefuses)
-{
-    const CasoEscrita& c = GetParam();
-    const ResultadoExportacao r = EscreveExportacao(pasta() + c.subpasta, c.digitado, {c.linha});
-    if (!c.motivo.isEmpty())
-        return confereRecusa(r, c.digitado, c.motivo);
-    EXPECT_TRUE(r.gravado) << r.mensagem.toStdString();
-    // Windows-1252, not Latin-1: 0x80 to 0x9F hold the euro, quotes and ligature.
-    EXPECT_EQ(Conteudo(caminho(c.digitado)), QByteArray("\xB0\x80\x93\x8C\x94\r\n"));
-}
-
-const QString Cp1252 = QStringLiteral("°€“Œ”");
-const QString Pasta = QStringLiteral("pasta do programa");
-
-INSTANTIATE_TEST_SUITE_P(
-    Casos, EscreveExportacaoTeste,
-    testing::Values(
-        CasoEscrita{"BlanksKeptInName", {}, QStringLiteral(" dados "), Cp1252, {}},
-        CasoEscrita{"EmptyName", {}, QString(), Cp1252, {}},
-        CasoEscrita{"DotsAreNotAPath", {}, QStringLiteral(".."), Cp1252, {}},
-        CasoEscrita{"SlashRefused", {}, QStringLiteral("sub/dados"), Cp1252, Pasta},
-        CasoEscrita{"BackslashRefused", {}, QStringLiteral("sub\\dados"), Cp1252, Pasta},
-        CasoEscrita{"NulThatWouldCutTheName", {}, QStringLiteral("da") + QChar(u'\0') + QStringLiteral("dos"), Cp1252,
-                    QStringLiteral("não aceita esse nome")},
-        CasoEscrita{"LineBreakInAField", {}, QStringLiteral("dados"), QStringLiteral("5\r\n;6"), QStringLiteral("quebra de linha")},
-        CasoEscrita{"CharacterOutsideTheCodePage", {}, QStringLiteral("dados"), QStringLiteral("Łódź"),
-                    QStringLiteral("o texto \"Łódź\" tem o caractere \"Ł\", que a codificação Windows-1252 não "
-                                   "representa.")},
-        CasoEscrita{"MissingFolder", QStringLiteral("/sumiu"), QStringLiteral("dados"), Cp1252, QStringLiteral("não foi encontrada")},
-        CasoEscrita{"FolderOfThatName", {}, QStringLiteral("pasta"), Cp1252, QStringLiteral("já existe uma pasta")}),
-    [](const auto& info) { return std::string(info.param.nome); });
-
-TEST_F(Escrita, ReadOnlyFolderRefused)
-{
-    ASSERT_EQ(::chmod(QFile::encodeName(pasta()).constData(), 0555), 0);
-    const bool raiz = ::geteuid() == 0;  // permissions do not stop root, so root gives its rights up meanwhile
-    ASSERT_TRUE(!raiz || ::seteuid(65534) == 0);
-    const ResultadoExportacao r = EscreveExportacao(pasta(), QStringLiteral("dados"), {Cp1252});
-    ASSERT_TRUE(!raiz || ::seteuid(0) == 0);
-    ::chmod(QFile::encodeName(pasta()).constData(), 0700);
-    confereRecusa(r, QStringLiteral("dados"), QStringLiteral("permissão negada"));
-}
-
-// The write fails once the file exists, as on a full disk: the earlier file must survive.
-TEST_F(Escrita, WriteFailingHalfWayRefused)
-{
-    const auto sinalAnterior = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit anterior{};
-    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &anterior), 0);
-    rlimit pequeno = anterior;
-    pequeno.rlim_cur = 8;
-    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &pequeno), 0);
-    const ResultadoExportacao r = EscreveExportacao(pasta(), QStringLiteral("dados"), {QString(100, u'x')});
-    ::setrlimit(RLIMIT_FSIZE, &anterior);
-    std::signal(SIGXFSZ, sinalAnterior);
-    confereRecusa(r, QStringLiteral("dados"), QStringLiteral("tamanho máximo"));
-}
-
-// Root ignores permissions, so a read-only folder is made so for every user
-// by giving root's rights up meanwhile; /proc refuses new files to anyone.
-class SemDireitosDeRaiz {
-public:
-    SemDireitosDeRaiz() : m_raiz(::geteuid() == 0) { m_ok = !m_raiz || ::seteuid(65534) == 0; }
-    ~SemDireitosDeRaiz()
-    {
-        if (m_raiz && m_ok)
-            (void)!::seteuid(0);
+    const std::tuple<const char*, QString, QString, const char*> casos[] = {
+        {"C", "-27.5861111111111", "-48.25", "exportacao-ponto-lat-gms-lon-decimal.csv"},
+        {"pt_BR", "-27,5", "-48,5125", "exportacao-virgula-lat-decimal-lon-gms.csv"}};
+    for (const auto& [locale, latExp, longExp, arquivo] : casos) {
+        SCOPED_TRACE(arquivo);
+        Calculo c;
+        c.entrada.dia = QStringLiteral("31"), c.entrada.mes = QStringLiteral("12"), c.entrada.ano = QStringLiteral("2004");
+        c.pedido.anoDecimal = 2005.0;
+        ElementosCampo& e = c.elementos;
+        e.D = -20.5f, e.I = -30.125f, e.F = 23456.8f, e.m = -7.5f, e.n = 3.75f, e.dF = -25.5f;
+        e.X = 19003.7, e.Y = -7105.2, e.Z = -11772.7, e.dX = -24.13, e.dY = -38.23, e.dZ = 34.93;
+        c.textos = FormataResultados(e, c.pedido, c.entrada, QLocale(QString::fromLatin1(locale)));
+        c.textos.latExp = latExp, c.textos.longExp = longExp;
+        const ResultadoExportacao r = EscreveExportacao(pasta(), QStringLiteral("dados"), LinhasExportacao(c));
+        EXPECT_EQ(r.mensagem, QStringLiteral("Os dados foram salvos no arquivo dados-Ceravel.csv"));
+        EXPECT_EQ(Conteudo(caminho()), Conteudo(QStringLiteral(CERAVEL_DADOS_TESTE "/") + QString::fromLatin1(arquivo)));
+        EXPECT_EQ(estado().size(), m_inicial.size()) << "no temporary file left";
     }
-    bool ok() const { return m_ok; }
+}
 
-private:
-    bool m_raiz, m_ok;
-};
-
-struct CasoGravavel {
-    const char* nome;
-    std::function<QString(const QString&)> pasta;  // from a fresh writable folder
-    mode_t modo;                                   // given to the fresh folder
-    bool gravavel;
-};
-void PrintTo(const CasoGravavel& c, std::ostream* os) { *os << c.nome; }
-
-class PastaGravavelTeste : public testing::TestWithParam<CasoGravavel> {};
-
-TEST_P(PastaGravavelTeste, TriesCreatingAFile)
+// In the program's folder: the name as typed, or a refusal; a read-only
+// folder and a write failing half-way (the file size limit, as a full disk).
+TEST_F(Escrita, WritesOrRefusesInTheProgramFolder)
 {
-    const CasoGravavel& c = GetParam();
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), c.modo), 0);
-    bool gravavel = false;
-    {
+    const QString pastaPrograma = QStringLiteral("pasta do programa");
+    const struct {
+        QString subpasta, digitado, linha, motivo;  // motivo empty: written
+        mode_t modo = 0777;  // of the program folder, during the call
+        rlim_t limite = RLIM_INFINITY;
+    } casos[] = {
+        {{}, " dados ", Cp1252, {}},
+        {{}, {}, Cp1252, {}},
+        {{}, "..", Cp1252, {}},  // dots are not a path
+        {{}, "sub/dados", Cp1252, pastaPrograma},
+        {{}, "sub\\dados", Cp1252, pastaPrograma},
+        {{}, QStringLiteral("da") + QChar(u'\0') + QStringLiteral("dos"), Cp1252, "não aceita esse nome"},
+        {{}, "dados", "5\r\n;6", "quebra de linha"},
+        {{}, "dados", "5\r;6", "quebra de linha"},
+        {{}, "dados", "Łódź", "o texto \"Łódź\" tem o caractere \"Ł\", que a codificação Windows-1252 não representa."},
+        {"/sumiu", "dados", Cp1252, "não foi encontrada"},
+        {{}, "pasta", Cp1252, "já existe uma pasta"},
+        {{}, "dados", Cp1252, "permissão negada para gravar na pasta do programa", 0555},
+        {{}, "dados", QString(100, u'x'), "tamanho máximo", 0777, 8},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.digitado.toStdString() + " " + c.linha.toStdString());
+        Modo(pasta(), c.modo);
+        const auto sinalAnterior = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit anterior{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &anterior), 0);
+        rlimit limite = anterior;
+        limite.rlim_cur = c.limite;
+        ResultadoExportacao r;
+        {
+            SemDireitosDeRaiz semRaiz;
+            ASSERT_TRUE(semRaiz.ok() && ::setrlimit(RLIMIT_FSIZE, &limite) == 0);
+            r = EscreveExportacao(pasta() + c.subpasta, c.digitado, {c.linha});
+            ::setrlimit(RLIMIT_FSIZE, &anterior);
+        }
+        std::signal(SIGXFSZ, sinalAnterior);
+        Modo(pasta(), 0700);
+        EXPECT_EQ(r.arquivo, c.digitado + QStringLiteral("-Ceravel.csv"));
+        if (!c.motivo.isEmpty()) {
+            confereRecusa(r, r.arquivo, c.motivo);
+            continue;
+        }
+        EXPECT_TRUE(r.gravado) << r.mensagem.toStdString();
+        EXPECT_EQ(Conteudo(caminho(c.digitado)), Cp1252Bytes);
+        QFile::remove(caminho(c.digitado));
+    }
+}
+
+// A folder is writable when a file can be created in it; the trial file does not stay.
+TEST(PastaGravavel, TriesCreatingAFile)
+{
+    const std::tuple<const char*, mode_t, bool> casos[] = {{"", 0777, true}, {"", 0555, false}, {"/sumiu", 0777, false}};
+    for (const auto& [sufixo, modo, gravavel] : casos) {
+        QTemporaryDir dir;
+        Modo(dir.path(), modo);
         SemDireitosDeRaiz semRaiz;
         ASSERT_TRUE(semRaiz.ok());
-        gravavel = PastaGravavel(c.pasta(dir.path()));
+        EXPECT_EQ(PastaGravavel(dir.path() + sufixo), gravavel) << modo << sufixo;
+        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
     }
-    ::chmod(QFile::encodeName(dir.path()).constData(), 0700);
-    EXPECT_EQ(gravavel, c.gravavel);
-    // The trial file does not stay behind.
-    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
+    EXPECT_FALSE(PastaGravavel(QStringLiteral("/proc")));  // even for root
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pastas, PastaGravavelTeste,
-    testing::Values(CasoGravavel{"WritableForAnyone", [](const QString& p) { return p; }, 0777, true},
-                    CasoGravavel{"ReadOnly", [](const QString& p) { return p; }, 0555, false},
-                    CasoGravavel{"Missing", [](const QString& p) { return p + "/sumiu"; }, 0777, false},
-                    CasoGravavel{"ProcRefusesEvenRoot", [](const QString&) { return QStringLiteral("/proc"); }, 0777,
-                                 false}),
-    [](const auto& info) { return std::string(info.param.nome); });
-
-// The Export command's folder: the program's when writable, else the documents folder.
-struct CasoDestino {
-    const char* nome;
-    bool programaGravavel;
-    std::function<QString(const QString&)> documentos;  // from a fresh home folder
-    QString digitado;
-    QString linha;
-    bool nosDocumentos;   // written into the documents folder (else beside the program, or nowhere)
-    QString motivo;       // empty: written
-};
-void PrintTo(const CasoDestino& c, std::ostream* os) { *os << c.nome; }
-
-class ExportaArquivoTeste : public Escrita, public testing::WithParamInterface<CasoDestino> {};
-
-const auto DocumentosNovos = [](const QString& casa) { return casa + QStringLiteral("/Documentos"); };
-
-TEST_P(ExportaArquivoTeste, BesideTheProgramOrInTheDocumentsFolder)
+// Export's folder: the program's when writable (as before: the name alone in
+// the message, no documents folder created), else the documents folder,
+// created when missing, named in full in the message.
+TEST_F(Escrita, BesideTheProgramOrInTheDocumentsFolder)
 {
-    const CasoDestino& c = GetParam();
-    QTemporaryDir casa;
-    ASSERT_TRUE(casa.isValid());
-    const QString documentos = c.documentos(casa.path());
-    // A program folder that truly refuses a new file unless the case wants it writable.
-    const QString programa = c.programaGravavel ? pasta() : QStringLiteral("/proc");
-    const ResultadoExportacao r =
-        ExportaArquivo(programa, c.digitado, {c.linha}, DestinoExportacao{PastaGravavel, [&] { return documentos; }});
-
-    const QString arquivo = c.digitado + QStringLiteral("-Ceravel.csv");
-    const QString destino = c.programaGravavel     ? caminho(c.digitado)
-                            : documentos.isEmpty() ? arquivo
-                                                   : QDir(documentos).filePath(arquivo);
-    const QString nomeMensagem = c.programaGravavel ? arquivo : QDir::toNativeSeparators(destino);
-    EXPECT_EQ(r.arquivo, arquivo);
-    if (!c.motivo.isEmpty()) {
-        EXPECT_FALSE(r.gravado);
-        EXPECT_TRUE(r.mensagem.startsWith(QStringLiteral("Não foi possível salvar o arquivo \"%1\": ").arg(nomeMensagem)) &&
-                    r.mensagem.contains(c.motivo))
-            << r.mensagem.toStdString();
-        EXPECT_EQ(estado(), m_inicial);
-        EXPECT_FALSE(QFileInfo(destino).isFile());
-        return;
-    }
-    ASSERT_TRUE(r.gravado) << r.mensagem.toStdString();
-    EXPECT_EQ(r.caminho, destino);
-    EXPECT_EQ(Conteudo(destino), QByteArray("\xB0\x80\x93\x8C\x94\r\n"));
-    if (c.nosDocumentos) {
-        EXPECT_EQ(r.mensagem, QStringLiteral("Os dados foram salvos no arquivo %1\n\nA pasta do programa não permite "
-                                             "gravação; por isso o arquivo foi salvo na pasta de documentos.")
-                                  .arg(nomeMensagem));
-        EXPECT_EQ(estado(), m_inicial);
-    } else {
-        // As before: the name alone, and the documents folder not even created.
-        EXPECT_EQ(r.mensagem, QStringLiteral("Os dados foram salvos no arquivo ") + arquivo);
-        EXPECT_FALSE(QFileInfo::exists(documentos));
+    const auto documentosNovos = [](const QString& casa) { return casa + QStringLiteral("/Documentos"); };
+    const struct {
+        bool programaGravavel;
+        std::function<QString(const QString&)> documentos;  // from a fresh home folder
+        QString digitado, linha, motivo;                    // motivo empty: written
+        bool semRaiz = false;                               // the call without root's rights
+    } casos[] = {
+        {true, documentosNovos, "outro", Cp1252, {}},
+        {false, documentosNovos, "dados", Cp1252, {}},
+        {false, [](const QString& casa) { return casa + QStringLiteral("/a/b/Documentos"); }, " dados ", Cp1252, {}},
+        {false, documentosNovos, "sub/dados", Cp1252, "salvo sempre na pasta de documentos"},
+        {false, documentosNovos, "dados", "Łódź", "Windows-1252 não representa"},
+        {false,
+         [&](const QString& casa) {
+             QDir(casa).mkpath(QStringLiteral("Documentos/dados-Ceravel.csv"));
+             return documentosNovos(casa);
+         },
+         "dados", Cp1252, "já existe uma pasta"},
+        {false,
+         [&](const QString& casa) {  // exists, and refuses the write
+             QDir(casa).mkdir(QStringLiteral("Documentos"));
+             Modo(casa, 0755), Modo(documentosNovos(casa), 0555);
+             return documentosNovos(casa);
+         },
+         "dados", Cp1252, "permissão negada para gravar na pasta de documentos", true},
+        {false, [](const QString&) { return QStringLiteral("/proc/Documentos"); }, "dados", Cp1252,
+         "não foi possível criar a pasta de documentos \"/proc/Documentos\""},
+        {false, [](const QString&) { return QString(); }, "dados", Cp1252,
+         "a pasta de documentos do usuário não foi encontrada"},
+    };
+    for (const auto& c : casos) {
+        QTemporaryDir casa;
+        const QString documentos = c.documentos(casa.path());
+        SCOPED_TRACE(documentos.toStdString() + " " + c.digitado.toStdString() + " " + c.motivo.toStdString());
+        // A program folder that truly refuses a new file unless the row wants it writable.
+        const QString programa = c.programaGravavel ? pasta() : QStringLiteral("/proc");
+        ResultadoExportacao r;
+        {
+            std::optional<SemDireitosDeRaiz> semRaiz;
+            if (c.semRaiz) {
+                ASSERT_TRUE(semRaiz.emplace().ok());
+            }
+            r = ExportaArquivo(programa, c.digitado, {c.linha}, DestinoExportacao{PastaGravavel, [&] { return documentos; }});
+        }
+        const QString arquivo = c.digitado + QStringLiteral("-Ceravel.csv");
+        const QString destino = c.programaGravavel     ? caminho(c.digitado)
+                                : documentos.isEmpty() ? arquivo
+                                                       : QDir(documentos).filePath(arquivo);
+        const QString nome = c.programaGravavel ? arquivo : QDir::toNativeSeparators(destino);
+        EXPECT_EQ(r.arquivo, arquivo);
+        if (!c.motivo.isEmpty()) {
+            confereRecusa(r, nome, c.motivo);
+            EXPECT_FALSE(QFileInfo(destino).isFile());
+            continue;
+        }
+        ASSERT_TRUE(r.gravado) << r.mensagem.toStdString();
+        EXPECT_EQ(r.caminho, destino);
+        EXPECT_EQ(Conteudo(destino), Cp1252Bytes);
+        EXPECT_EQ(r.mensagem, QStringLiteral("Os dados foram salvos no arquivo ") + nome
+                                  + (c.programaGravavel ? QString()
+                                                        : QStringLiteral("\n\nA pasta do programa não permite gravação; "
+                                                                         "por isso o arquivo foi salvo na pasta de documentos.")));
+        EXPECT_EQ(QFileInfo::exists(documentos), !c.programaGravavel);
+        QFile::remove(caminho(QStringLiteral("outro")));
+        if (!c.programaGravavel) {
+            EXPECT_EQ(estado(), m_inicial);
+        }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Casos, ExportaArquivoTeste,
-    testing::Values(
-        CasoDestino{"WritableProgramFolderAsBefore", true, DocumentosNovos, QStringLiteral("dados"), Cp1252, false, {}},
-        CasoDestino{"ReadOnlyIntoMissingDocumentsFolder", false, DocumentosNovos, QStringLiteral("dados"), Cp1252, true,
-                    {}},
-        CasoDestino{"ReadOnlyIntoNestedMissingDocumentsFolder", false,
-                    [](const QString& casa) { return casa + QStringLiteral("/a/b/Documentos"); },
-                    QStringLiteral(" dados "), Cp1252, true, {}},
-        CasoDestino{"ReadOnlySlashStillRefused", false, DocumentosNovos, QStringLiteral("sub/dados"), Cp1252, false,
-                    QStringLiteral("salvo sempre na pasta de documentos")},
-        CasoDestino{"ReadOnlyCodePageStillRefused", false, DocumentosNovos, QStringLiteral("dados"),
-                    QStringLiteral("Łódź"), false, QStringLiteral("Windows-1252 não representa")},
-        CasoDestino{"ReadOnlyFolderOfThatNameInDocuments", false,
-                    [](const QString& casa) {
-                        QDir(casa).mkpath(QStringLiteral("Documentos/dados-Ceravel.csv"));
-                        return DocumentosNovos(casa);
-                    },
-                    QStringLiteral("dados"), Cp1252, false, QStringLiteral("já existe uma pasta")},
-        CasoDestino{"ReadOnlyDocumentsCannotBeCreated", false,
-                    [](const QString&) { return QStringLiteral("/proc/Documentos"); }, QStringLiteral("dados"), Cp1252,
-                    false, QStringLiteral("não foi possível criar a pasta de documentos \"/proc/Documentos\"")},
-        CasoDestino{"ReadOnlyNoDocumentsFolder", false, [](const QString&) { return QString(); },
-                    QStringLiteral("dados"), Cp1252, false,
-                    QStringLiteral("a pasta de documentos do usuário não foi encontrada")}),
-    [](const auto& info) { return std::string(info.param.nome); });
-
-// The window's defaults: the writability tried for real on a read-only
-// folder, and the documents folder from QStandardPaths under a temporary home.
+// The defaults: the writability tried for real on a read-only folder, and
+// the documents folder from QStandardPaths under a temporary home.
 TEST_F(Escrita, ReadOnlyProgramFolderExportsIntoTheDocumentsFolderOfTheHome)
 {
     QTemporaryDir casa;
-    ASSERT_TRUE(casa.isValid());
-    ASSERT_EQ(::chmod(QFile::encodeName(casa.path()).constData(), 0777), 0);
+    Modo(casa.path(), 0777);
     const QByteArray casaAnterior = qgetenv("HOME");
     qputenv("HOME", QFile::encodeName(casa.path()));
     QStandardPaths::setTestModeEnabled(true);  // ignores the user's own user-dirs.dirs
-    ASSERT_EQ(::chmod(QFile::encodeName(pasta()).constData(), 0555), 0);
+    Modo(pasta(), 0555);
     ResultadoExportacao r;
     {
         SemDireitosDeRaiz semRaiz;
         ASSERT_TRUE(semRaiz.ok());
         r = ExportaArquivo(pasta(), QStringLiteral("dados"), {Cp1252});
     }
-    ::chmod(QFile::encodeName(pasta()).constData(), 0700);
+    Modo(pasta(), 0700);
     QStandardPaths::setTestModeEnabled(false);
     qputenv("HOME", casaAnterior);
-
     const QString destino = casa.filePath(QStringLiteral("Documents/dados-Ceravel.csv"));
-    EXPECT_TRUE(r.gravado) << r.mensagem.toStdString();
     EXPECT_TRUE(r.mensagem.startsWith(QStringLiteral("Os dados foram salvos no arquivo ") + destino + u'\n'))
         << r.mensagem.toStdString();
-    EXPECT_EQ(Conteudo(destino), QByteArray("\xB0\x80\x93\x8C\x94\r\n"));
+    EXPECT_EQ(Conteudo(destino), Cp1252Bytes);
     EXPECT_EQ(estado(), m_inicial);
 }
 

@@ -1,8 +1,7 @@
 // Every point of a batch is split into its fields, fills the calculator's
 // boxes as a user would type them, and gives, bit for bit and text for text,
-// what its Calculate command gives; its number readings give what QLocale gives.
+// what its Calculate command gives.
 #include "calc/Calculo.h"
-#include "calc/LeituraNumeros.h"
 #include "lote/CalculaPonto.h"
 #include "lote/CamposLinha.h"
 #include "model/LeCoeficientes.h"
@@ -116,33 +115,6 @@ TEST(Equivalencia, CaixasDigitadasEResultadoDaCalculadora)
     }
 }
 
-// A degrees field of 0 is north of the Equator, "-0" south: each line gives
-// what the same latitude typed in decimal degrees gives.
-TEST(Equivalencia, ZeroGrausComOSinalDigitado)
-{
-    static const LeituraConjuntos leitura = LeConjuntos(PastaDados);
-    ASSERT_TRUE(leitura.conjuntos) << leitura.erro.toStdString();
-    const double norte = 0.0 + 2.0 / 60 + 20.0 / 3600;
-    const std::pair<const char*, double> casos[] = {{"0 2 20", norte}, {"+0 2 20", norte}, {"-0 2 20", -norte},
-                                                    {"-0.0 2 20", -norte}};
-    for (const QLocale& locale : {QLocale::c(), PtBr})
-        for (const auto& [graus, latitude] : casos) {
-            SCOPED_TRACE(locale.name().toStdString() + ": " + graus);
-            const auto ponto = [&](const QString& lat) {
-                const QString linha = lat + QStringLiteral(";-51.07;15/06/2000");
-                const lote::EntradaPonto e = lote::MontaEntrada(lote::SeparaLinha(linha), locale.decimalPoint());
-                return lote::CalculaPonto(e.textos, *leitura.conjuntos, locale);
-            };
-            const lote::ResultadoPonto gms = ponto(QString::fromUtf8(graus));
-            const lote::ResultadoPonto decimal = ponto(QString::number(latitude, 'g', 17));
-            ASSERT_TRUE(gms.elementos && decimal.elementos) << gms.mensagem.toStdString();
-            // bit-exact: the same latitude through the same model.
-            EXPECT_EQ(gms.elementos->I, decimal.elementos->I);
-            EXPECT_EQ(gms.elementos->F, decimal.elementos->F);
-            EXPECT_EQ(gms.elementos->dZ, decimal.elementos->dZ);
-        }
-}
-
 // Random positions a little beyond every bound, both entry forms, both
 // separators, dates beyond the period and the calendar: many are refused.
 TEST(Equivalencia, MilPontosAleatoriosPorLocale)
@@ -177,50 +149,6 @@ TEST(Equivalencia, MilPontosAleatoriosPorLocale)
             const lote::EntradaPonto e = lote::MontaEntrada(lote::SeparaLinha(linha), locale.decimalPoint());
             ASSERT_EQ(Caixas(e.textos), (formas + u' ' + caixas.join(u'|')).toStdString());
             ConfereIgual(e.textos, locale);
-        }
-    }
-}
-
-// The readings skip QLocale for the plain typed forms. From 1 to 40 digits (both
-// sides of the 15-digit shortcut), either separator, blanks or a stray character.
-TEST(LeiturasRapidas, ComoOQLocaleEmTextosAleatorios)
-{
-    std::mt19937_64 aleatorio(46);
-    std::uniform_int_distribution<int> digitos(1, 20), digito(0, 9), qualquer(0, 1000);
-    const QString estranhos = QStringLiteral("-.,+e /a");
-    for (const QLocale& locale :
-         {QLocale::c(), PtBr, QLocale(QLocale::Swedish), QLocale(QLocale::Arabic, QLocale::Egypt)}) {
-        QLocale semAgrupamento = locale;
-        semAgrupamento.setNumberOptions(locale.numberOptions() | QLocale::RejectGroupSeparator);
-        for (int i = 0; i < 5000 && !HasFailure(); ++i) {
-            QString texto = i % 4 == 0 ? QStringLiteral("-") : QString();
-            for (int parte = 0; parte < (i % 3 ? 2 : 1); ++parte) {
-                if (parte == 1)
-                    texto += i % 2 ? locale.decimalPoint() : QStringLiteral(".");
-                for (int k = digitos(aleatorio); k > 0; --k)
-                    texto += QChar(u'0' + digito(aleatorio));
-            }
-            const bool simples = i % 5 != 0;
-            if (!simples)
-                texto.insert(qualquer(aleatorio) % (texto.size() + 1),
-                             estranhos[qualquer(aleatorio) % estranhos.size()]);
-            if (i % 7 == 0)
-                texto = u' ' + texto + u'\t';
-            SCOPED_TRACE(texto.toStdString() + " in " + locale.name().toStdString());
-            // bit-exact: both give the correctly rounded double of the text.
-            bool ok = false;
-            const double geral = semAgrupamento.toDouble(texto.trimmed(), &ok);
-            const std::optional<double> rapido = LeNumeroLocal(texto, locale);
-            ASSERT_EQ(rapido.has_value(), ok);
-            if (ok) {
-                ASSERT_EQ(std::bit_cast<std::uint64_t>(*rapido), std::bit_cast<std::uint64_t>(geral));
-            }
-            // The leading-number reading stops at the "/" and reads the rest like the C locale.
-            if (simples && locale.language() == QLocale::C) {
-                const double inicial = LeNumeroInicial(texto + QStringLiteral("/06"));
-                ASSERT_EQ(std::bit_cast<std::uint64_t>(inicial),
-                          std::bit_cast<std::uint64_t>(QLocale::c().toDouble(texto.trimmed())));
-            }
         }
     }
 }

@@ -89,8 +89,8 @@ TEST(Paralelismo, MesmaSaidaQueUmNucleo)
             ASSERT_TRUE(um.resumo.erro.isEmpty()) << um.resumo.erro.toStdString();
             ASSERT_GT(um.resumo.falhas, 0);
             ASSERT_GT(um.resumo.pontos, um.resumo.falhas);
-            for (const int nucleos : {1, 2, 3, 8})
-                for (const int linhasPorBloco : {1, 7, 4096}) {
+            for (const int nucleos : {1, 3, 8})
+                for (const int linhasPorBloco : {1, 4096}) {
                     SCOPED_TRACE(std::to_string(nucleos) + " nucleos, " + std::to_string(linhasPorBloco)
                                  + " linhas por bloco, deslocamento " + std::to_string(deslocamento));
                     // The smallest reader buffer: its boundaries fall inside CR LF pairs and long lines.
@@ -145,7 +145,7 @@ TEST(Paralelismo, FalhaDeSaidaEInterrupcaoParamTudo)
 }
 
 // The program itself: -j N gives the same file, summary (less its time) and
-// exit status as -j 1.
+// exit status as -j 1, replacing a longer file already there.
 TEST(ParalelismoExecutavel, MesmoArquivoResumoEStatus)
 {
     QTemporaryDir pasta;
@@ -170,6 +170,9 @@ TEST(ParalelismoExecutavel, MesmoArquivoResumoEStatus)
     EXPECT_TRUE(std::get<1>(um).contains(QStringLiteral("com falha"))) << std::get<1>(um).toStdString();
     for (const char* nucleos : {"2", "3", "8"}) {
         SCOPED_TRACE(nucleos);
+        QFile anterior(pasta.filePath(QStringLiteral("varios.csv")));
+        ASSERT_TRUE(anterior.open(QIODevice::WriteOnly) && anterior.write(QByteArray(1 << 20, 'v')) == 1 << 20);
+        anterior.close();
         const auto varios = roda(nucleos, QStringLiteral("varios.csv"));
         EXPECT_EQ(std::get<0>(varios), std::get<0>(um));
         EXPECT_EQ(std::get<1>(varios), std::get<1>(um));

@@ -1,44 +1,81 @@
-// Main as the program starts, its coordinate entry forms, "Limpar Dados" and closing.
+// Main without calculating: start, entry forms, tab order, Limpar, Enter on
+// buttons, closing, and the modal windows it opens (DComp, Help, Sobre).
 #include "AmbienteJanelas.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QPushButton>
-#include <QSet>
 #include <QtTest/QTest>
+#include <optional>
 
 namespace ceravel::teste {
 namespace {
 
-using Principal = AmbienteJanelas;
+const Janela Outras[] = {Janela::DComp, Janela::Relatorio, Janela::Exportar, Janela::Help, Janela::Sobre};
 
-TEST_F(Principal, StartsAloneWithEmptyDmsBoxesNoResultsAndNothingReadFromDisk)
+class Principal : public AmbienteJanelas {
+protected:
+    // As it starts and after Limpar: no result shown, no window loaded, every box empty.
+    void confereSemResultados()
+    {
+        for (const char* nome : {"FD", "BtDComp", "NVLine", "NVCirc", "NVTxt"})
+            EXPECT_FALSE(visivel(main(), nome)) << nome;
+        for (const char* acao : {"MAImp", "MAExp", "MAMapa"})
+            EXPECT_FALSE(habilitado(acao)) << acao;
+        for (Janela j : Outras)
+            EXPECT_FALSE(janelas->existe(j)) << static_cast<int>(j);
+        for (QLineEdit* caixa : main().findChildren<QLineEdit*>())
+            EXPECT_TRUE(caixa->text().isEmpty()) << caixa->objectName().toStdString();
+        EXPECT_FALSE(main().ultimoCalculo().has_value());
+        EXPECT_TRUE(mensageiro.mensagens.isEmpty());
+    }
+};
+
+TEST_F(Principal, StartsAndClearsToNoResultsKeepingTheEntryForms)
 {
     for (const char* arquivo : {"COEF-D2000", "COEF-I2000", "COEF-F2000"})
-        QFile::remove(pasta.filePath(arquivo));
-    main();
-    for (Janela j : {Janela::DComp, Janela::Relatorio, Janela::Exportar, Janela::Help, Janela::Sobre})
-        EXPECT_FALSE(janelas->existe(j)) << static_cast<int>(j);
-    EXPECT_TRUE(mensageiro.mensagens.isEmpty());
-    for (const char* nome : {"FD", "BtDComp", "NVLine", "NVCirc", "NVTxt", "LatGraus", "LonGraus"})
-        EXPECT_FALSE(visivel(main(), nome)) << nome;
-    for (const char* nome : {"LatG", "LatM", "LatS", "LongG", "LongM", "LongS", "BtLatG", "BtLonG"})
-        EXPECT_TRUE(visivel(main(), nome)) << nome;
-    EXPECT_FALSE(habilitado("MAImp"));
-    EXPECT_FALSE(habilitado("MAExp"));
-    // Every box empty; a screen reader names every box and result, each differently.
-    QList<QWidget*> controles{&controle(main(), "DMIN3"), &controle(main(), "VD2")};
-    for (QLineEdit* caixa : main().findChildren<QLineEdit*>()) {
-        EXPECT_TRUE(caixa->text().isEmpty()) << caixa->objectName().toStdString();
-        controles << caixa;
+        QFile::remove(pasta.filePath(arquivo));  // nothing is read before Calcular
+    confereSemResultados();
+    EXPECT_TRUE(visivel(main(), "LatG") && visivel(main(), "LongG"));
+    SetUp();
+    calculaComSucesso();
+    clica(main(), "BtLonG");
+    clica(main(), "BtLimpar");
+    confereSemResultados();
+    EXPECT_TRUE(visivel(main(), "LonGraus") && !visivel(main(), "LatGraus"));
+    // The next reference builds the windows afresh, then a calculation fills them.
+    EXPECT_EQ(texto(dcomp(), "CF"), "CF");
+    EXPECT_EQ(texto(relatorio(), "DMIN2"), "DMIN");
+    calculaComSucesso();
+    EXPECT_EQ(texto(dcomp(), "CF"), "23456.7");
+    EXPECT_EQ(texto(relatorio(), "DMIN2"), "-20º00'00''");
+}
+
+// Each press changes only its own coordinate's frame; no box loses its text.
+TEST_F(Principal, EntryFormSwitchingChangesOnlyItsFrameAndKeepsHiddenTexts)
+{
+    const QStringList caixas{"LatGraus", "LatG", "LatM", "LatS", "LonGraus", "LongG", "LongM", "LongS"};
+    for (const QString& c : caixas)
+        digita(c, c + "!");
+    const struct { const char* botao; bool latDecimal, lonDecimal; } passos[] = {
+        {"BtLonG", false, true}, {"BtLatG", true, true}, {"BtLonGMS", true, false}, {"BtLatGMS", false, false}};
+    for (const auto& p : passos) {
+        SCOPED_TRACE(p.botao);
+        clica(main(), p.botao);
+        for (const auto& [decimal, soDecimal, soGms] :
+             {std::tuple{p.latDecimal, QStringList{"LatGraus", "BtLatGMS"}, QStringList{"BtLatG", "LatG", "LatS", "LbS1"}},
+              {p.lonDecimal, QStringList{"LonGraus", "BtLonGMS"}, QStringList{"BtLonG", "LongG", "LongM", "LbG2"}}}) {
+            for (const QString& nome : soDecimal)
+                EXPECT_EQ(visivel(main(), nome), decimal) << nome.toStdString();
+            for (const QString& nome : soGms)
+                EXPECT_EQ(visivel(main(), nome), !decimal) << nome.toStdString();
+        }
+        for (const QString& c : caixas)
+            EXPECT_EQ(texto(main(), c), c + "!") << c.toStdString();
+        EXPECT_EQ(main().entrada().formaLatitude == FormaEntrada::GrausDecimais, p.latDecimal);
+        EXPECT_EQ(main().entrada().formaLongitude == FormaEntrada::GrausDecimais, p.lonDecimal);
     }
-    for (const char* nome : {"CX", "VX2", "CY", "VY2", "CZ", "VZ2", "CF", "VF2", "INC2", "AIMIN2", "VI2"})
-        controles << &controle(dcomp(), nome);
-    QSet<QString> nomes;
-    for (QWidget* c : controles)
-        nomes << c->accessibleName();
-    EXPECT_EQ(nomes.size(), controles.size());
-    EXPECT_FALSE(nomes.contains(QString()));
 }
 
 TEST_F(Principal, TabSkipsHiddenControlsAndLeavesTheGButtonsLast)
@@ -60,72 +97,37 @@ TEST_F(Principal, TabSkipsHiddenControlsAndLeavesTheGButtonsLast)
     EXPECT_EQ(ordem("Ano", 2), QStringList({"Ano", "BtLatGMS", "LatGraus"}));
 }
 
-// Each step presses one button and states both coordinates' forms after it:
-// only the own frame changes, and no box loses its text.
-TEST_F(Principal, EntryFormSwitchingChangesOnlyItsFrameAndKeepsHiddenTexts)
+// Enter and the keypad's Enter on a focused button press it once; in a box
+// nothing. "Mais Dados" opens DComp, whose focused OK answers Enter the same way.
+TEST_F(Principal, EnterOnAFocusedButtonPressesItOnceAndInABoxNothing)
 {
-    const QStringList caixas{"LatGraus", "LatG", "LatM", "LatS", "LonGraus", "LongG", "LongM", "LongS"};
-    for (const QString& c : caixas)
-        digita(c, c + "!");
-    const struct { const char* botao; bool latitudeDecimal, longitudeDecimal; } passos[] = {
-        {"BtLonG", false, true}, {"BtLatG", true, true}, {"BtLonGMS", true, false}, {"BtLatGMS", false, false}};
-    for (const auto& p : passos) {
-        SCOPED_TRACE(p.botao);
-        clica(main(), p.botao);
-        const auto confere = [&](bool decimal, const QStringList& soDecimal, const QStringList& soGms) {
-            for (const QString& nome : soDecimal)
-                EXPECT_EQ(visivel(main(), nome), decimal) << nome.toStdString();
-            for (const QString& nome : soGms)
-                EXPECT_EQ(visivel(main(), nome), !decimal) << nome.toStdString();
-        };
-        confere(p.latitudeDecimal, {"LatGraus", "BtLatGMS"},
-                {"BtLatG", "LatG", "LatM", "LatS", "LbG1", "LbM1", "LbS1"});
-        confere(p.longitudeDecimal, {"LonGraus", "BtLonGMS"},
-                {"BtLonG", "LongG", "LongM", "LongS", "LbG2", "LbM2", "LbS2"});
-        for (const QString& c : caixas)
-            EXPECT_EQ(texto(main(), c), c + "!") << c.toStdString();
-        EXPECT_EQ(main().entrada().formaLatitude == FormaEntrada::GrausDecimais, p.latitudeDecimal);
-        EXPECT_EQ(main().entrada().formaLongitude == FormaEntrada::GrausDecimais, p.longitudeDecimal);
+    const struct { const char* controle; Qt::Key tecla; bool pressiona; } casos[] = {
+        {"BtCalcular", Qt::Key_Return, true}, {"BtLimpar", Qt::Key_Enter, true}, {"BtLatG", Qt::Key_Enter, true},
+        {"BtDComp", Qt::Key_Return, true},    {"BtDComp", Qt::Key_Enter, true},  {"Dia", Qt::Key_Return, false},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(std::string(c.controle) + (c.tecla == Qt::Key_Enter ? " keypad Enter" : " Enter"));
+        const auto modificador = c.tecla == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier;
+        usaLocale(QLocale::c());
+        calculaComSucesso();
+        main().show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+        QStringList pressionados;
+        for (QPushButton* b : main().findChildren<QPushButton*>())
+            QObject::connect(b, &QPushButton::clicked, b, [&, b] { pressionados << b->objectName(); });
+        QWidget& alvo = controle(main(), c.controle);
+        alvo.setFocus();
+        const int modais = comModal([&] { QTest::keyClick(&alvo, c.tecla, modificador); }, [&](QWidget& d) {
+            auto& ok = controle<QPushButton>(d, "Command1");
+            ok.setFocus();
+            QTest::keyClick(&ok, c.tecla, modificador);
+        });
+        EXPECT_EQ(modais, c.controle == std::string("BtDComp") ? 1 : 0);
+        EXPECT_EQ(pressionados, c.pressiona ? QStringList{c.controle} : QStringList());
     }
 }
 
-TEST_F(Principal, LimparEmptiesBoxesHidesResultsKeepsFormsAndTheNextCalculationFillsFreshWindows)
-{
-    calculaComSucesso();
-    clica(main(), "BtLonG");
-    digita("LonGraus", "-40");
-    clica(main(), "BtLimpar");
-
-    for (QLineEdit* caixa : main().findChildren<QLineEdit*>())
-        EXPECT_TRUE(caixa->text().isEmpty()) << caixa->objectName().toStdString();
-    for (const char* nome : {"FD", "BtDComp", "NVLine", "NVCirc", "NVTxt", "LatGraus"})
-        EXPECT_FALSE(visivel(main(), nome)) << nome;
-    EXPECT_TRUE(visivel(main(), "LonGraus"));
-    EXPECT_FALSE(habilitado("MAImp"));
-    EXPECT_FALSE(habilitado("MAExp"));
-    EXPECT_FALSE(main().ultimoCalculo().has_value());
-    EXPECT_TRUE(mensageiro.mensagens.isEmpty());
-
-    // Unloaded: the next reference builds them with their design captions.
-    EXPECT_FALSE(janelas->existe(Janela::DComp));
-    EXPECT_FALSE(janelas->existe(Janela::Relatorio));
-    EXPECT_EQ(texto(dcomp(), "CF"), "CF");
-    EXPECT_EQ(texto(dcomp(), "VI2"), "VI");
-    for (const char* moldura : {"FX", "FY", "FZ", "FF", "FI"})
-        EXPECT_FALSE(visivel(dcomp(), moldura)) << moldura;
-    EXPECT_EQ(texto(relatorio(), "Latitude"), "Lat");
-    EXPECT_EQ(texto(relatorio(), "DMIN2"), "DMIN");
-    EXPECT_FALSE(visivel(relatorio(), "NVLine"));
-
-    calculaComSucesso();
-    EXPECT_EQ(texto(dcomp(), "CF"), "23456.7");
-    EXPECT_EQ(texto(relatorio(), "DMIN2"), "-20º00'00''");
-    EXPECT_TRUE(visivel(relatorio(), "NVLine"));
-    EXPECT_TRUE(habilitado("MAExp"));
-}
-
-// Closing Main, by its close control or by "&Fechar", unloads every window and
-// ends the program at once.
+// By its close control or by "&Fechar": every window unloaded, the program ended at once.
 TEST_F(Principal, ClosingUnloadsEveryWindowAndEndsTheProgram)
 {
     for (bool pelaMenu : {false, true}) {
@@ -139,59 +141,50 @@ TEST_F(Principal, ClosingUnloadsEveryWindowAndEndsTheProgram)
         else
             main().close();
         EXPECT_EQ(encerramentos, 1);
-        for (Janela j : {Janela::DComp, Janela::Relatorio, Janela::Exportar, Janela::Help, Janela::Sobre})
+        for (Janela j : Outras)
             EXPECT_FALSE(janelas->existe(j)) << static_cast<int>(j);
-        ASSERT_TRUE(janelas->existe(Janela::Main));  // goes once the event loop runs
-        EXPECT_TRUE(main().isHidden());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_FALSE(janelas->existe(Janela::Main));
     }
 }
 
-// Enter and the keypad's Enter on a focused button press it once, as Space
-// does; in a box they press nothing. "Mais Dados" opens DComp, whose focused
-// OK answers Enter the same way and closes it.
-TEST_F(Principal, EnterOnAFocusedButtonPressesItAndInABoxNothing)
+// DComp shows the same texts at every opening; Help reads Termov.txt afresh
+// each time (a message names it when missing); Help and Sobre unload on closing.
+TEST_F(Principal, ModalWindowsOverMain)
 {
-    const struct {
-        const char* controle;
-        Qt::Key tecla;
-        Qt::KeyboardModifiers modificador;
-        bool pressiona;
-    } casos[] = {
-        {"BtCalcular", Qt::Key_Return, Qt::NoModifier, true},
-        {"BtCalcular", Qt::Key_Enter, Qt::KeypadModifier, true},
-        {"BtLimpar", Qt::Key_Return, Qt::NoModifier, true},
-        {"BtLatG", Qt::Key_Enter, Qt::KeypadModifier, true},
-        {"BtLonG", Qt::Key_Return, Qt::NoModifier, true},
-        {"BtDComp", Qt::Key_Return, Qt::NoModifier, true},
-        {"BtDComp", Qt::Key_Enter, Qt::KeypadModifier, true},
-        {"Dia", Qt::Key_Return, Qt::NoModifier, false},
-        {"LatG", Qt::Key_Enter, Qt::KeypadModifier, false},
-    };
-    for (const auto& c : casos) {
-        SCOPED_TRACE(std::string(c.controle) + (c.tecla == Qt::Key_Enter ? " keypad Enter" : " Enter"));
-        usaLocale(QLocale::c());
-        calculaComSucesso();
-        main().show();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
-        QStringList pressionados;
-        for (QPushButton* b : main().findChildren<QPushButton*>())
-            QObject::connect(b, &QPushButton::clicked, b, [&, b] { pressionados << b->objectName(); });
-        QWidget& alvo = controle(main(), c.controle);
-        alvo.setFocus();
-        ASSERT_EQ(QApplication::focusWidget(), &alvo);
-        const bool abreDComp = c.controle == std::string("BtDComp");
-        const int modais = comModal([&] { QTest::keyClick(&alvo, c.tecla, c.modificador); }, [&](QWidget& d) {
-            ASSERT_EQ(d.objectName(), dcomp().objectName());
-            auto& ok = controle<QPushButton>(d, "Command1");
-            ok.setFocus();
-            QTest::keyClick(&ok, c.tecla, c.modificador);
-            EXPECT_FALSE(d.isVisible());
+    calculaComSucesso();
+    QStringList vistos;
+    for (int i = 0; i < 2; ++i)
+        EXPECT_EQ(comModal([&] { clica(main(), "BtDComp"); }, [&](QWidget& janela) {
+            vistos << texto(janela, "CF") + (visivel(janela, "FI") ? " FI" : "");
+            if (i)
+                janela.close();
+            else
+                controle<QAbstractButton>(janela, "Command1").click();
+        }), 1);
+    EXPECT_EQ(vistos, QStringList({"23456.7 FI", "23456.7 FI"}));
+
+    const std::pair<std::optional<QByteArray>, std::optional<QString>> ajudas[] = {
+        {QByteArray("Declina\xE7\xE3o\r\n"), "Declinação\n"}, {std::nullopt, std::nullopt}};
+    for (const auto& [conteudo, naJanela] : ajudas) {
+        QFile f(pasta.filePath("Termov.txt"));
+        f.remove();
+        if (conteudo) {
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write(*conteudo) == conteudo->size());
+        }
+        f.close();
+        std::optional<QString> visto;
+        comModal([&] { aciona("MAInf"); }, [&](QWidget& janela) {
+            visto = texto(janela, "Acordo");
+            janela.close();
         });
-        EXPECT_EQ(modais, abreDComp ? 1 : 0);
-        EXPECT_EQ(pressionados, c.pressiona ? QStringList{c.controle} : QStringList());
+        EXPECT_EQ(visto, naJanela);
+        EXPECT_FALSE(janelas->existe(Janela::Help));
     }
+    ASSERT_EQ(mensageiro.mensagens.size(), 1);
+    EXPECT_TRUE(mensageiro.mensagens[0].contains("Termov.txt"));
+    EXPECT_EQ(comModal([&] { aciona("MASobre"); }, [](QWidget& janela) { janela.close(); }), 1);
+    EXPECT_FALSE(janelas->existe(Janela::Sobre));
 }
 
 }  // namespace

@@ -5,7 +5,6 @@ ceravel_teste(test_ui
     ${CMAKE_CURRENT_LIST_DIR}/AmbienteJanelas.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteCalcular.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TesteJanelasModais.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteConversaoRumos.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteAleatorio.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteJanelaMapa.cpp

