@@ -76,7 +76,7 @@ Sobre::Sobre(QWidget* pai) : QDialog(pai, Qt::Dialog | Qt::WindowTitleHint | Qt:
         {1, "Orientação:", 3480, 3480, {"Grupo de Geomagnetismo Ceravel", nullptr}},
         {4, "Interface Gráfica:", 120, 4380, {"Equipe Ceravel", nullptr}},
         {3, "Colaboração:", 3480, 4380, {"Usuários das versões de teste", nullptr}},
-        {2, "Internet:", 120, 4920, {"ceravel.example.org", nullptr}},
+        {2, "Internet:", 120, 4920, {"ceravel.org.br", nullptr}},
     };
     int nome = 0;
     for (const auto& c : creditos) {
