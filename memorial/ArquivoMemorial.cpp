@@ -53,6 +53,7 @@ QString Referencia(ReferenciaMemorial r)
     switch (r) {
     case ReferenciaMemorial::Magnetico: return QStringLiteral("magnetico");
     case ReferenciaMemorial::Verdadeiro: return QStringLiteral("verdadeiro");
+    case ReferenciaMemorial::Quadricula: return QStringLiteral("quadricula");
     }
     return {};
 }
@@ -162,7 +163,8 @@ LeituraMemorial DesserializaMemorial(const QByteArray& bytes)
     d.levantamento = l.texto(raiz, "levantamento", {});
     d.conversao = l.texto(raiz, "conversao", {});
     d.referencia = l.escolha<ReferenciaMemorial>(
-        raiz, "referencia", {{"magnetico", ReferenciaMemorial::Magnetico}, {"verdadeiro", ReferenciaMemorial::Verdadeiro}});
+        raiz, "referencia", {{"magnetico", ReferenciaMemorial::Magnetico}, {"verdadeiro", ReferenciaMemorial::Verdadeiro},
+                   {"quadricula", ReferenciaMemorial::Quadricula}});
     d.modelo = l.escolha<ModeloMemorial>(raiz, "modelo",
                                          {{"igrf14", ModeloMemorial::Igrf14}, {"regional", ModeloMemorial::Regional}});
     const QJsonObject posicao = l.objeto(raiz, "posicao");

@@ -17,7 +17,7 @@ namespace ceravel {
 //       "versao": 1,
 //       "levantamento": "1987",            survey date, dd/mm/aaaa or aaaa
 //       "conversao": "07/12/2026",         conversion date, dd/mm/aaaa
-//       "referencia": "magnetico",         or "verdadeiro"
+//       "referencia": "magnetico",         or "verdadeiro", "quadricula"
 //       "modelo": "igrf14",                or "regional"
 //       "posicao": { "latitude": {"forma": "decimal", "graus": "-23,5", "g": "", "m": "", "s": ""},
 //                    "longitude": {"forma": "gms", "graus": "", "g": "46", "m": "37", "s": "30"} },

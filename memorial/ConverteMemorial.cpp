@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "memorial/ConverteMemorial.h"
 
+#include "geo/Geodesia.h"
+
 #include "calc/AnoDecimal.h"
 #include "calc/RegrasRumos.h"
 #include "calc/ValidaConversao.h"
@@ -117,6 +119,18 @@ ResultadoMemorial ConverteMemorial(const Memorial& memorial, const QLocale& loca
         c.conversao = Declinacao(tConv, conv->D, conv->dD);
     }
 
+    if (d.referencia == ReferenciaMemorial::Quadricula) {
+        geo::Geodesia& geodesia = geo::GeodesiaDaThread(pastaPrograma);
+        if (!geodesia.erro().isEmpty())
+            return FalhaMemorial{geodesia.erro(), {}};
+        c.zona = geo::ZonaUtm(c.longitude);
+        const auto fatores = geodesia.Fatores({c.latitude, c.longitude}, c.zona, c.latitude < 0);
+        if (const auto* falha = std::get_if<geo::FalhaGeo>(&fatores))
+            return FalhaMemorial{falha->mensagem, {}};
+        c.convergencia = std::get<geo::FatoresUtm>(fatores).convergencia;
+        c.convergenciaSegundos = SegundosArredondados(*c.convergencia);
+    }
+
     c.segmentos.reserve(memorial.segmentos.size());
     for (const SegmentoMemorial& s : memorial.segmentos) {
         const VerificacaoSegmento v = VerificaSegmento(s, locale);
@@ -125,10 +139,13 @@ ResultadoMemorial ConverteMemorial(const Memorial& memorial, const QLocale& loca
             continue;
         }
         // The bearing rules of the conversion window, on the declinations as shown.
-        const RumosConvertidos rumos = ConverteRumo(
-            ReduzAzimute(SegundosArredondados(v.lido->azimute)),
-            d.referencia == ReferenciaMemorial::Verdadeiro ? ReferenciaRumo::Verdadeiro : ReferenciaRumo::Magnetico,
-            c.levantamento.segundos, c.conversao.segundos);
+        const long long dado = ReduzAzimute(SegundosArredondados(v.lido->azimute));
+        const bool magnetico = d.referencia == ReferenciaMemorial::Magnetico;
+        RumosConvertidos rumos =
+            ConverteRumo(magnetico ? dado : ReduzAzimute(dado + c.convergenciaSegundos),
+                         magnetico ? ReferenciaRumo::Magnetico : ReferenciaRumo::Verdadeiro, c.levantamento.segundos,
+                         c.conversao.segundos);
+        rumos.informado = dado;
         SegmentoConvertido r;
         r.azimuteDado = rumos.informado / 3600.0;
         r.verdadeiro = rumos.verdadeiro / 3600.0;

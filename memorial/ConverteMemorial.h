@@ -41,6 +41,12 @@ struct ConversaoMemorial {
     ModeloMemorial modelo = ModeloMemorial::Igrf14;  // the model used
     QString avisoModelo;                 // why the chosen regional model was not used, if so
     DeclinacaoMemorial levantamento, conversao;
+    // A grid deed's meridian convergence at the position (degrees, grid north
+    // clockwise from true north, SIRGAS 2000 / UTM in the position's own zone)
+    // and the value the bearings use, in whole seconds as shown.
+    std::optional<double> convergencia;
+    long long convergenciaSegundos = 0;
+    int zona = 0;
     std::vector<ResultadoSegmento> segmentos;  // one per row, in order
 };
 
@@ -52,7 +58,8 @@ using ResultadoMemorial = std::variant<FalhaMemorial, ConversaoMemorial>;
 // afresh, when chosen and both dates lie in 1995–2005), then every row:
 // true azimuth = deed's magnetic azimuth + D(survey), magnetic azimuth on the
 // conversion date = true azimuth − D(conversion), all in whole seconds from
-// the declinations as shown. A true deed keeps its bearings as true.
+// the declinations as shown. A true deed keeps its bearings as true; a grid
+// deed's true azimuth = grid azimuth + γ as shown (PROJ, through geo/).
 ResultadoMemorial ConverteMemorial(const Memorial& memorial, const QLocale& locale, const QString& pastaPrograma);
 
 }  // namespace ceravel

@@ -15,9 +15,9 @@ namespace ceravel {
 // by LeituraMemorial and ConverteMemorial.
 
 // What the deed's bearings are measured from. Magnético: magnetic north on
-// the survey date. A grid reference ("de quadrícula") is meant to come after
-// these two; every switch on this type names its cases.
-enum class ReferenciaMemorial { Magnetico, Verdadeiro };
+// the survey date; Quadrícula: grid north of the UTM plane (SIRGAS 2000, the
+// position's own zone), so true = grid + the meridian convergence γ.
+enum class ReferenciaMemorial { Magnetico, Verdadeiro, Quadricula };
 
 // The field model that gives the declination: IGRF-14 (1900–2029), or the
 // regional model where the user chose it and both dates lie in 1995–2005.

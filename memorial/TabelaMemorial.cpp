@@ -121,6 +121,14 @@ QStringList ResumoMemorial(const ConversaoMemorial& c, const QLocale& locale)
         r << QStringLiteral("Rumos do memorial: verdadeiros. Magnético na conversão = verdadeiro − declinação na "
                             "conversão (declinação positiva a leste).");
         break;
+    case ReferenciaMemorial::Quadricula:
+        r << QStringLiteral("Rumos do memorial: de quadrícula (plano UTM, SIRGAS 2000, fuso %1). Convergência "
+                            "meridiana %2 (norte de quadrícula %3 do norte verdadeiro); verdadeiro = quadrícula + "
+                            "convergência; magnético na conversão = verdadeiro − declinação na conversão.")
+                 .arg(c.zona)
+                 .arg(TextoGms(c.convergenciaSegundos, locale),
+                      c.convergenciaSegundos < 0 ? QStringLiteral("a oeste") : QStringLiteral("a leste"));
+        break;
     }
     r << QStringLiteral("Uma só declinação serve ao memorial inteiro: numa propriedade de poucos quilômetros a "
                         "declinação muda bem menos de um segundo de arco de um vértice a outro. Num perímetro de "

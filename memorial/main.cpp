@@ -41,7 +41,7 @@ QString Ajuda()
 {
     return QStringLiteral(
         "Uso: ceravel-memorial ENTRADA [-o SAIDA] --levantamento DATA [--conversao DATA]\n"
-        "                      --posicao \"LAT;LON\" [--referencia magnetico|verdadeiro]\n"
+        "                      --posicao \"LAT;LON\" [--referencia magnetico|verdadeiro|quadricula]\n"
         "                      [--modelo igrf14|regional] [--locale NOME] [--utf8]\n"
         "                      [--inicio \"VERTICE;E;N;ZONA\" | --inicio \"VERTICE;LAT;LON\"]\n"
         "                      [--datum NOME] [--sem-fator-escala] [--altitude H]\n"
@@ -68,7 +68,9 @@ QString Ajuda()
         "      --posicao \"LAT;LON\" onde a declinação é calculada, em graus decimais com\n"
         "                          o separador decimal da localidade\n"
         "      --referencia NOME   magnetico (padrão): rumos magnéticos no levantamento;\n"
-        "                          verdadeiro: rumos verdadeiros\n"
+        "                          verdadeiro: rumos verdadeiros; quadricula: rumos\n"
+        "                          de quadrícula (plano UTM SIRGAS 2000 no fuso da\n"
+        "                          posição; verdadeiro = quadrícula + convergência)\n"
         "      --modelo NOME       igrf14 (padrão), datas de 1900 a 2029; regional: o\n"
         "                          modelo regional, quando as duas datas estão entre 1995\n"
         "                          e 2005\n"
@@ -262,8 +264,10 @@ int main(int argc, char* argv[])
         d.referencia = ReferenciaMemorial::Verdadeiro;
     else if (opcoes->referencia == u"magnetico")
         d.referencia = ReferenciaMemorial::Magnetico;
+    else if (opcoes->referencia == u"quadricula")
+        d.referencia = ReferenciaMemorial::Quadricula;
     else if (!opcoes->referencia.isEmpty()) {
-        EscreveErro(QStringLiteral("--referencia deve ser magnetico ou verdadeiro"));
+        EscreveErro(QStringLiteral("--referencia deve ser magnetico, verdadeiro ou quadricula"));
         return NadaConvertido;
     }
     if (opcoes->modelo == u"regional")

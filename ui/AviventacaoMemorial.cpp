@@ -171,10 +171,13 @@ void AviventacaoMemorial::criaDados()
     m_magnetico = Opcao(opcoes, "OpMagnetico", QStringLiteral("Magnético (no levantamento)"));
     m_verdadeiro = Opcao(opcoes, "OpVerdadeiro", QStringLiteral("Verdadeiro"));
     g->addWidget(m_magnetico, 0, 1);
+    m_quadricula = Opcao(opcoes, "OpQuadricula", QStringLiteral("De quadrícula (UTM)"));
     g->addWidget(m_verdadeiro, 0, 2);
+    g->addWidget(m_quadricula, 0, 3);
     auto* referencia = new QButtonGroup(opcoes);
     referencia->addButton(m_magnetico);
     referencia->addButton(m_verdadeiro);
+    referencia->addButton(m_quadricula);
     m_magnetico->setChecked(true);
     g->addWidget(Rotulo(opcoes, "LbModelo", QStringLiteral("Modelo:")), 1, 0);
     m_igrf = Opcao(opcoes, "OpIgrf14", QStringLiteral("IGRF-14"));
@@ -185,7 +188,7 @@ void AviventacaoMemorial::criaDados()
     modelo->addButton(m_igrf);
     modelo->addButton(m_regional);
     m_igrf->setChecked(true);
-    for (QRadioButton* o : {m_magnetico, m_verdadeiro, m_igrf, m_regional})
+    for (QRadioButton* o : {m_magnetico, m_verdadeiro, m_quadricula, m_igrf, m_regional})
         connect(o, &QRadioButton::clicked, this, &AviventacaoMemorial::alterou);
     linha->addWidget(opcoes, 1);
 
@@ -370,7 +373,9 @@ Memorial AviventacaoMemorial::memorial() const
     DadosMemorial& d = m.dados;
     d.levantamento = m_levantamento->text();
     d.conversao = m_conversao->text();
-    d.referencia = m_verdadeiro->isChecked() ? ReferenciaMemorial::Verdadeiro : ReferenciaMemorial::Magnetico;
+    d.referencia = m_verdadeiro->isChecked()    ? ReferenciaMemorial::Verdadeiro
+                   : m_quadricula->isChecked() ? ReferenciaMemorial::Quadricula
+                                               : ReferenciaMemorial::Magnetico;
     d.modelo = m_regional->isChecked() ? ModeloMemorial::Regional : ModeloMemorial::Igrf14;
     LePosicao(m_latitude, m_longitude, d.posicao);
     m.segmentos.reserve(m_segmentos->rowCount());
@@ -391,7 +396,10 @@ void AviventacaoMemorial::defineMemorial(const Memorial& m)
     const DadosMemorial& d = m.dados;
     m_levantamento->setText(d.levantamento);
     m_conversao->setText(d.conversao);
-    (d.referencia == ReferenciaMemorial::Verdadeiro ? m_verdadeiro : m_magnetico)->setChecked(true);
+    (d.referencia == ReferenciaMemorial::Verdadeiro    ? m_verdadeiro
+     : d.referencia == ReferenciaMemorial::Quadricula ? m_quadricula
+                                                      : m_magnetico)
+        ->setChecked(true);
     (d.modelo == ModeloMemorial::Regional ? m_regional : m_igrf)->setChecked(true);
     const PosicaoMemorial& p = d.posicao;
     const std::pair<QLineEdit*, const QString*> caixas[] = {

@@ -78,7 +78,7 @@ private:
 
     EntradaCoordenada m_latitude, m_longitude;
     QLineEdit *m_levantamento = nullptr, *m_conversao = nullptr;
-    QRadioButton *m_magnetico = nullptr, *m_verdadeiro = nullptr, *m_igrf = nullptr, *m_regional = nullptr;
+    QRadioButton *m_magnetico = nullptr, *m_verdadeiro = nullptr, *m_quadricula = nullptr, *m_igrf = nullptr, *m_regional = nullptr;
     QTableWidget* m_segmentos = nullptr;
     QTableWidget* m_resultados = nullptr;
     QLabel* m_resumo = nullptr;
