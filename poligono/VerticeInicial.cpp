@@ -10,12 +10,6 @@
 
 namespace ceravel {
 
-int ZonaUtm(double longitude)
-{
-    const int z = static_cast<int>(std::floor((longitude + 180) / 6)) + 1;
-    return std::clamp(z, 1, 60);
-}
-
 std::variant<FalhaGuarda, VerticeInicial> ChecaVerticeInicial(const TextosVerticeInicial& t, geo::Datum datum,
                                                              const QLocale& locale, geo::Geodesia& geodesia)
 {
@@ -45,7 +39,7 @@ std::variant<FalhaGuarda, VerticeInicial> ChecaVerticeInicial(const TextosVertic
     v.nome = t.nome.trimmed();
     v.geografico = {posicao.sirgas.ponto.latitude, posicao.sirgas.ponto.longitude};
     v.operacao = posicao.sirgas.operacao;
-    v.zona = utm ? utm->zona : ZonaUtm(v.geografico.longitude);
+    v.zona = utm ? utm->zona : geo::ZonaUtm(v.geografico.longitude);
     v.sul = utm ? utm->sul : v.geografico.latitude < 0;
     if (utm && datum == geo::Datum::Sirgas2000) {
         v.plano = {utm->leste, utm->norte};  // as typed, not through a round trip

@@ -35,9 +35,6 @@ struct VerticeInicial {
     geo::Operacao operacao;
 };
 
-// The UTM zone (1–60) whose central meridian is nearest `longitude`.
-int ZonaUtm(double longitude);
-
 // The checks of the UTM boxes (GuardasUtm) or of the two numbers (the
 // locale's form), then those of the datum (GuardasGeodesicas); a point of
 // another datum reaches the SIRGAS 2000 plane through its geographic coordinates.
