@@ -164,6 +164,9 @@ TEST_F(ConversaoRumosJanela, SuccessFillsEveryLabelWithTheCoreTexts)
                 EXPECT_EQ(texto(janela, nome), valor) << nome;
             for (const char* nome : {"LbCabAz", "AzVerd", "RumoMagConv"})
                 EXPECT_EQ(visivel(janela, nome), rumo) << nome;
+            // The regional model's rows only on a date it covers (1996, and 2000 or today).
+            EXPECT_TRUE(visivel(janela, "RegLev"));
+            EXPECT_EQ(visivel(janela, "RegConv"), rumo);
         });
     }
 }
