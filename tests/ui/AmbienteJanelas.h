@@ -21,23 +21,17 @@
 
 namespace ceravel::teste {
 
-// Answers every box at once and keeps what it said.
+// Answers every box at once and keeps what it said: questions get `resposta`,
+// file choices `arquivo` (empty: cancelled).
 class MensageiroGravador : public Mensageiro {
 public:
     void informa(const QString& texto) override { mensagens << texto; }
     bool confirma(const QString& texto) override { mensagens << texto; return confirmacao; }
-    QStringList mensagens;
-    bool confirmacao = false;
-
-    // Questions get `resposta`; file choices get `arquivo` (empty: cancelled).
-    Resposta pergunta(const QString& texto) override
-    {
-        perguntas << texto;
-        return resposta;
-    }
+    Resposta pergunta(const QString& texto) override { perguntas << texto; return resposta; }
     QString arquivoParaSalvar(const QString&, const QString&, const QString&) override { return arquivo; }
     QString arquivoParaAbrir(const QString&, const QString&) override { return arquivo; }
-    QStringList perguntas;
+    QStringList mensagens, perguntas;
+    bool confirmacao = false;
     Resposta resposta = Resposta::Cancelar;
     QString arquivo;
 };

@@ -21,7 +21,7 @@ protected:
     {
         for (const char* nome : {"FD", "BtDComp", "NVLine", "NVCirc", "NVTxt"})
             EXPECT_FALSE(visivel(main(), nome)) << nome;
-        for (const char* acao : {"MAImp", "MAExp", "MAMapa"})
+        for (const char* acao : {"MAImp", "MAExp", "MAMapa", "MAVariacao"})
             EXPECT_FALSE(habilitado(acao)) << acao;
         for (Janela j : Outras)
             EXPECT_FALSE(janelas->existe(j)) << static_cast<int>(j);
@@ -102,8 +102,7 @@ TEST_F(Principal, TabSkipsHiddenControlsAndLeavesTheGButtonsLast)
 TEST_F(Principal, EnterOnAFocusedButtonPressesItOnceAndInABoxNothing)
 {
     const struct { const char* controle; Qt::Key tecla; bool pressiona; } casos[] = {
-        {"BtCalcular", Qt::Key_Return, true}, {"BtLimpar", Qt::Key_Enter, true}, {"BtLatG", Qt::Key_Enter, true},
-        {"BtDComp", Qt::Key_Return, true},    {"BtDComp", Qt::Key_Enter, true},  {"Dia", Qt::Key_Return, false},
+        {"BtCalcular", Qt::Key_Return, true}, {"BtDComp", Qt::Key_Enter, true}, {"Dia", Qt::Key_Return, false},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::string(c.controle) + (c.tecla == Qt::Key_Enter ? " keypad Enter" : " Enter"));
@@ -148,22 +147,10 @@ TEST_F(Principal, ClosingUnloadsEveryWindowAndEndsTheProgram)
     }
 }
 
-// DComp shows the same texts at every opening; Help reads Termov.txt afresh
-// each time (a message names it when missing); Help and Sobre unload on closing.
+// Help reads Termov.txt afresh each time (a message names it when missing);
+// Help and Sobre unload on closing.
 TEST_F(Principal, ModalWindowsOverMain)
 {
-    calculaComSucesso();
-    QStringList vistos;
-    for (int i = 0; i < 2; ++i)
-        EXPECT_EQ(comModal([&] { clica(main(), "BtDComp"); }, [&](QWidget& janela) {
-            vistos << texto(janela, "CF") + (visivel(janela, "FI") ? " FI" : "");
-            if (i)
-                janela.close();
-            else
-                controle<QAbstractButton>(janela, "Command1").click();
-        }), 1);
-    EXPECT_EQ(vistos, QStringList({"23456.7 FI", "23456.7 FI"}));
-
     const std::pair<std::optional<QByteArray>, std::optional<QString>> ajudas[] = {
         {QByteArray("Declina\xE7\xE3o\r\n"), "Declinação\n"}, {std::nullopt, std::nullopt}};
     for (const auto& [conteudo, naJanela] : ajudas) {
