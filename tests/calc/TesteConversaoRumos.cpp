@@ -6,19 +6,17 @@
 #include "model/Igrf14.h"
 #include "model/LeCoeficientes.h"
 #include "present/TextosAngulo.h"
-#include "present/TextosConversao.h"
 #include "tests/calc/EntradasTeste.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <QRandomGenerator>
-#include <QRegularExpression>
 #include <cmath>
 #include <stdexcept>
-#include <string>
 #include <tuple>
 
 namespace ceravel::teste {
@@ -30,20 +28,9 @@ const QString PastaDados = QStringLiteral(CERAVEL_DADOS_PROJETO);
 // minutes and seconds.
 TextosConversao Entrada(const char* lat, const char* lon, const char* lev, const char* conv, const QLocale& locale)
 {
-    TextosConversao e;
-    e.formaLatitude = e.formaLongitude = DEC;
-    e.latGraus = NoLocale(lat, locale);
-    e.lonGraus = NoLocale(lon, locale);
-    const QStringList dataLev = QString::fromLatin1(lev).split(u'/');
-    const QStringList dataConv = QString::fromLatin1(conv).split(u'/');
-    e.diaLev = dataLev[0], e.mesLev = dataLev[1], e.anoLev = dataLev[2];
-    e.diaConv = dataConv[0], e.mesConv = dataConv[1], e.anoConv = dataConv[2];
-    e.tipo = TipoRumo::Rumo;
-    e.quadrante = Quadrante::NO;
-    e.formaAngulo = GMS;
-    e.angG = "35", e.angM = "20", e.angS = "10";
-    e.referencia = ReferenciaRumo::Magnetico;
-    return e;
+    const QStringList l = QString::fromLatin1(lev).split(u'/'), c = QString::fromLatin1(conv).split(u'/');
+    return {NoLocale(lat, locale), {}, {}, {}, NoLocale(lon, locale), {}, {}, {}, DEC, DEC, l[0], l[1], l[2], c[0],
+            c[1], c[2], TipoRumo::Rumo, GMS, {}, "35", "20", "10", Quadrante::NO, ReferenciaRumo::Magnetico, {}, {}, {}};
 }
 
 const igrf::ModeloIgrf& Igrf14()
@@ -100,8 +87,6 @@ TEST(CalculaConversao, DeclinacoesDoIgrf14NasDuasDatas)
             EXPECT_EQ(c.conversao.regional.has_value(), caso.regionalConv);
             EXPECT_TRUE(c.levantamento.erroRegional.isEmpty());
             EXPECT_TRUE(c.conversao.erroRegional.isEmpty());
-            // The texts belong to this conversion, survey and conversion dates in their places.
-            EXPECT_EQ(c.textos.decLev, FormataConversao(c, locale).decLev);
         }
 }
 
@@ -160,29 +145,6 @@ TEST(CalculaConversao, AsSomasNaTelaConferem)
         EXPECT_EQ(Le(t.rumoVerd), verdadeiro);
         EXPECT_EQ(Le(t.rumoMagConv), Le(t.azMagConv));
     }
-}
-
-// The regional coefficient files were fitted to IGRF-14; data/ajuste-igrf.md
-// reports at most 2.49' between them for D inside Brazil (goal 3'). A
-// cross-check run with the wrong position, date or model would miss by far more.
-TEST(CalculaConversao, ModeloRegionalConcordaComOIgrfNoBrasil)
-{
-    const char* const pontos[][3] = {
-        {"São Paulo", "-23.55", "-46.63"}, {"Brasília", "-15.78", "-47.93"}, {"Manaus", "-3.1", "-60.02"},
-        {"Macapá", "0.03", "-51.07"},      {"Porto Alegre", "-30.03", "-51.23"}, {"Recife", "-8.05", "-34.9"},
-        {"Rio Branco", "-9.97", "-67.81"},
-    };
-    const char* const datas[] = {"01/01/1995", "15/06/2000", "31/12/2005"};
-    for (const auto& [nome, lat, lon] : pontos)
-        for (const char* data : datas) {
-            SCOPED_TRACE(std::string(nome) + " " + data);
-            const ResultadoConversao r =
-                CalculaConversao(Entrada(lat, lon, data, data, QLocale::c()), QLocale::c(), PastaDados);
-            ASSERT_TRUE(std::holds_alternative<Conversao>(r));
-            const DeclinacaoNaData& d = std::get<Conversao>(r).levantamento;
-            ASSERT_TRUE(d.regional);
-            EXPECT_LE(std::fabs(*d.regional - d.D) * 60, 3.0) << "IGRF " << d.D << ", regional " << *d.regional;
-        }
 }
 
 // Writes regional sets whose one non-zero term gives D = x, y or t (terms 2,
