@@ -147,21 +147,7 @@ TEST(CalculaConversao, AsSomasNaTelaConferem)
     }
 }
 
-// Writes regional sets whose one non-zero term gives D = x, y or t (terms 2,
-// 3, 4 of the polynomial): the cross-check must pass the position and date
-// exactly as the Calculate command does.
-void EscreveModeloEspelho(const QTemporaryDir& pasta, int termoD)
-{
-    const std::tuple<const char*, int, const char*> conjuntos[] = {
-        {ArquivoDeclinacao, termoD, "1\n"}, {ArquivoInclinacao, 3, "1\n"}, {ArquivoIntensidade, 4, "1000\n"}};
-    for (const auto& [nome, k, valor] : conjuntos) {
-        QFile arquivo(pasta.filePath(nome));
-        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        for (int i = 1; i <= 31; ++i)
-            arquivo.write(i == k ? valor : "0\n");
-    }
-}
-
+// The cross-check must pass the position and date exactly as the Calculate command does.
 TEST(CalculaConversao, ModeloRegionalComoNoCalculo)
 {
     QTemporaryDir pasta;
@@ -171,7 +157,7 @@ TEST(CalculaConversao, ModeloRegionalComoNoCalculo)
     const std::pair<int, double> casos[] = {{2, -27.5 + 15}, {3, -48.5 + 55}, {4, ano - 1990}};
     for (const auto& [termo, esperado] : casos) {
         SCOPED_TRACE(termo);
-        EscreveModeloEspelho(pasta, termo);
+        ASSERT_TRUE(EscreveModeloEspelho(pasta, 1000, termo));
         const ResultadoConversao r = CalculaConversao(entrada, QLocale::c(), pasta.path());
         ASSERT_TRUE(std::holds_alternative<Conversao>(r));
         const Conversao& c = std::get<Conversao>(r);
