@@ -2,11 +2,9 @@
 #include "calc/ConversaoRumos.h"
 #include "calc/LeituraNumeros.h"
 #include "calc/RegrasRumos.h"
-#include "model/CalculaCampo.h"
-#include "model/Igrf14.h"
-#include "model/LeCoeficientes.h"
 #include "present/TextosAngulo.h"
 #include "tests/calc/EntradasTeste.h"
+#include "tests/model/TabelaIgrfTeste.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,8 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <stdexcept>
-#include <tuple>
 
 namespace ceravel::teste {
 namespace {
@@ -31,14 +27,6 @@ TextosConversao Entrada(const char* lat, const char* lon, const char* lev, const
     const QStringList l = QString::fromLatin1(lev).split(u'/'), c = QString::fromLatin1(conv).split(u'/');
     return {NoLocale(lat, locale), {}, {}, {}, NoLocale(lon, locale), {}, {}, {}, DEC, DEC, l[0], l[1], l[2], c[0],
             c[1], c[2], TipoRumo::Rumo, GMS, {}, "35", "20", "10", Quadrante::NO, ReferenciaRumo::Magnetico, {}, {}, {}};
-}
-
-const igrf::ModeloIgrf& Igrf14()
-{
-    const LeituraIgrf14 leitura = CarregaIgrf14(PastaDados);
-    if (!leitura.modelo)
-        throw std::runtime_error(leitura.erro.toStdString());
-    return *leitura.modelo;
 }
 
 bool CopiaTabelaIgrf(const QTemporaryDir& pasta)
@@ -60,7 +48,8 @@ TEST(CalculaConversao, DeclinacoesDoIgrf14NasDuasDatas)
         {"Manaus 01/01/1995 para 31/12/1994", "-3.1", "-60.02", "01/01/1995", "31/12/1994", true, false},
         {"extremos do modelo", "-35", "-75", "01/01/1900", "31/12/2029", false, false},
     };
-    const igrf::ModeloIgrf& modelo = Igrf14();
+    ASSERT_TRUE(Igrf14().modelo) << Igrf14().erro;
+    const igrf::ModeloIgrf& modelo = *Igrf14().modelo;
     for (const QLocale& locale : Locales)
         for (const auto& caso : casos) {
             SCOPED_TRACE(locale.name().toStdString() + ": " + caso.nome);
