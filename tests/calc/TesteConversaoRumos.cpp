@@ -25,8 +25,9 @@ const QString PastaDados = QStringLiteral(CERAVEL_DADOS_PROJETO);
 TextosConversao Entrada(const char* lat, const char* lon, const char* lev, const char* conv, const QLocale& locale)
 {
     const QStringList l = QString::fromLatin1(lev).split(u'/'), c = QString::fromLatin1(conv).split(u'/');
-    return {NoLocale(lat, locale), {}, {}, {}, NoLocale(lon, locale), {}, {}, {}, DEC, DEC, l[0], l[1], l[2], c[0],
-            c[1], c[2], TipoRumo::Rumo, GMS, {}, "35", "20", "10", Quadrante::NO, ReferenciaRumo::Magnetico, {}, {}, {}};
+    return {NoLocale(lat, locale), {}, {}, {}, NoLocale(lon, locale), {}, {}, {}, DEC, DEC, l[0], l[1], l[2],
+            c[0], c[1], c[2], TipoRumo::Rumo, GMS, {}, "35", "20", "10", Quadrante::NO, ReferenciaRumo::Magnetico,
+            {}, {}, {}};
 }
 
 bool CopiaTabelaIgrf(const QTemporaryDir& pasta)

@@ -28,8 +28,8 @@ const CasoRumo Casos[] = {
     {"pt_BR", "45°30' NE", S(45, 30, 0), ""}, {"pt_BR", "NE 45°30'", S(45, 30, 0), ""},
     {"pt_BR", "N 45°30' E", S(45, 30, 0), ""}, {"pt_BR", "S 12°15' O", S(192, 15, 0), ""},
     {"pt_BR", "s 12°15' w", S(192, 15, 0), ""}, {"pt_BR", "12°15'30\" SE", S(167, 44, 30), ""},
-    {"pt_BR", "N 10° L", S(10, 0, 0), ""}, {"pt_BR", "10 NO", S(350, 0, 0), ""}, {"pt_BR", "90° NO", S(270, 0, 0), ""},
-    {"pt_BR", "0° NO", 0, ""}, {"C", "N 33.5 W", S(326, 30, 0), ""},
+    {"pt_BR", "N 10° L", S(10, 0, 0), ""}, {"pt_BR", "10 NO", S(350, 0, 0), ""},
+    {"pt_BR", "90° NO", S(270, 0, 0), ""}, {"pt_BR", "0° NO", 0, ""}, {"C", "N 33.5 W", S(326, 30, 0), ""},
     // Cardinal directions alone, and with their angle as the program writes them.
     {"pt_BR", "N", 0, ""}, {"pt_BR", "L", S(90, 0, 0), ""}, {"pt_BR", " s ", S(180, 0, 0), ""},
     {"pt_BR", "O", S(270, 0, 0), ""}, {"pt_BR", "90°00'00'' L", S(90, 0, 0), ""},
@@ -42,7 +42,8 @@ const CasoRumo Casos[] = {
     {"pt_BR", "30' 45°", -1, "fora de ordem"}, {"pt_BR", "N 45°", -1, "segunda letra"},
     {"pt_BR", "NE 45° SO", -1, "dois lados"}, {"pt_BR", "NS 45", -1, "inválido"},
     {"pt_BR", "X 45", -1, "não é um quadrante"}, {"pt_BR", "45 N 30", -1, "no meio do ângulo"},
-    {"pt_BR", "NE", -1, "Falta o ângulo"}, {"pt_BR", "-45", -1, "não reconhecido"}, {"pt_BR", "'45", -1, "sem número"},
+    {"pt_BR", "NE", -1, "Falta o ângulo"}, {"pt_BR", "-45", -1, "não reconhecido"},
+    {"pt_BR", "'45", -1, "sem número"},
 };
 
 TEST(LeituraRumo, Notacoes)

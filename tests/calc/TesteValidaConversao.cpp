@@ -64,8 +64,8 @@ std::string Desfecho(const char* mensagem, Campo foco)
     if (!mensagem)
         return "passa";
     const QString texto = QString::fromUtf8(mensagem);
-    return (QString::fromUtf8(CaixasConversao.at(foco).second) + ": " + texto.front().toLower() + texto.mid(1) + " | foco "
-            + NomeCampo(foco))
+    return (QString::fromUtf8(CaixasConversao.at(foco).second) + ": " + texto.front().toLower() + texto.mid(1)
+            + " | foco " + NomeCampo(foco))
         .toStdString();
 }
 

@@ -58,7 +58,8 @@ TEST(ValidaEntrada, PrimeiraGuardaQueFalha)
          Nenhum, -35.5, -75 - 59.0 / 60 - 59.0 / 3600},
         // The sign typed in the degrees box decides the hemisphere, for 0 degrees too.
         {"0 graus", GMS, DEC, {{LatG, "0"}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum, 0.0 + 2.0 / 60 + 20.0 / 3600},
-        {"-0 graus", GMS, DEC, {{LatG, " -0"}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum, -0.0 - 2.0 / 60 - 20.0 / 3600},
+        {"-0 graus", GMS, DEC, {{LatG, " -0"}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum,
+         -0.0 - 2.0 / 60 - 20.0 / 3600},
         // Minutes and seconds: 0 to 59 with fractions, after both ranges, before the date.
         {"minutos e segundos 0 e 59", GMS, GMS, {{LatM, "59"}, {LatS, "0"}, {LongM, "0"}, {LongS, "59"}}, Passa, Nenhum,
          -23 - 59.0 / 60 - 0.0 / 3600, -47 - 0.0 / 60 - 59.0 / 3600},
