@@ -1,9 +1,13 @@
 #pragma once
 
 #include "calc/EntradaCalculo.h"
+#include "model/LeCoeficientes.h"
 
+#include <QFile>
 #include <QLocale>
 #include <QString>
+#include <QTemporaryDir>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -41,6 +45,22 @@ inline TextosEntrada Entrada(FormaEntrada lat, FormaEntrada lon, const Caixas& c
     for (const auto& [campo, texto] : caixas)
         CaixaDe(e, campo) = NoLocale(texto, locale);
     return e;
+}
+
+// Regional sets whose one non-zero term each gives D = x, y or t (term 2, 3 or
+// 4), I = y and F = fatorF · t: the model hands back its inputs.
+inline bool EscreveModeloEspelho(const QTemporaryDir& pasta, double fatorF, int termoD = 2)
+{
+    const std::tuple<const char*, int, double> conjuntos[] = {
+        {ArquivoDeclinacao, termoD, 1}, {ArquivoInclinacao, 3, 1}, {ArquivoIntensidade, 4, fatorF}};
+    for (const auto& [nome, k, valor] : conjuntos) {
+        QFile arquivo(pasta.filePath(nome));
+        if (!arquivo.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+        for (int i = 1; i <= 31; ++i)
+            arquivo.write(i == k ? QByteArray::number(valor) + "\n" : "0\n");
+    }
+    return true;
 }
 
 }  // namespace ceravel::teste

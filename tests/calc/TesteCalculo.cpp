@@ -1,27 +1,11 @@
 #include "calc/Calculo.h"
 #include "export/LinhasExportacao.h"
-#include "model/LeCoeficientes.h"
 #include "tests/calc/EntradasTeste.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace ceravel::teste {
 namespace {
-
-// Sets whose one non-zero term each gives D = x, I = y and F = fatorF · t: the model hands back its inputs.
-void EscreveModeloEspelho(const QTemporaryDir& pasta, double fatorF)
-{
-    const std::tuple<const char*, int, double> conjuntos[] = {
-        {ArquivoDeclinacao, 2, 1}, {ArquivoInclinacao, 3, 1}, {ArquivoIntensidade, 4, fatorF}};
-    for (const auto& [nome, k, valor] : conjuntos) {
-        QFile arquivo(pasta.filePath(nome));
-        ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly));
-        for (int i = 1; i <= 31; ++i)
-            arquivo.write(i == k ? QByteArray::number(valor) + "\n" : "0\n");
-    }
-}
 
 TEST(Calcula, GuardasArquivosModeloETextos)
 {
@@ -36,7 +20,7 @@ TEST(Calcula, GuardasArquivosModeloETextos)
         ASSERT_TRUE(std::holds_alternative<FalhaModelo>(semArquivos));
         EXPECT_TRUE(std::get<FalhaModelo>(semArquivos).mensagem.contains(ArquivoDeclinacao));
 
-        EscreveModeloEspelho(pasta, 1000);
+        ASSERT_TRUE(EscreveModeloEspelho(pasta, 1000));
         const ResultadoCalculo primeiro = Calcula(entrada, locale, pasta.path());
         ASSERT_TRUE(std::holds_alternative<Calculo>(primeiro));
         const Calculo& c = std::get<Calculo>(primeiro);
@@ -46,7 +30,7 @@ TEST(Calcula, GuardasArquivosModeloETextos)
         EXPECT_EQ(c.textos.relData, "15 / 06 / 2000");  // the boxes as typed
         EXPECT_TRUE(c.textos.epoca.startsWith(NoLocale("2000.456284", locale))) << c.textos.epoca.toStdString();
 
-        EscreveModeloEspelho(pasta, 2000);  // read again on the next press
+        ASSERT_TRUE(EscreveModeloEspelho(pasta, 2000));  // read again on the next press
         const ResultadoCalculo segundo = Calcula(entrada, locale, pasta.path());
         ASSERT_TRUE(std::holds_alternative<Calculo>(segundo));
         EXPECT_EQ(std::get<Calculo>(segundo).elementos.F, 2 * c.elementos.F);  // bit-exact: doubling is exact

@@ -12,29 +12,19 @@ namespace {
 // The main window's own period message.
 const char* const Janela = "Este software é válido somente para datas entre 1995 e 2005.";
 
-std::string Posicao(double latitude, double longitude);
+// The outcome as one readable text: the message and the box that gets the focus,
+// or the position in decimal degrees bit for bit (17 digits, the sign of a zero too).
+std::string Desfecho(const char* mensagem, Campo foco, double latitude = -23.5, double longitude = -47.875)
+{
+    return mensagem ? (mensagem + QStringLiteral(" | foco ") + NomeCampo(foco)).toStdString()
+                    : QString::asprintf("passa %.17g %.17g", latitude, longitude).toStdString();
+}
 
-// The outcome as one readable text: the message and the objectName of the box that gets the focus.
 std::string Desfecho(const ResultadoValidacao& r)
 {
     EXPECT_NE(r.pedido.has_value(), r.falha.has_value()) << "exactly one of request and failure";
-    if (r.falha)
-        return (r.falha->mensagem + " | foco " + NomeCampo(r.falha->foco)).toStdString();
-    return "passa " + Posicao(r.pedido->latitude, r.pedido->longitude);
-}
-
-// A pass shows the position in decimal degrees, bit for bit (17 digits, the sign of a zero too).
-std::string Posicao(double latitude, double longitude)
-{
-    return QString::asprintf("%.17g %.17g", latitude, longitude).toStdString();
-}
-
-// Default position: -23° 30' 0'' / -23.5 and -47° 52' 30'' / -47.875.
-std::string Desfecho(const char* mensagem, Campo foco, double latitude = -23.5, double longitude = -47.875)
-{
-    const char* const nomes[] = {"",     "Dia",  "Mes",      "Ano",   "LatGraus", "LatG",  // in Campo's order
-                                 "LatM", "LatS", "LonGraus", "LongG", "LongM",    "LongS"};
-    return mensagem ? mensagem + std::string(" | foco ") + nomes[static_cast<int>(foco)] : "passa " + Posicao(latitude, longitude);
+    return r.falha ? (r.falha->mensagem + " | foco " + NomeCampo(r.falha->foco)).toStdString()
+                   : Desfecho(Passa, Nenhum, r.pedido->latitude, r.pedido->longitude);
 }
 
 TEST(ValidaEntrada, PrimeiraGuardaQueFalha)
@@ -54,7 +44,6 @@ TEST(ValidaEntrada, PrimeiraGuardaQueFalha)
         {"Dec GMS", DEC, GMS, {{LatG, ""}, {LatM, "75"}, {LatS, "abc"}, {LonGraus, "x"}}, Passa},
         // Both out of range: only latitude in GMS with longitude in decimal tests the latitude first.
         {"ambas fora GMS GMS", GMS, GMS, {{LatG, "20"}, {LongG, "-20"}}, FaixaLon},
-        {"ambas fora Dec Dec", DEC, DEC, {{LatGraus, "20"}, {LonGraus, "-20"}}, FaixaLon},
         {"ambas fora GMS Dec", GMS, DEC, {{LatG, "20"}, {LonGraus, "-20"}}, FaixaLat},
         {"ambas fora Dec GMS", DEC, GMS, {{LatGraus, "20"}, {LongG, "-20"}}, FaixaLon},
         // Range bounds pass; in GMS entry the degrees alone are tested.
@@ -67,22 +56,16 @@ TEST(ValidaEntrada, PrimeiraGuardaQueFalha)
         // bit-exact: the same three operations in double as the conversion
         {"GMS alem dos limites", GMS, GMS, {{LatG, "-35"}, {LongG, "-75"}, {LongM, "59"}, {LongS, "59"}}, Passa,
          Nenhum, -35.5, -75 - 59.0 / 60 - 59.0 / 3600},
-        {"decimais com brancos e zeros", DEC, DEC, {{LatGraus, "-23.50"}, {LonGraus, " -047.875 "}}, Passa},
-        {"latitude GMS positiva", GMS, DEC, {{LatG, "3"}}, Passa, Nenhum, 3.5},
         // The sign typed in the degrees box decides the hemisphere, for 0 degrees too.
         {"0 graus", GMS, DEC, {{LatG, "0"}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum, 0.0 + 2.0 / 60 + 20.0 / 3600},
-        {"+0 graus", GMS, DEC, {{LatG, "+0"}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum, 0.0 + 2.0 / 60 + 20.0 / 3600},
-        {"00 graus", GMS, DEC, {{LatG, "00"}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum, 0.0 + 2.0 / 60 + 20.0 / 3600},
-        {"-0 graus", GMS, DEC, {{LatG, " -0"}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum, -0.0 - 2.0 / 60 - 20.0 / 3600},
-        {"-0.0 graus", GMS, DEC, {{LatG, "-0.0 "}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum, -0.0 - 2.0 / 60 - 20.0 / 3600},
-        {"-00 graus", GMS, DEC, {{LatG, "-00"}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum, -0.0 - 2.0 / 60 - 20.0 / 3600},
+        {"-0 graus", GMS, DEC, {{LatG, " -0"}, {LatM, "2"}, {LatS, "20"}}, Passa, Nenhum,
+         -0.0 - 2.0 / 60 - 20.0 / 3600},
         // Minutes and seconds: 0 to 59 with fractions, after both ranges, before the date.
         {"minutos e segundos 0 e 59", GMS, GMS, {{LatM, "59"}, {LatS, "0"}, {LongM, "0"}, {LongS, "59"}}, Passa, Nenhum,
          -23 - 59.0 / 60 - 0.0 / 3600, -47 - 0.0 / 60 - 59.0 / 3600},
         {"LatM 60", GMS, GMS, {{LatM, "60"}}, MinSeg},
         {"LatS 59.5", GMS, GMS, {{LatS, "59.5"}}, MinSeg},
         {"LongM -1", GMS, GMS, {{LongM, "-1"}}, MinSeg},
-        {"LongS 60", GMS, GMS, {{LongS, "60"}}, MinSeg},
         {"LatS 60 GMS Dec", GMS, DEC, {{LatS, "60"}}, MinSeg},
         {"LongM 60 Dec GMS", DEC, GMS, {{LongM, "60"}}, MinSeg},
         {"faixa antes dos minutos", GMS, GMS, {{LatM, "60"}, {LongG, "-20"}}, FaixaLon},
@@ -108,19 +91,6 @@ TEST(ValidaEntrada, PrimeiraGuardaQueFalha)
         {"29/02/2000", GMS, GMS, {{Dia, "29"}, {Mes, "2"}, {Ano, "2000"}}, Passa},
         {"29/02/1900", GMS, GMS, {{Dia, "29"}, {Mes, "2"}, {Ano, "1900"}}, DiaNoMes, Dia},
         {"29/02/4000000100", GMS, GMS, {{Dia, "29"}, {Mes, "2"}, {Ano, "4000000100"}}, DiaNoMes, Dia},
-        {"29/02/4e20", GMS, GMS, {{Dia, "29"}, {Mes, "2"}, {Ano, "4e20"}}, Janela, Ano},
-        // A box that is not a number stops with the focus on it; a blank is not empty.
-        {"LatG", GMS, GMS, {{LatG, "abc"}}, NaoNumero, LatG},
-        {"LatM", GMS, GMS, {{LatM, "abc"}}, NaoNumero, LatM},
-        {"LatS", GMS, GMS, {{LatS, " "}}, NaoNumero, LatS},
-        {"LongG", GMS, GMS, {{LongG, "x"}}, NaoNumero, LongG},
-        {"LongM", GMS, GMS, {{LongM, "abc"}}, NaoNumero, LongM},
-        {"LongS", GMS, GMS, {{LongS, "3o"}}, NaoNumero, LongS},
-        {"LatGraus", DEC, DEC, {{LatGraus, "inf"}}, NaoNumero, LatGraus},
-        {"LonGraus", DEC, DEC, {{LonGraus, " "}}, NaoNumero, LonGraus},
-        {"Dia", GMS, GMS, {{Dia, "12abc"}}, NaoNumero, Dia},
-        {"Mes", GMS, GMS, {{Mes, "nan"}}, NaoNumero, Mes},
-        {"Ano", GMS, GMS, {{Ano, "1e999"}}, NaoNumero, Ano},
         // ... read only when a guard needs it, so the first guard in order decides.
         {"longitude lida antes GMS GMS", GMS, GMS, {{LatG, "abc"}, {LongG, "abc"}}, NaoNumero, LongG},
         {"latitude lida antes GMS Dec", GMS, DEC, {{LatG, "abc"}, {LonGraus, "abc"}}, NaoNumero, LatG},
@@ -132,9 +102,7 @@ TEST(ValidaEntrada, PrimeiraGuardaQueFalha)
         {"ano lido para fevereiro", GMS, GMS, {{Dia, "15"}, {Mes, "02"}, {Ano, "abc"}}, NaoNumero, Ano},
         // Day, month and year are whole, and the leading-number reading finds the same number.
         {"dia 0.5", GMS, GMS, {{Dia, "0.5"}}, NaoNumero, Dia},
-        {"mes 2.5", GMS, GMS, {{Mes, "2.5"}}, NaoNumero, Mes},
         {"ano 2000.5", GMS, GMS, {{Ano, "2000.5"}}, NaoNumero, Ano},
-        {"quebra de linha antes do ano", GMS, GMS, {{Ano, "\n2000"}}, NaoNumero, Ano},
         {"CR sozinho depois do dia", GMS, GMS, {{Dia, "15\r"}}, NaoNumero, Dia},  // would split an export line
         {"data em formas que ambas leem", GMS, GMS, {{Dia, "+15.0"}, {Mes, "6e0"}, {Ano, " 2000 "}}, Passa},
     };
@@ -143,6 +111,13 @@ TEST(ValidaEntrada, PrimeiraGuardaQueFalha)
             SCOPED_TRACE(locale.name().toStdString() + ": " + caso.nome);
             const ResultadoValidacao r = ValidaEntrada(Entrada(caso.lat, caso.lon, caso.caixas, locale), locale);
             EXPECT_EQ(Desfecho(r), Desfecho(caso.mensagem, caso.foco, caso.latitude, caso.longitude));
+        }
+    // A box that is not a number stops with the focus on it.
+    for (const QLocale& locale : Locales)
+        for (const Campo campo : {LatG, LatM, LatS, LongG, LongM, LongS, Dia, Mes, Ano, LatGraus, LonGraus}) {
+            const FormaEntrada forma = campo == LatGraus || campo == LonGraus ? DEC : GMS;
+            const ResultadoValidacao r = ValidaEntrada(Entrada(forma, forma, {{campo, "x"}}, locale), locale);
+            EXPECT_EQ(Desfecho(r), Desfecho(NaoNumero, campo)) << locale.name().toStdString();
         }
 }
 
@@ -166,22 +141,16 @@ TEST(ValidaEntrada, CadaCampoObrigatorioVazioVemAntesDeTudo)
 
 TEST(ValidaEntrada, SoOSeparadorDoUsuario)
 {
-    const QLocale Sueco(QLocale::Swedish, QLocale::Sweden);
     const std::tuple<QLocale, Campo, const char*, const char*, Campo> casos[] = {
         {PtBr, LatGraus, "-23.5", NaoNumero, LatGraus},
         {PtBr, Ano, "1.000", NaoNumero, Ano},  // grouping, not one thousand
         {QLocale::c(), Ano, "1.000", QuatroAlgarismos, Ano},
-        {PtBr, Ano, "2000,0", Passa, Nenhum},
         {PtBr, Ano, "2,0e3", NaoNumero, Ano},  // the leading-number reading stops at the comma: 2, not 2000
-        {QLocale::c(), Ano, "2.0e3", Passa, Nenhum},
-        {Sueco, LatGraus, "\u221223,5", Passa, Nenhum},  // its own minus sign, U+2212
-        {Sueco, LatGraus, "-23,5", Passa, Nenhum},
     };
     for (const auto& [locale, campo, texto, mensagem, foco] : casos) {
-        SCOPED_TRACE(locale.name().toStdString() + ": " + texto);
         TextosEntrada e = Entrada(DEC, DEC, {}, locale);
         CaixaDe(e, campo) = QString::fromUtf8(texto);
-        EXPECT_EQ(Desfecho(ValidaEntrada(e, locale)), Desfecho(mensagem, foco));
+        EXPECT_EQ(Desfecho(ValidaEntrada(e, locale)), Desfecho(mensagem, foco)) << texto;
     }
 }
 

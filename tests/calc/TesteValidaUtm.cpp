@@ -61,7 +61,6 @@ INSTANTIATE_TEST_SUITE_P(
         Caso{"pt_BR", "23", "S", "192848,93", "8252943,25", Datum::Sirgas2000, teste::Passa, Campo::Nenhum},
         Caso{"C", "23", "s", "192848.93", "8252943.25", Datum::Sirgas2000, teste::Passa, Campo::Nenhum},
         Caso{"pt_BR", "23", "S", "192848.93", "8252943,25", Datum::Sirgas2000, teste::NaoNumero, Campo::Leste},
-        Caso{"C", "23", "S", "192848,93", "8252943.25", Datum::Sirgas2000, teste::NaoNumero, Campo::Leste},
         Caso{"pt_BR", "", "S", "192848,93", "8252943,25", Datum::Sirgas2000, teste::Todos, Campo::Zona},
         Caso{"pt_BR", "23", "S", "192848,93", " ", Datum::Sirgas2000, teste::Todos, Campo::Norte},
         Caso{"pt_BR", "17", "S", "192848,93", "8252943,25", Datum::Sirgas2000, Zona, Campo::Zona},

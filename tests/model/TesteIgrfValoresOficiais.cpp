@@ -11,9 +11,6 @@
 
 #include <array>
 #include <chrono>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <numbers>
 
 namespace ceravel::igrf {
@@ -27,14 +24,11 @@ std::vector<std::array<double, 8>> LePontos(const std::string& nome) {
     std::vector<std::array<double, 8>> pontos;
     for (const auto& linha : LinhasArquivo(pastaTeste + nome).value_or(std::vector<std::string>{})) {
         const auto p = Palavras(linha);
-        if (p.empty()) {
-            continue;
-        }
         std::array<double, 8> v;
-        for (std::size_t k = 0; k < v.size(); ++k) {
+        for (std::size_t k = 0; k < v.size(); ++k)
             v[k] = p.size() == v.size() ? Numero(p[k]).value_or(NAN) : NAN;
-        }
-        pontos.push_back(v);
+        if (!p.empty())
+            pontos.push_back(v);
     }
     return pontos;
 }
@@ -46,11 +40,9 @@ TEST(IgrfOficial, GeocentricAndGeodeticInputMatchAllReferencePoints) {
     ASSERT_TRUE(igrf.modelo) << igrf.erro;
     const auto geocentricos = LePontos("IGRF14_test_geocentric.txt");
     const auto geodeticos = LePontos("IGRF14_test_geodetic.txt");
-    ASSERT_EQ(geocentricos.size(), 2000u);
-    ASSERT_EQ(geodeticos.size(), 2000u);
+    ASSERT_TRUE(geocentricos.size() == 2000u && geodeticos.size() == 2000u);
     for (std::size_t i = 0; i < geocentricos.size(); ++i) {
-        const auto& c = geocentricos[i];
-        const auto& d = geodeticos[i];
+        const auto &c = geocentricos[i], &d = geodeticos[i];
         const auto coef = CoeficientesEm(*igrf.modelo, c[0]);
         // The geodetic file prints the height rounded to 0.01 km; its
         // generator used the same row's radius minus 6378.137.
@@ -62,23 +54,18 @@ TEST(IgrfOficial, GeocentricAndGeodeticInputMatchAllReferencePoints) {
         const std::array<double, 4> calculados[] = {{v.X, v.Y, v.Z, std::hypot(v.X, v.Y, v.Z)},
                                                     {e->X, e->Y, e->Z, e->F}};
         const std::array<double, 8>* esperados[] = {&c, &d};
-        for (std::size_t f = 0; f < 2; ++f) {
-            for (std::size_t k = 0; k < 4; ++k) {
+        for (std::size_t f = 0; f < 2; ++f)
+            for (std::size_t k = 0; k < 4; ++k)
                 EXPECT_NEAR(calculados[f][k], (*esperados[f])[4 + k], 1e-6 * (*esperados[f])[7])
                     << (f == 0 ? "geocentric" : "geodetic") << " row " << i + 1 << " column " << 5 + k;
-            }
-        }
     }
 }
-
-// --- NOAA sample output: elements and annual changes --------------------------
 
 // "43,22,1" or "-30,8," (degrees, minutes, seconds; the sign covers all) or a decimal.
 double GrausDoTexto(const std::string& texto) {
     int g = 0, m = 0, s = 0;
-    if (texto.find(',') == std::string::npos || std::sscanf(texto.c_str(), "%d,%d,%d", &g, &m, &s) < 2) {
+    if (texto.find(',') == std::string::npos || std::sscanf(texto.c_str(), "%d,%d,%d", &g, &m, &s) < 2)
         return Numero(texto).value_or(NAN);
-    }
     const double modulo = std::abs(g) + m / 60.0 + s / 3600.0;
     return texto.starts_with('-') ? -modulo : modulo;
 }
@@ -88,9 +75,8 @@ double AnoDoTexto(const std::string& texto) {
     using namespace std::chrono;
     int a = 0;
     unsigned m = 0, d = 0;
-    if (std::sscanf(texto.c_str(), "%d,%u,%u", &a, &m, &d) != 3) {
+    if (std::sscanf(texto.c_str(), "%d,%u,%u", &a, &m, &d) != 3)
         return Numero(texto).value_or(NAN);
-    }
     const auto diaDoAno = (sys_days{year{a} / month{m} / day{d}} - sys_days{year{a} / January / 0}).count();
     return a + diaDoAno / (year{a}.is_leap() ? 366.0 : 365.0);
 }
@@ -130,24 +116,21 @@ TEST(IgrfAmostraNoaa, ElementsAndAnnualChangesMatchTheSample) {
         const double ano = AnoDoTexto(p[0]), lat = GrausDoTexto(p[3]), lon = GrausDoTexto(p[4]);
         const double distancia = AlturaKmDoTexto(p[2]);  // height, or radius when geocentric ("C")
         std::optional<ElementosIgrf> e;
-        if (p[1] == "D") {
+        if (p[1] == "D")
             e = CalculaIgrf(modelo, lat, lon, distancia, ano);
-        } else if (const auto c = CoeficientesEm(modelo, ano)) {
+        else if (const auto c = CoeficientesEm(modelo, ano))
             e = Elementos(CampoGeocentrico(c->valor, distancia, (90.0 - lat) * grau, lon * grau),
                           CampoGeocentrico(c->taxa, distancia, (90.0 - lat) * grau, lon * grau));
-        }
         ASSERT_TRUE(e);
         const VetorCampo taxa{e->dX, e->dY, e->dZ};
         const ElementosIgrf meio = Elementos({e->X + taxa.X / 2, e->Y + taxa.Y / 2, e->Z + taxa.Z / 2}, taxa);
         const double calculados[] = {e->D * 60,    e->I * 60,    e->H,    e->X,    e->Y,    e->Z,    e->F,
                                      meio.dD * 60, meio.dI * 60, meio.dH, meio.dX, meio.dY, meio.dZ, meio.dF};
         std::vector<double> impressos{MinutosDoTexto(p[5], p[6]), MinutosDoTexto(p[7], p[8])};
-        for (std::size_t k = 9; k < 21; ++k) {
+        for (std::size_t k = 9; k < 21; ++k)
             impressos.push_back(Numero(p[k]).value_or(NAN));
-        }
-        for (std::size_t k = 0; k < impressos.size(); ++k) {
+        for (std::size_t k = 0; k < impressos.size(); ++k)
             EXPECT_NEAR(calculados[k], impressos[k], (k < 2 ? 0.5 : 0.05) + 0.01) << "value " << k + 1;
-        }
     }
 }
 

@@ -69,13 +69,10 @@ TEST(LeCoeficientes, FalhasNomeiamArquivoEMotivo)
         {"\r\n,, \r\n", "O arquivo de coeficientes COEF-F2000 está vazio: são necessários 31 coeficientes."},
         {Junta("\n", 0, 4) + "\nabc\n" + Junta("\n", 5, 31), item.arg(5).arg("abc")},
         {"1,5\n2;3\n", item.arg(3).arg("2;3")},  // a decimal comma splits the number; ";" separates nothing
-        {"1\ninf", item.arg(2).arg("inf")},
-        {"0.123456789012345678901234x", item.arg(1).arg("0.123456789012345678…")},
         {"declina\xE7\xE3o", item.arg(1).arg("declinação")},  // Latin-1
         {"1\n-1e309\n", "O item 2 do arquivo de coeficientes COEF-F2000 está fora do limite numérico: \"-1e309\"."},
         // Only printable characters are quoted, the others by their code; long items are cut.
         {QByteArray("1\n2\0" "3\n", 6), item.arg(2).arg("2<U+0000>3")},
-        {"4\x1B[2J\x07", item.arg(1).arg("4<U+001B>[2J<U+0007>")},
         {"5\xE2\x80\x8B" "6", item.arg(1).arg("5<U+200B>6")},  // a zero-width space pasted in
         {QByteArray(5000, '\x01'), item.arg(1).arg(QString("<U+0001>").repeated(20) + "…")},
         {"\xC3\xA7\xC3\xA3o" + QByteArray(30, 'x'), item.arg(1).arg("ção" + QString(17, 'x') + "…")},  // cut by character

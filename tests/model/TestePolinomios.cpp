@@ -42,20 +42,16 @@ float Referencia(double x, double y, const Coeficientes& c, double t, bool varia
 
 TEST(Polinomios, ConferemComReferenciaLongDouble)
 {
-    const struct {
-        const char* nome;
-        double latitude, longitude, ano;
-    } pontos[] = {{"centro do modelo, 1990", -15, -55, 1990}, {"Brasilia, 2000.5", -15.79, -47.88, 2000.5},
-                  {"canto sudoeste, 1995", -35, -75, 1995}, {"Manaus, 2005.9", -3.1, -60.02, 2005.9}};
+    const double pontos[][3] = {{-15, -55, 1990}, {-15.79, -47.88, 2000.5}, {-35, -75, 1995}, {-3.1, -60.02, 2005.9}};
     for (const double escala : {-19.7, 23456.7}) {
         Coeficientes c;  // every term present, falling with the degree as in a real regional model
         for (int k = 1; k <= Coeficientes::Quantidade; ++k) {
             const Monomio& mo = Termos[k];
             c.c(k) = escala * (k % 2 ? 1 : -1) * (k + 0.123) * std::pow(10.0, -2 * (mo.i + mo.j + mo.m));
         }
-        for (const auto& p : pontos) {
-            SCOPED_TRACE(std::string(p.nome) + ", escala " + std::to_string(escala));
-            const double x = p.latitude + 15, y = p.longitude + 55, t = p.ano - 1990;
+        for (const auto& [latitude, longitude, ano] : pontos) {
+            SCOPED_TRACE(std::to_string(latitude) + " " + std::to_string(ano) + ", escala " + std::to_string(escala));
+            const double x = latitude + 15, y = longitude + 55, t = ano - 1990;
             // bit-exact: both round the same groups to float
             EXPECT_EQ(CalculaElemento(x, y, c, t), Referencia(x, y, c, t, false));
             EXPECT_EQ(CalculaVariacao(x, y, c, t), Referencia(x, y, c, t, true));
@@ -80,11 +76,9 @@ TEST(Polinomios, OrdemDasOperacoesApareceNoResultado)
         // (c6 · y) · x cancels c1 exactly; c6 · (y · x) would leave a residue.
         {"produto da esquerda para a direita", CalculaElemento, 0.3, 0.7, {{6, 0.1}, {1, -((0.1 * 0.7) * 0.3)}}, 0.0f},
     };
-    // Term by term inside each group, with x = y = t = 1: 2^60, -2^60 and 1 on
-    // three consecutive terms sum to 1 only in the model's order; moving the 1
-    // (or any term) ahead of the cancelling pair loses it. The long double
-    // reference copies the grouping and cannot see such a swap. A term in t²
-    // enters the variation doubled, so its value is halved.
+    // Inside each group, x = y = t = 1: 2^60, -2^60 and 1 on three consecutive terms
+    // sum to 1 only in the model's order (the long double reference cannot see a
+    // swap). A term in t² enters the variation doubled, so its value is halved.
     const auto sondagens = [&](const char* nome, float (*avalia)(double, double, const Coeficientes&, double),
                                std::initializer_list<std::vector<int>> grupos, std::vector<int> emTQuadrado) {
         int g = 0;

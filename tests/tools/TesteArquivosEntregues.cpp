@@ -18,9 +18,8 @@ namespace {
 // own grid (1°, half a year) and to its held-out grid (offset by half).
 std::vector<double> Valores(double inicio, double fim, double passo) {
     std::vector<double> v{inicio};
-    for (double x = inicio + 0.35; x < fim; x += passo) {
+    for (double x = inicio + 0.35; x < fim; x += passo)
         v.push_back(x);
-    }
     v.push_back(fim);
     return v;
 }
@@ -33,13 +32,10 @@ TEST(AjusteIgrf, ShippedFilesReproduceIgrfWithinTheirGoals) {
     const auto& brasil = teste::BrasilEntregue();
     ASSERT_TRUE(igrf.modelo && brasil.contorno);
     std::vector<PontoAmostra> grade;
-    for (const double lat : Valores(LatitudeMinima, LatitudeMaxima, 0.9)) {
-        for (const double lon : Valores(LongitudeMinima, LongitudeMaxima, 0.9)) {
-            for (const double ano : Valores(AnoInicial, AnoFinal, 0.8)) {
+    for (const double lat : Valores(LatitudeMinima, LatitudeMaxima, 0.9))
+        for (const double lon : Valores(LongitudeMinima, LongitudeMaxima, 0.9))
+            for (const double ano : Valores(AnoInicial, AnoFinal, 0.8))
                 grade.push_back({lat, lon, ano});
-            }
-        }
-    }
     const auto amostras = AmostraIgrf(*igrf.modelo, *brasil.contorno, grade, 0.0);
     ASSERT_TRUE(amostras);
     const struct {
@@ -65,10 +61,8 @@ TEST(AjusteIgrf, ShippedFilesReproduceIgrfWithinTheirGoals) {
 // constant field misses by the same amount everywhere.
 TEST(AvaliaAjuste, ConstantOffsetGivesThatOffsetAsRmsAndWorstCase) {
     std::vector<Amostra> pontos;
-    for (int i = 0; i < 6; ++i) {
-        // D = -21° at t = 10; the rate misses by 0.1°/yr outside Brazil only.
+    for (int i = 0; i < 6; ++i)  // D = -21° at t = 10; the rate misses by 0.1°/yr outside Brazil only.
         pontos.push_back({{-10.0 + i, -50.0, 2000.0}, i < 4, i < 4, {.D = -21.0, .dD = i < 4 ? -0.1 : -0.2}});
-    }
     Coeficientes c;
     c.c(1) = -20.0 + 0.5 / 60.0;  // half a minute above
     c.c(4) = -0.1;                // constant rate

@@ -29,9 +29,8 @@ TEST(SecaoTermov, MergeKeepsTheGeneralTextAndOneBlankLineBeforeTheSection) {
         {"EmptyFileGetsTheSectionAlone", "", secaoBytes},
         {"OldSectionIsReplacedToTheEnd", "GERAL\r\n\r\n" + tituloBytes + "\r\nvelho\r\n", "GERAL\r\n\r\n" + secaoBytes},
     };
-    for (const auto& caso : casos) {
+    for (const auto& caso : casos)
         EXPECT_EQ(AtualizaTermov(caso.antes, secao), caso.depois) << caso.nome;
-    }
 }
 
 TEST(SecaoTermov, CharactersWindows1252CannotHoldAreRefused) {
@@ -45,11 +44,8 @@ TEST(SecaoTermov, CharactersWindows1252CannotHoldAreRefused) {
 TEST(SecaoTermov, AccuracyTableUsesTheDecimalCommaAndAlignedColumns) {
     const auto resultado = [](Elemento e, double rms, double maxB, double maxC, double taxa) {
         ResultadoElemento r;
-        r.elemento = e;
-        r.validacao.rmsBrasil = rms;
-        r.validacao.maxBrasil = maxB;
-        r.validacao.maxCaixa = maxC;
-        r.validacao.rmsTaxaBrasil = taxa;
+        r.elemento = e, r.validacao.rmsBrasil = rms, r.validacao.maxBrasil = maxB;
+        r.validacao.maxCaixa = maxC, r.validacao.rmsTaxaBrasil = taxa;
         return r;
     };
     const auto linhas = SecaoModelo({resultado(Elemento::D, 0.59, 2.49, 28.51, 0.289),
@@ -66,9 +62,8 @@ TEST(SecaoTermov, AccuracyTableUsesTheDecimalCommaAndAlignedColumns) {
         EXPECT_NE(std::find(linhas.begin(), linhas.end(), esperada), linhas.end()) << esperada;
     }
     // Every line fits the help text's 64 columns and converts to Windows-1252.
-    for (const auto& l : linhas) {
+    for (const auto& l : linhas)
         EXPECT_LE(std::count_if(l.begin(), l.end(), [](char c) { return (c & 0xC0) != 0x80; }), 64) << l;
-    }
     EXPECT_TRUE(AtualizaTermov("", linhas));
 }
 
@@ -76,9 +71,8 @@ TEST(SecaoTermov, ShippedHelpTextEndsWithOneModelSectionInCrLf) {
     std::ifstream arquivo(std::string(CERAVEL_DADOS_PROJETO) + "/Termov.txt", std::ios::binary);
     const std::string termov(std::istreambuf_iterator<char>(arquivo), {});
     ASSERT_FALSE(termov.empty());
-    for (auto lf = termov.find('\n'); lf != std::string::npos; lf = termov.find('\n', lf + 1)) {
+    for (auto lf = termov.find('\n'); lf != std::string::npos; lf = termov.find('\n', lf + 1))
         ASSERT_TRUE(lf > 0 && termov[lf - 1] == '\r') << "bare LF at byte " << lf;
-    }
     const auto posicao = termov.find(tituloBytes);
     ASSERT_NE(posicao, std::string::npos);
     EXPECT_EQ(termov.find(tituloBytes, posicao + 1), std::string::npos) << "one section only";
