@@ -132,7 +132,7 @@ TEST_F(Escrita, WritesOrRefusesInTheProgramFolder)
         {{}, "sub/dados", Cp1252, pastaPrograma},
         {{}, "sub\\dados", Cp1252, pastaPrograma},
         {{}, QStringLiteral("da") + QChar(u'\0') + QStringLiteral("dos"), Cp1252, "não aceita esse nome"},
-        {{}, "dados", "5\r\n;6", "quebra de linha"},
+        {{}, "dados", "5\n;6", "quebra de linha"},
         {{}, "dados", "5\r;6", "quebra de linha"},
         {{}, "dados", "Łódź", "o texto \"Łódź\" tem o caractere \"Ł\", que a codificação Windows-1252 não representa."},
         {"/sumiu", "dados", Cp1252, "não foi encontrada"},
