@@ -128,12 +128,11 @@ TEST_F(Escrita, WritesOrRefusesInTheProgramFolder)
         rlim_t limite = RLIM_INFINITY;
     } casos[] = {
         {{}, " dados ", Cp1252, {}},
-        {{}, {}, Cp1252, {}},
         {{}, "..", Cp1252, {}},  // dots are not a path
         {{}, "sub/dados", Cp1252, pastaPrograma},
         {{}, "sub\\dados", Cp1252, pastaPrograma},
         {{}, QStringLiteral("da") + QChar(u'\0') + QStringLiteral("dos"), Cp1252, "não aceita esse nome"},
-        {{}, "dados", "5\r\n;6", "quebra de linha"},
+        {{}, "dados", "5\n;6", "quebra de linha"},
         {{}, "dados", "5\r;6", "quebra de linha"},
         {{}, "dados", "Łódź", "o texto \"Łódź\" tem o caractere \"Ł\", que a codificação Windows-1252 não representa."},
         {"/sumiu", "dados", Cp1252, "não foi encontrada"},
@@ -169,21 +168,6 @@ TEST_F(Escrita, WritesOrRefusesInTheProgramFolder)
     }
 }
 
-// A folder is writable when a file can be created in it; the trial file does not stay.
-TEST(PastaGravavel, TriesCreatingAFile)
-{
-    const std::tuple<const char*, mode_t, bool> casos[] = {{"", 0777, true}, {"", 0555, false}, {"/sumiu", 0777, false}};
-    for (const auto& [sufixo, modo, gravavel] : casos) {
-        QTemporaryDir dir;
-        Modo(dir.path(), modo);
-        SemDireitosDeRaiz semRaiz;
-        ASSERT_TRUE(semRaiz.ok());
-        EXPECT_EQ(PastaGravavel(dir.path() + sufixo), gravavel) << modo << sufixo;
-        EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
-    }
-    EXPECT_FALSE(PastaGravavel(QStringLiteral("/proc")));  // even for root
-}
-
 // Export's folder: the program's when writable (as before: the name alone in
 // the message, no documents folder created), else the documents folder,
 // created when missing, named in full in the message.
@@ -200,7 +184,6 @@ TEST_F(Escrita, BesideTheProgramOrInTheDocumentsFolder)
         {false, documentosNovos, "dados", Cp1252, {}},
         {false, [](const QString& casa) { return casa + QStringLiteral("/a/b/Documentos"); }, " dados ", Cp1252, {}},
         {false, documentosNovos, "sub/dados", Cp1252, "salvo sempre na pasta de documentos"},
-        {false, documentosNovos, "dados", "Łódź", "Windows-1252 não representa"},
         {false,
          [&](const QString& casa) {
              QDir(casa).mkpath(QStringLiteral("Documentos/dados-Ceravel.csv"));

@@ -63,7 +63,6 @@ TEST(ArquivoMemorial, Recusas)
         const char* motivo;
     } casos[] = {
         {"cortado", bom.left(bom.size() / 2), "danificado"},
-        {"vazio", QByteArray(), "danificado"},
         {"outro JSON", "{\"a\": 1}", "não é um memorial"},
         {"sem campo", semDistancia, "falta o texto \u201Cdistancia\u201D no segmento 2"},
         {"número no lugar de texto", numero, "falta o texto \u201Crumo\u201D no segmento 1"},

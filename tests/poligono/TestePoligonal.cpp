@@ -131,7 +131,6 @@ TEST_P(Girado, RecuperaOsVerticesAUmMilimetro)
 
 INSTANTIATE_TEST_SUITE_P(Poligonal, Girado,
                          testing::Values(CasoGirado{"fechado_sem_fatores", true, false, {}, 0},
-                                         CasoGirado{"fechado_com_escala", true, true, {}, 0},
                                          CasoGirado{"fechado_escala_e_altitude_de_V4", true, true, 850.0, 3},
                                          CasoGirado{"aberto_escala_e_altitude", false, true, 850.0, 0},
                                          CasoGirado{"aberto_de_V4_para_os_dois_lados", false, true, 850.0, 3}),

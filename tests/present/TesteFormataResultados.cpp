@@ -66,7 +66,6 @@ TEST(FormataResultados, TextosDeExportacao)
     } casos[] = {
         {FormaEntrada::GrausDecimais, " -047.875 ", -47.875, " -047.875 "},
         {FormaEntrada::GrausDecimais, "-23,50", -23.5, "-23,50"},
-        {FormaEntrada::GrausMinutosSegundos, "", -23.5, "-23.5"},
         {FormaEntrada::GrausMinutosSegundos, "", -0.5, "-0.5"},
         {FormaEntrada::GrausMinutosSegundos, "", -15.0, "-15"},
         {FormaEntrada::GrausMinutosSegundos, "", -75.99972222222222, "-75.9997222222222"},
