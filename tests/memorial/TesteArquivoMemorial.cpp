@@ -15,7 +15,7 @@ Memorial Exemplo()
     Memorial m;
     m.dados.levantamento = QStringLiteral("1987");
     m.dados.conversao = QStringLiteral("07/12/2026");
-    m.dados.referencia = ReferenciaMemorial::Verdadeiro;
+    m.dados.referencia = ReferenciaMemorial::Quadricula;
     m.dados.modelo = ModeloMemorial::Regional;
     m.dados.posicao.formaLongitude = FormaEntrada::GrausMinutosSegundos;
     m.dados.posicao.latGraus = QStringLiteral("-23,5");
@@ -67,7 +67,7 @@ TEST(ArquivoMemorial, Recusas)
         {"sem campo", semDistancia, "falta o texto \u201Cdistancia\u201D no segmento 2"},
         {"número no lugar de texto", numero, "falta o texto \u201Crumo\u201D no segmento 1"},
         {"versão mais nova", nova, "versão mais nova"},
-        {"referência desconhecida", QByteArray(bom).replace("\"verdadeiro\"", "\"grade\""), "\u201Creferencia\u201D"},
+        {"referência desconhecida", QByteArray(bom).replace("\"quadricula\"", "\"grade\""), "\u201Creferencia\u201D"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);

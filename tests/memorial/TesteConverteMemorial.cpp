@@ -96,6 +96,16 @@ TEST(ConverteMemorial, DozeSegmentos)
     const TabelaMemorial tv = TabelaResultados(std::get<ConversaoMemorial>(verdadeiro), pt);
     EXPECT_EQ(tv.linhas[0][static_cast<int>(ColunaMemorial::AzVerdadeiro)], QStringLiteral("45°30'00''"));
     EXPECT_EQ(tv.linhas[0][static_cast<int>(ColunaMemorial::AzMagnetico)], QStringLiteral("67°26'09''"));
+
+    // A grid deed: γ at -23,5; -46,625 in 23S is +0,64811588° (GeoConvert -c), 0°38'53'' as shown;
+    // true = 45°30' + 0°38'53'' = 46°08'53''; magnetic now + 21°56'09'' = 68°05'02''.
+    m.dados.referencia = ReferenciaMemorial::Quadricula;
+    const auto quadricula = ConverteMemorial(m, pt, Dados());
+    ASSERT_TRUE(std::holds_alternative<ConversaoMemorial>(quadricula));
+    EXPECT_EQ(std::get<ConversaoMemorial>(quadricula).convergenciaSegundos, 38 * 60 + 53);
+    const TabelaMemorial tq = TabelaResultados(std::get<ConversaoMemorial>(quadricula), pt);
+    EXPECT_EQ(tq.linhas[0][static_cast<int>(ColunaMemorial::AzVerdadeiro)], QStringLiteral("46°08'53''"));
+    EXPECT_EQ(tq.linhas[0][static_cast<int>(ColunaMemorial::AzMagnetico)], QStringLiteral("68°05'02''"));
 }
 
 // The deed's data refused in the window's order, focus on the offending box.
