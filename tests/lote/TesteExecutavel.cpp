@@ -15,12 +15,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include <atomic>
-#include <chrono>
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <thread>
-#include <unistd.h>
 
 namespace ceravel::teste {
 namespace {
@@ -225,29 +220,13 @@ TEST_F(Executavel, SaidaQueNaoEArquivoComumEscritaDiretamente)
 {
     const QByteArray fifo = QFile::encodeName(Caminho("fila"));
     ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
-    // Opened for reading without blocking, so that neither side can hang if
-    // the program never opens the FIFO (as when a file was renamed over it).
-    const int descritor = ::open(fifo.constData(), O_RDONLY | O_NONBLOCK);
-    ASSERT_GE(descritor, 0);
-    std::atomic<bool> terminou = false;
-    QByteArray recebido;
-    std::thread leitor([&] {
-        char bloco[4096];
-        for (;;) {
-            const bool fim = terminou;
-            const ssize_t lidos = ::read(descritor, bloco, sizeof bloco);
-            if (lidos > 0)
-                recebido.append(bloco, lidos);
-            else if (lidos == 0 && fim)
-                break;
-            else
-                std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    });
+    // A reader that gives up if the program never opens the FIFO (as when a file was renamed over it).
+    QProcess leitor;
+    leitor.start(QStringLiteral("timeout"), {QStringLiteral("20"), QStringLiteral("cat"), Caminho("fila")});
+    ASSERT_TRUE(leitor.waitForStarted());
     const Execucao e = Roda({"--coeficientes", "coef", "-q", "pontos.txt", "-o", "fila"});
-    terminou = true;
-    leitor.join();
-    ::close(descritor);
+    ASSERT_TRUE(leitor.waitForFinished(30000));
+    const QByteArray recebido = leitor.readAllStandardOutput();
     EXPECT_EQ(e.codigo, 1) << e.erro.toStdString();
     EXPECT_TRUE(recebido.startsWith(lote::CabecalhoSaida().toLatin1() + "\r\n4;-23.5;")) << recebido.toStdString();
     EXPECT_EQ(recebido.count('\n'), 4);
