@@ -40,7 +40,9 @@ TEST(Opcoes, Interpretadas)
     for (const auto& [argumentos, esperado] : casos) {
         const lote::OpcoesLote o = lote::InterpretaArgumentos(argumentos);
         const QStringList campos{o.entrada, o.saida, o.coeficientes, o.locale,
-                                 !o.codificacao ? "" : *o.codificacao == lote::CodificacaoSaida::Utf8 ? "utf8" : "windows1252",
+                                 !o.codificacao                                    ? ""
+                                 : *o.codificacao == lote::CodificacaoSaida::Utf8 ? "utf8"
+                                                                                   : "windows1252",
                                  o.silencioso ? "q" : "", o.ajuda ? "h" : "",
                                  o.modelo == lote::ModeloCampo::Igrf14 ? "igrf14" : ""};
         EXPECT_EQ((o.erro.isEmpty() ? campos.join(u'|') : o.erro).toStdString(), esperado);

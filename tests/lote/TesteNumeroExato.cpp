@@ -18,7 +18,7 @@ void ComparaComReferencia(Real valor)
 {
     for (const std::string separador : {".", ",", "\xD9\xAB"}) {
         char texto[lote::TamanhoNumeroExato], referencia[lote::TamanhoNumeroExato];
-        const char* fim = std::to_chars(referencia, referencia + sizeof referencia, valor, std::chars_format::fixed).ptr;
+        const char* fim = std::to_chars(referencia, std::end(referencia), valor, std::chars_format::fixed).ptr;
         std::string esperado;
         for (const char* c = referencia; c != fim; ++c)
             esperado += *c == '.' ? separador : std::string(1, *c);
