@@ -4,6 +4,7 @@
 // command and checks what must always hold. A broken invariant prints what
 // broke and aborts, so libFuzzer keeps the input and the replay test fails.
 
+#include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
 #include <QLocale>
@@ -28,14 +29,9 @@ inline void Confere(bool condicao, const char* invariante, const QString& detalh
 inline QList<QString> Textos(QByteArrayView dados, qsizetype quantos)
 {
     QList<QString> textos(quantos);
-    qsizetype i = 0;
-    for (qsizetype k = 0; k < quantos && i <= dados.size(); ++k) {
-        qsizetype fim = dados.indexOf('\xFF', i);
-        if (fim < 0)
-            fim = dados.size();
-        textos[k] = QString::fromUtf8(dados.sliced(i, fim - i));
-        i = fim + 1;
-    }
+    const QList<QByteArray> partes = dados.toByteArray().split('\xFF');
+    for (qsizetype k = 0; k < quantos && k < partes.size(); ++k)
+        textos[k] = QString::fromUtf8(partes[k]);
     return textos;
 }
 

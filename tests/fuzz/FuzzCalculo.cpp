@@ -21,8 +21,8 @@ constexpr int SeparadoresExportacao[26] = {0, 0, 0, 0, 0, 3, 1, 0, 1, 1, 0, 0, 0
 
 bool CaixaAtiva(Campo foco, const TextosEntrada& e)
 {
-    const bool latGms = e.formaLatitude == FormaEntrada::GrausMinutosSegundos;
-    const bool lonGms = e.formaLongitude == FormaEntrada::GrausMinutosSegundos;
+    const bool latGms = e.formaLatitude == FormaEntrada::GrausMinutosSegundos,
+               lonGms = e.formaLongitude == FormaEntrada::GrausMinutosSegundos;
     switch (foco) {
     case Campo::Nenhum: case Campo::Dia: case Campo::Mes: case Campo::Ano: return true;
     case Campo::LatGraus: return !latGms;
@@ -70,12 +70,10 @@ void AlvoCalculo(QByteArrayView dados)
         Confere(TextoExibivel(*texto), "todo texto de um resultado é exibível", *texto);
     const QStringList linhas = LinhasExportacao(c);
     Confere(linhas.size() == 26, "26 linhas de exportação");
-    for (qsizetype i = 0; i < linhas.size(); ++i) {
-        Confere(!linhas[i].contains(u'\r') && !linhas[i].contains(u'\n'), "nenhuma quebra numa linha exportada",
-                linhas[i]);
-        Confere(linhas[i].count(u';') == SeparadoresExportacao[i], "cada linha exportada tem os seus campos",
-                linhas[i]);
-    }
+    for (qsizetype i = 0; i < linhas.size(); ++i)
+        Confere(!linhas[i].contains(u'\r') && !linhas[i].contains(u'\n')
+                    && linhas[i].count(u';') == SeparadoresExportacao[i],
+                "cada linha exportada tem os seus campos e nenhuma quebra", linhas[i]);
 }
 
 }  // namespace ceravel::fuzz

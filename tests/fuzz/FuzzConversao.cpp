@@ -15,10 +15,10 @@ namespace {
 
 bool CaixaAtiva(Campo foco, const TextosConversao& e)
 {
-    const bool latGms = e.formaLatitude == FormaEntrada::GrausMinutosSegundos;
-    const bool lonGms = e.formaLongitude == FormaEntrada::GrausMinutosSegundos;
-    const bool angGms = e.formaAngulo == FormaEntrada::GrausMinutosSegundos;
-    const bool utm = e.formaPosicao == FormaPosicao::Utm;
+    const bool utm = e.formaPosicao == FormaPosicao::Utm,
+               latGms = e.formaLatitude == FormaEntrada::GrausMinutosSegundos,
+               lonGms = e.formaLongitude == FormaEntrada::GrausMinutosSegundos,
+               angGms = e.formaAngulo == FormaEntrada::GrausMinutosSegundos;
     switch (foco) {
     case Campo::Zona: case Campo::Hemisferio: case Campo::Leste: case Campo::Norte: return utm;
     case Campo::LatGraus: return !utm && !latGms;
@@ -43,11 +43,9 @@ void AlvoConversao(QByteArrayView dados)
     const auto a = static_cast<std::uint8_t>(dados[0]), b = static_cast<std::uint8_t>(dados[1]);
     const QList<QString> t = Textos(dados.sliced(2), 22);
     TextosConversao e;
-    e.latGraus = t[0], e.latG = t[1], e.latM = t[2], e.latS = t[3];
-    e.lonGraus = t[4], e.longG = t[5], e.longM = t[6], e.longS = t[7];
-    e.diaLev = t[8], e.mesLev = t[9], e.anoLev = t[10];
-    e.diaConv = t[11], e.mesConv = t[12], e.anoConv = t[13];
-    e.angGraus = t[14], e.angG = t[15], e.angM = t[16], e.angS = t[17];
+    e.latGraus = t[0], e.latG = t[1], e.latM = t[2], e.latS = t[3], e.lonGraus = t[4], e.longG = t[5], e.longM = t[6];
+    e.longS = t[7], e.diaLev = t[8], e.mesLev = t[9], e.anoLev = t[10], e.diaConv = t[11], e.mesConv = t[12];
+    e.anoConv = t[13], e.angGraus = t[14], e.angG = t[15], e.angM = t[16], e.angS = t[17];
     e.formaLatitude = a & 1 ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
     e.formaLongitude = a & 2 ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
     e.formaAngulo = a & 4 ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;

@@ -56,13 +56,8 @@ void AlvoLote(QByteArrayView dados)
         forma.datum = geo::Datums()[datum - 1].datum;
     forma.pastaGrades = QStringLiteral(CERAVEL_DADOS_PROJETO);
     const QByteArrayView entrada = dados.sliced(1);
-    for (qsizetype inicio = 0; inicio <= entrada.size();) {
-        qsizetype fim = entrada.indexOf('\n', inicio);
-        if (fim < 0)
-            fim = entrada.size();
-        ConfereLinha(entrada.sliced(inicio, fim - inicio), locale, forma.utm);
-        inicio = fim + 1;
-    }
+    for (const QByteArray& linha : entrada.toByteArray().split('\n'))
+        ConfereLinha(linha, locale, forma.utm);
 
     static const ConjuntosCoeficientes zeros;
     lote::ModeloLote modelo(zeros);
@@ -88,13 +83,11 @@ void AlvoLote(QByteArrayView dados)
         const QList<QByteArray> linhas = saidaBytes.chopped(2).split('\n');
         Confere(linhas.size() == resumo.pontos + 1, "uma linha por ponto, mais o cabeçalho");
         Confere(resumo.falhas >= 0 && resumo.falhas <= resumo.pontos, "falhas entre zero e os pontos");
-        for (const QByteArray& linha : linhas) {
-            Confere(linha.count(';') + 1 == campos, "cada linha tem os campos do cabeçalho",
-                    QString::fromLatin1(linha.left(300)));
-            // A lone CR ends a row for many spreadsheets.
-            Confere(linha.indexOf('\r') < 0 || linha.indexOf('\r') == linha.size() - 1,
-                    "nenhum CR no meio de uma linha", QString::fromLatin1(linha.left(300)));
-        }
+        // A lone CR ends a row for many spreadsheets.
+        for (const QByteArray& linha : linhas)
+            Confere(linha.count(';') + 1 == campos
+                        && (linha.indexOf('\r') < 0 || linha.indexOf('\r') == linha.size() - 1),
+                    "cada linha tem os campos do cabeçalho e nenhum CR no meio", QString::fromLatin1(linha.left(300)));
     }
 }
 

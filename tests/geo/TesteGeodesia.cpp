@@ -36,9 +36,8 @@ TEST(Geodesia, RoundTripsInEveryZoneToAMillimetre)
                 const Geografico ponto{sul ? -21.3 : 3.7, MeridianoCentral(zona) + desvio};
                 const PontoUtm utm = Valor(g.ParaUtm(ponto, zona, sul));
                 const Geografico volta = Valor(g.UtmParaGeografico(Datum::Sirgas2000, utm));
-                const double metrosPorGrau = 111320;
-                EXPECT_LT(std::abs(volta.latitude - ponto.latitude) * metrosPorGrau, 1e-3) << zona << sul << desvio;
-                EXPECT_LT(std::abs(volta.longitude - ponto.longitude) * metrosPorGrau, 1e-3) << zona << sul << desvio;
+                EXPECT_LT(std::hypot(volta.latitude - ponto.latitude, volta.longitude - ponto.longitude) * 111320,
+                          1e-3) << zona << sul << desvio;  // metres per degree
             }
 }
 
@@ -46,13 +45,12 @@ TEST(Geodesia, RoundTripsInEveryZoneToAMillimetre)
 // and in a neighbouring zone as well.
 TEST(Geodesia, ConvergenceAndScaleAgreeWithGeoConvert)
 {
-    struct Caso {
+    const struct {
         double latitude, longitude;
         int zona;
         bool sul;
         double gama, k;
-    };
-    const Caso casos[] = {
+    } casos[] = {
         {-15.78329998673, -47.86670002231, 23, true, 0.780356172, 1.00076689699},  // Brasília
         {-5, -71.99, 19, true, 0.26083543, 1.0009613473},     // west edge of 19
         {-30, -48.01, 22, true, -1.49603404, 1.0006266341},   // east edge of 22
@@ -63,7 +61,7 @@ TEST(Geodesia, ConvergenceAndScaleAgreeWithGeoConvert)
         {-20, -48.5, 23, true, 1.19841056, 1.0012587197},     // zone 22's point in 23
     };
     Geodesia& g = GeodesiaDaThread(PastaDados);
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         const FatoresUtm f = Valor(g.Fatores({c.latitude, c.longitude}, c.zona, c.sul));
         EXPECT_NEAR(f.convergencia, c.gama, 2e-8) << c.latitude << ' ' << c.longitude;
         EXPECT_NEAR(f.escala, c.k, 2e-10) << c.latitude << ' ' << c.longitude;
@@ -75,18 +73,17 @@ TEST(Geodesia, ConvergenceAndScaleAgreeWithGeoConvert)
 // says so.
 TEST(Geodesia, EachDatumThroughItsGridAsCs2cs)
 {
-    struct Caso {
+    const struct {
         Datum datum;
         double latitude, longitude, latSirgas, lonSirgas;
-    };
-    const Caso casos[] = {
+    } casos[] = {
         {Datum::Sad69, -23.55, -46.63, -23.550446698, -46.630456858},
         {Datum::Sad6996, -22.9, -43.2, -22.900495975, -43.200422700},
         {Datum::CorregoAlegre7072, -19.92, -43.94, -19.920310739, -43.940213586},
         {Datum::CorregoAlegre61, -25.43, -49.27, -25.430377796, -49.270555414},
     };
     Geodesia& g = GeodesiaDaThread(PastaDados);
-    for (const Caso& c : casos) {
+    for (const auto& c : casos) {
         const PosicaoSirgas p = Valor(g.ParaSirgas(c.datum, {c.latitude, c.longitude}));
         EXPECT_NEAR(p.ponto.latitude, c.latSirgas, 1e-9) << Dados(c.datum).nome;
         EXPECT_NEAR(p.ponto.longitude, c.lonSirgas, 1e-9) << Dados(c.datum).nome;
@@ -101,8 +98,7 @@ TEST(Geodesia, EachDatumThroughItsGridAsCs2cs)
 // its 5 m parameters, which the result states.
 TEST(Geodesia, WithoutTheGridsNoSilentShift)
 {
-    QTemporaryDir semGrades;
-    ASSERT_TRUE(semGrades.isValid());
+    const QTemporaryDir semGrades;
     Geodesia g(semGrades.path());
     const auto ca61 = g.ParaSirgas(Datum::CorregoAlegre61, {-25.43, -49.27});
     ASSERT_TRUE(std::holds_alternative<FalhaGeo>(ca61));
@@ -120,8 +116,7 @@ TEST(Geodesia, WithoutTheGridsNoSilentShift)
 // nothing else stops.
 TEST(Geodesia, WithoutProjDbEveryCallGivesTheMessage)
 {
-    QTemporaryDir vazia;
-    ASSERT_TRUE(vazia.isValid());
+    const QTemporaryDir vazia;
     const QByteArray antes = qgetenv("PROJ_DATA");
     qputenv("PROJ_DATA", vazia.path().toLocal8Bit());
     Geodesia g(vazia.path());
@@ -137,22 +132,13 @@ TEST(Geodesia, WithoutProjDbEveryCallGivesTheMessage)
 // zone or its area leaves it out.
 TEST(Geodesia, PointsOutsideTheDatumAreRefused)
 {
-    struct Caso {
-        Datum datum;
-        double latitude, longitude;
-        FalhaGeo::Motivo motivo;
-    };
-    const Caso casos[] = {
-        {Datum::CorregoAlegre61, -3.1, -60.0, FalhaGeo::Motivo::ForaDaArea},        // Manaus
-        {Datum::CorregoAlegre7072, -3.1, -60.0, FalhaGeo::Motivo::ForaDaArea},
-        {Datum::CorregoAlegre61, -8.05, -34.9, FalhaGeo::Motivo::ForaDaArea},       // Recife
-    };
     Geodesia& g = GeodesiaDaThread(PastaDados);
-    for (const Caso& c : casos) {
-        const auto r = g.ParaSirgas(c.datum, {c.latitude, c.longitude});
-        ASSERT_TRUE(std::holds_alternative<FalhaGeo>(r)) << Dados(c.datum).nome << ' ' << c.latitude;
-        EXPECT_EQ(std::get<FalhaGeo>(r).motivo, c.motivo);
-        EXPECT_TRUE(std::get<FalhaGeo>(r).mensagem.contains(QString::fromUtf8(Dados(c.datum).nome)));
+    for (const auto& [datum, latitude, longitude] : {std::tuple{Datum::CorregoAlegre7072, -3.1, -60.0},  // Manaus
+                                                     std::tuple{Datum::CorregoAlegre61, -8.05, -34.9}}) {  // Recife
+        const auto r = g.ParaSirgas(datum, {latitude, longitude});
+        ASSERT_TRUE(std::holds_alternative<FalhaGeo>(r)) << Dados(datum).nome << ' ' << latitude;
+        EXPECT_EQ(std::get<FalhaGeo>(r).motivo, FalhaGeo::Motivo::ForaDaArea);
+        EXPECT_TRUE(std::get<FalhaGeo>(r).mensagem.contains(QString::fromUtf8(Dados(datum).nome)));
     }
     const auto zona = g.UtmParaGeografico(Datum::CorregoAlegre7072, {19, true, 500000, 9000000});
     ASSERT_TRUE(std::holds_alternative<FalhaGeo>(zona));

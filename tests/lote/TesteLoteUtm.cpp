@@ -6,11 +6,7 @@
 #include "lote/LinhaSaida.h"
 #include "lote/ProcessaLote.h"
 #include "lote/SaidaLote.h"
-#include "calc/ConversaoRumos.h"
-#include "calc/RegrasRumos.h"
-#include "model/Igrf14.h"
 #include "model/LeCoeficientes.h"
-#include "present/TextosAngulo.h"
 
 #include <QBuffer>
 #include <gtest/gtest.h>
@@ -19,12 +15,10 @@ namespace ceravel::teste {
 namespace {
 
 // Every row's fields, the header's first.
-QList<QStringList> Processa(const QByteArray& linhas, const lote::FormaPosicaoLote& forma, const QLocale& locale,
-                            bool igrf14 = false)
+QList<QStringList> Processa(const QByteArray& linhas, const lote::FormaPosicaoLote& forma, const QLocale& locale)
 {
     static const LeituraConjuntos leitura = LeConjuntos(QStringLiteral(CERAVEL_DADOS_PROJETO));
-    static const LeituraIgrf14 igrf = CarregaIgrf14(QStringLiteral(CERAVEL_DADOS_PROJETO));
-    lote::ModeloLote modelo = igrf14 ? lote::ModeloLote(*igrf.modelo) : lote::ModeloLote(*leitura.conjuntos);
+    lote::ModeloLote modelo(*leitura.conjuntos);
     modelo.posicao = forma;
     modelo.posicao.pastaGrades = QStringLiteral(CERAVEL_DADOS_PROJETO);
     QByteArray entrada = linhas, bytes;
@@ -90,8 +84,6 @@ INSTANTIATE_TEST_SUITE_P(
              1.00076689699},
         Caso{"C", "23s; 192848.93 ;8252943.25;15/06/2000", true, geo::Datum::Sirgas2000, -15.78329998673,
              -47.86670002231, 0.780356172, 1.00076689699},
-        Caso{"pt_BR", "23S;192848.93;8252943.25;15/06/2000", true, {}, -15.78329998673, -47.86670002231, 0.780356172,
-             1.00076689699},
         // Geographic Córrego Alegre 1961: the position through the grid, γ and k in its own zone 22S.
         Caso{"pt_BR", "-25,43;-49,27;15/06/2000", false, geo::Datum::CorregoAlegre61, -25.430377796, -49.270555414,
              -0.74283479, 0.9999735380}));
@@ -125,38 +117,6 @@ INSTANTIATE_TEST_SUITE_P(
                     Recusa{"23S;192848,93;8252943,25;15/06/1990", true, {}, "1995"},
                     Recusa{"24S;555000;9590000;01/01/2000", true, geo::Datum::CorregoAlegre61, "Córrego Alegre 1961"},
                     Recusa{"-3,1;-60;01/01/2000", false, geo::Datum::CorregoAlegre7072, "Córrego Alegre 1970-72"}));
-
-// The batch's UTM row (IGRF-14) and the bearing window's conversion of the
-// same point on the same date: the same SIRGAS 2000 position, γ, k and
-// declination as the window shows it.
-TEST(LoteUtmJanela, LinhaIgualAJanela)
-{
-    const QLocale locale(QStringLiteral("pt_BR"));
-    for (const geo::Datum datum : {geo::Datum::Sirgas2000, geo::Datum::Sad69, geo::Datum::CorregoAlegre7072}) {
-        SCOPED_TRACE(geo::Dados(datum).nome);
-        const auto rows = Processa("23S;192848,93;8252943,25;15/06/2010\n", {true, datum, {}}, locale, true);
-        ASSERT_EQ(rows.size(), 2);
-        const auto coluna = [&](const char* nome) {
-            return Numero(rows[1][rows[0].indexOf(QString::fromUtf8(nome))], locale);
-        };
-        TextosConversao e;
-        e.formaPosicao = FormaPosicao::Utm;
-        e.utm = {QStringLiteral("23"), QStringLiteral("S"), QStringLiteral("192848,93"), QStringLiteral("8252943,25")};
-        e.datum = datum;
-        e.diaLev = e.diaConv = QStringLiteral("15");
-        e.mesLev = e.mesConv = QStringLiteral("06");
-        e.anoLev = e.anoConv = QStringLiteral("2010");
-        const ResultadoConversao r = CalculaConversao(e, locale, QStringLiteral(CERAVEL_DADOS_PROJETO));
-        ASSERT_TRUE(std::holds_alternative<Conversao>(r));
-        const Conversao& c = std::get<Conversao>(r);
-        ASSERT_TRUE(c.geodesia);
-        EXPECT_EQ(coluna("Latitude SIRGAS 2000"), c.geodesia->posicao.sirgas.ponto.latitude);
-        EXPECT_EQ(coluna("Longitude SIRGAS 2000"), c.geodesia->posicao.sirgas.ponto.longitude);
-        EXPECT_EQ(coluna("Convergência (graus)"), c.geodesia->fatores.convergencia);
-        EXPECT_EQ(coluna("Fator de escala"), c.geodesia->fatores.escala);
-        EXPECT_EQ(TextoGms(SegundosArredondados(coluna("D (graus)")), locale), c.textos.decConv);
-    }
-}
 
 }  // namespace
 }  // namespace ceravel::teste

@@ -14,28 +14,15 @@ namespace ceravel::teste {
 namespace {
 
 template <typename Real>
-std::string Referencia(Real valor, const std::string& separador)
-{
-    char texto[lote::TamanhoNumeroExato];
-    const char* fim = std::to_chars(texto, texto + sizeof texto, valor, std::chars_format::fixed).ptr;
-    std::string resultado;
-    for (const char* c = texto; c != fim; ++c)
-        resultado += *c == '.' ? separador : std::string(1, *c);
-    return resultado;
-}
-
-template <typename Real>
-std::string Escrito(Real valor, const std::string& separador)
-{
-    char texto[lote::TamanhoNumeroExato];
-    return {texto, lote::EscreveNumeroExato(texto, valor, separador)};
-}
-
-template <typename Real>
 void ComparaComReferencia(Real valor)
 {
     for (const std::string separador : {".", ",", "\xD9\xAB"}) {
-        ASSERT_EQ(Escrito(valor, separador), Referencia(valor, separador))
+        char texto[lote::TamanhoNumeroExato], referencia[lote::TamanhoNumeroExato];
+        const char* fim = std::to_chars(referencia, std::end(referencia), valor, std::chars_format::fixed).ptr;
+        std::string esperado;
+        for (const char* c = referencia; c != fim; ++c)
+            esperado += *c == '.' ? separador : std::string(1, *c);
+        ASSERT_EQ(std::string(texto, lote::EscreveNumeroExato(texto, valor, separador)), esperado)
             << "valor " << static_cast<double>(valor) << ", separador " << separador;
     }
 }

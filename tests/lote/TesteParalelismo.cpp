@@ -1,9 +1,12 @@
-// ceravel-lote on several threads writes, byte for byte, what one thread
-// writes: rows in input order, the same counts, the same failures.
+// A mixed input's exact counts and rows; ceravel-lote on several threads
+// writes, byte for byte, what one thread writes: rows in input order, the
+// same counts, the same failures.
 #include "lote/LeitorLinhas.h"
 #include "lote/MensagensLote.h"
 #include "lote/ProcessaLote.h"
 #include "lote/SaidaLote.h"
+#include "lote/LinhaSaida.h"
+#include "model/Igrf14.h"
 #include "model/LeCoeficientes.h"
 
 #include <gtest/gtest.h>
@@ -25,16 +28,26 @@ namespace ceravel::teste {
 namespace {
 
 using lote::CodificacaoSaida;
+constexpr auto Windows1252 = CodificacaoSaida::Windows1252;
+constexpr qsizetype Maximo = lote::LeitorLinhas::TamanhoMaximoLinha;
 
 struct Processado {
     QByteArray saida;
     lote::ResumoLote resumo;
 };
 
-Processado Processa(QByteArray entrada, const lote::OpcoesProcessamento& opcoes, const QLocale& locale,
-                    CodificacaoSaida codificacao, qsizetype blocoLeitor = 1 << 20, QIODevice* destino = nullptr)
+const lote::ModeloLote& Modelo(bool igrf14)
 {
-    static const LeituraConjuntos leitura = LeConjuntos(QStringLiteral(CERAVEL_DADOS_PROJETO));
+    static const LeituraConjuntos regional = LeConjuntos(QStringLiteral(CERAVEL_DADOS_PROJETO));
+    static const LeituraIgrf14 igrf = CarregaIgrf14(QStringLiteral(CERAVEL_DADOS_PROJETO));
+    static const lote::ModeloLote modelos[] = {lote::ModeloLote(*regional.conjuntos), lote::ModeloLote(*igrf.modelo)};
+    return modelos[igrf14];
+}
+
+Processado Processa(QByteArray entrada, const lote::OpcoesProcessamento& opcoes, const QLocale& locale = QLocale::c(),
+                    CodificacaoSaida codificacao = Windows1252, bool igrf14 = false, qsizetype blocoLeitor = 1 << 20,
+                    QIODevice* destino = nullptr)
+{
     QBuffer origem(&entrada);
     origem.open(QIODevice::ReadOnly);
     Processado r;
@@ -42,67 +55,83 @@ Processado Processa(QByteArray entrada, const lote::OpcoesProcessamento& opcoes,
     buffer.open(QIODevice::WriteOnly);
     lote::LeitorLinhas leitor(origem, blocoLeitor);
     lote::SaidaLote saida(destino ? *destino : buffer, codificacao, locale.decimalPoint());
-    r.resumo = lote::ProcessaLote(leitor, saida, *leitura.conjuntos, locale, nullptr, opcoes);
+    r.resumo = lote::ProcessaLote(leitor, saida, Modelo(igrf14), locale, nullptr, opcoes);
     return r;
 }
 
-// A mixed input: a header, valid points in both entry forms and with both
-// separators, refused points, comments, blank lines, a line in Windows-1252
-// and one in UTF-8, a line with a character Windows-1252 lacks, an overlong
-// line, CR LF and LF line ends. `deslocamento` pads the start so that the
-// reader's buffer boundaries fall in other places.
-QByteArray EntradaMista(int linhas, int deslocamento)
+// A mixed input drawn from kinds of line of known outcome (points, failures
+// under the regional model and under IGRF-14), with CR LF and LF line ends;
+// `deslocamento` pads the start so that the reader's buffer boundaries fall
+// in other places.
+struct Mista {
+    QByteArray texto;
+    int pontos = 0, falhas[2] = {};
+};
+Mista EntradaMista(int linhas, int deslocamento)
 {
-    std::mt19937 aleatorio(static_cast<unsigned>(linhas + deslocamento));
-    std::uniform_int_distribution<int> tipo(0, 13), dia(1, 28), mes(1, 12), ano(1994, 2006);
-    std::uniform_real_distribution<double> lat(-36, 11), lon(-76, -29);
-    QByteArray texto = "# " + QByteArray(deslocamento, 'x') + "\nlatitude;longitude;data\r\n";
+    static const struct {
+        QByteArray linha;
+        int pontos, falhaRegional, falhaIgrf;  // 0 or 1 each
+    } tipos[] = {
+        {"-23.5;-46.625;31/12/2004", 1, 0, 0}, {"-15 30 0;-47 52 30;01/01/1995", 1, 0, 0},
+        {"-23;-46;1/1/1950", 1, 1, 0}, {"-23.5;-46.625;31/12/2004;extra", 1, 1, 1}, {"1 2;-46;1/1/2000", 1, 1, 1},
+        {"-23;-46;1/1", 1, 1, 1}, {"abc;-46;1/1/2000", 1, 1, 1}, {"20;-46;1/1/2000", 1, 1, 1},
+        {"-15 70 0;-47 0 0;1/1/2000", 1, 1, 1}, {"-23;;1/1/2000", 1, 1, 1}, {"-23;-46;31/2/2000", 1, 1, 1},
+        {"-23;-46;1/1/99", 1, 1, 1}, {"-23;-46;1/1/2031", 1, 1, 1}, {"-23;\xE5\x8C\x97;1/1/2000", 1, 1, 1},
+        {"-23\xBA;-46;1/1/2000", 1, 1, 1}, {"\xE2\x88\x92" "23;-46;1/1/2000", 1, 1, 1},
+        {QByteArray(Maximo + 5, '7'), 1, 1, 1}, {"-23\r5;-46;1/1/2000", 1, 1, 1},
+        {QByteArray("-23;-46\0;1/1/2000", 17), 1, 1, 1}, {"# nota: \xC2\xBA", 0, 0, 0}, {"# n\xBA", 0, 0, 0},
+        {"", 0, 0, 0}, {" ; ;; ", 0, 0, 0},
+    };
+    Mista m{"# " + QByteArray(deslocamento, 'x') + "\nlat;lon;data\r\n"};
+    std::mt19937 sorteio(static_cast<unsigned>(linhas + deslocamento));
     for (int i = 0; i < linhas; ++i) {
-        const QByteArray data = QByteArray::number(dia(aleatorio)) + '/' + QByteArray::number(mes(aleatorio)) + '/'
-            + QByteArray::number(ano(aleatorio));
-        const QByteArray a = QByteArray::number(lat(aleatorio), 'f', 4), o = QByteArray::number(lon(aleatorio), 'f', 4);
-        if (i % 997 == 5)  // a few overlong lines: each costs 64 KiB of input
-            texto += QByteArray(lote::LeitorLinhas::TamanhoMaximoLinha + 17, '7') + "\r\n";
-        switch (tipo(aleatorio)) {
-        case 0: texto += "# comentário em UTF-8: º\n"; break;
-        case 1: texto += "# coment\xE1rio em Windows-1252\r\n"; break;
-        case 2: texto += "\n   \r\n;;\n"; break;
-        case 3: texto += "#\n"; break;
-        case 4: texto += "\xE2\x88\x92" + a.mid(1) + ';' + o + ';' + data + "\n"; break;  // U+2212 minus
-        case 5: texto += a + ';' + o + ';' + data + ";extra\n"; break;
-        case 6: texto += QByteArray(a).replace('.', ',') + ';' + QByteArray(o).replace('.', ',') + ';' + data + "\r\n"; break;
-        case 7: texto += "-15 30 0;-47 52 30;" + data + "\n"; break;
-        default: texto += a + ';' + o + ';' + data + (i % 2 ? "\r\n" : "\n"); break;
-        }
+        const auto& t = tipos[sorteio() % std::size(tipos)];
+        m.texto += t.linha + (i % 3 ? "\n" : "\r\n");
+        m.pontos += t.pontos, m.falhas[0] += t.falhaRegional, m.falhas[1] += t.falhaIgrf;
     }
-    return texto;
+    return m;
 }
 
-TEST(Paralelismo, MesmaSaidaQueUmNucleo)
+// ";" separates the output's fields, so no message may hold one: every row
+// has the header's fields and no CR inside, under C and pt_BR, in both
+// output encodings, with either model; the counts are the sums of each
+// kind's known outcome (one thread, blocks of 7 lines, so the counts add up
+// over many blocks); and several threads write, byte for byte, the same.
+TEST(Paralelismo, ContagensExatasEMesmaSaidaQueUmNucleo)
 {
-    const QLocale ptBr(QLocale::Portuguese, QLocale::Brazil);
-    for (const auto& [locale, codificacao] : {std::pair{QLocale::c(), CodificacaoSaida::Windows1252},
-                                              std::pair{ptBr, CodificacaoSaida::Utf8}}) {
-        for (const int deslocamento : {0, 5, 4093}) {
-            const QByteArray entrada = EntradaMista(3000, deslocamento);
-            const Processado um = Processa(entrada, {}, locale, codificacao);
-            ASSERT_TRUE(um.resumo.erro.isEmpty()) << um.resumo.erro.toStdString();
-            ASSERT_GT(um.resumo.falhas, 0);
-            ASSERT_GT(um.resumo.pontos, um.resumo.falhas);
-            for (const int nucleos : {1, 3, 8})
-                for (const int linhasPorBloco : {1, 4096}) {
-                    SCOPED_TRACE(std::to_string(nucleos) + " nucleos, " + std::to_string(linhasPorBloco)
-                                 + " linhas por bloco, deslocamento " + std::to_string(deslocamento));
-                    // The smallest reader buffer: its boundaries fall inside CR LF pairs and long lines.
-                    const Processado r = Processa(entrada, {nucleos, linhasPorBloco, nullptr}, locale, codificacao,
-                                                  lote::LeitorLinhas::TamanhoMaximoLinha + 1);
-                    EXPECT_TRUE(r.saida == um.saida);
-                    EXPECT_EQ(r.resumo.pontos, um.resumo.pontos);
-                    EXPECT_EQ(r.resumo.falhas, um.resumo.falhas);
-                    EXPECT_TRUE(r.resumo.erro.isEmpty());
+    const qsizetype campos = lote::CabecalhoSaida().count(u';') + 1;
+    int deslocamento = 0;
+    for (const bool igrf14 : {false, true})
+        for (const char* nomeLocale : {"C", "pt_BR"})
+            for (const CodificacaoSaida codificacao : {Windows1252, CodificacaoSaida::Utf8}) {
+                deslocamento = (deslocamento + 4093) % 4099;  // 0, 4093, 4087, ...
+                SCOPED_TRACE(std::string(nomeLocale) + (igrf14 ? " igrf14" : " regional")
+                             + (codificacao == Windows1252 ? " windows-1252" : " utf-8"));
+                const QLocale locale(QString::fromLatin1(nomeLocale));
+                const Mista entrada = EntradaMista(600, deslocamento);
+                const Processado um = Processa(entrada.texto, {1, 7, nullptr}, locale, codificacao, igrf14);
+                ASSERT_TRUE(um.resumo.erro.isEmpty()) << um.resumo.erro.toStdString();
+                EXPECT_EQ(um.resumo.pontos, entrada.pontos);
+                EXPECT_EQ(um.resumo.falhas, entrada.falhas[igrf14]);
+                const QList<QByteArray> linhas = um.saida.split('\n');
+                ASSERT_EQ(linhas.size(), entrada.pontos + 2);  // the header, then after the last CR LF nothing
+                for (const QByteArray& linha : linhas.first(entrada.pontos + 1)) {
+                    ASSERT_EQ(linha.count(';') + 1, campos) << linha.left(300).toStdString();
+                    ASSERT_EQ(linha.indexOf('\r'), linha.size() - 1) << linha.left(300).toStdString();
                 }
-        }
-    }
+                for (const int nucleos : {3, 8})
+                    for (const int linhasPorBloco : {1, 4096}) {
+                        SCOPED_TRACE(std::to_string(nucleos) + " nucleos, " + std::to_string(linhasPorBloco));
+                        // The smallest reader buffer: its boundaries fall inside CR LF pairs and long lines.
+                        const Processado r = Processa(entrada.texto, {nucleos, linhasPorBloco, nullptr}, locale,
+                                                      codificacao, igrf14, Maximo + 1);
+                        EXPECT_TRUE(r.saida == um.saida);
+                        EXPECT_EQ(r.resumo.pontos, um.resumo.pontos);
+                        EXPECT_EQ(r.resumo.falhas, um.resumo.falhas);
+                        EXPECT_TRUE(r.resumo.erro.isEmpty());
+                    }
+            }
 }
 
 // A destination that fails after a number of bytes.
@@ -129,17 +158,15 @@ private:
 // An output failure or an interruption stops every thread, with its message.
 TEST(Paralelismo, FalhaDeSaidaEInterrupcaoParamTudo)
 {
-    const QByteArray entrada = EntradaMista(20000, 0);
+    const QByteArray entrada = EntradaMista(3000, 0).texto;
     for (const int nucleos : {1, 3}) {
         SCOPED_TRACE(nucleos);
         DestinoQueFalha destino(100000);
-        const Processado r = Processa(entrada, {nucleos, 64, nullptr}, QLocale::c(), CodificacaoSaida::Windows1252,
-                                      1 << 20, &destino);
+        const Processado r = Processa(entrada, {nucleos, 64, nullptr}, QLocale::c(), Windows1252, false, 1 << 20,
+                                      &destino);
         EXPECT_FALSE(r.resumo.erro.isEmpty());
-
         const std::atomic<bool> interrompido{true};
-        const Processado parado = Processa(entrada, {nucleos, 64, &interrompido}, QLocale::c(),
-                                           CodificacaoSaida::Windows1252);
+        const Processado parado = Processa(entrada, {nucleos, 64, &interrompido});
         EXPECT_EQ(parado.resumo.erro.toStdString(), lote::MensagemInterrompido().toStdString());
     }
 }
@@ -151,7 +178,7 @@ TEST(ParalelismoExecutavel, MesmoArquivoResumoEStatus)
     QTemporaryDir pasta;
     QFile pontos(pasta.filePath(QStringLiteral("pontos.txt")));
     ASSERT_TRUE(pontos.open(QIODevice::WriteOnly));
-    pontos.write(EntradaMista(2000, 3));
+    pontos.write(EntradaMista(2000, 3).texto);
     pontos.close();
     const auto roda = [&](const char* nucleos, const QString& saida) {
         QProcess processo;
