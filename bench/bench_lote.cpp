@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Throughput of ceravel-lote for a million generated points, input parsing and
 // output included (the file system is left out: the input is in memory, the
 // output is encoded in full and then dropped). The argument is the number of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Goals: one element's map at the window's default size (coefficient files
 // read, 181 x 181 grid, isolines, shading, everything drawn) under 50 ms, also
 // under IGRF-14 for each new year; the hover readout under 1 ms; the secular

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of one model run. Goals: a whole regional run, three file reads
 // included, under 50 µs; one IGRF-14 evaluation with its rates under 5 µs at
 // changing dates, under 1 µs at one date.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text production for one calculation: every result text, both needles and
 // the 26 export lines, under a full-stop and a decimal-comma locale.
 #include "export/LinhasExportacao.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Goals: start-up to Main shown under 150 ms; one "Calcular" press, with Main,
 // DComp and Relatorio all filled, under 2 ms; one "Converter" press of the
 // bearing window, with a bearing and the regional cross-check, under 2 ms.

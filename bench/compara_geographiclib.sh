@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # ceravel-lote against GeographicLib's MagneticField (Debian package
 # geographiclib-tools) with IGRF-14 on the same generated points, field and
 # annual rates for each, both reading a file and writing one:

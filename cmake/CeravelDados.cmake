@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program reads its coefficient, help and grid files from its own folder, so the
 # build copies them beside the executables (all of them live in CERAVEL_BIN_DIR).
 set(CERAVEL_DADOS

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the installed pictures of the program's icon, drawn by the same code
 // as its window icon: ceravel.svg and ceravel-48.png, -128, -256 into the
 // folder given.

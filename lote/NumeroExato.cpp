@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "lote/NumeroExato.h"
 
 // The shortest digits come from fmt's Dragonbox, which finds them several

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ceravel-lote: the field at many points and dates, from a list in a text file.
 #include "export/MotivoErro.h"
 #include "lote/LeitorLinhas.h"

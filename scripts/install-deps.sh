@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages Ceravel needs to build, test and run, and only
 # those missing. Run as root (or with sudo available).
 set -euo pipefail

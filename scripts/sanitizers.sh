@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CI's second pass, after the normal one: the whole test suite again in a build
 # with AddressSanitizer and UndefinedBehaviorSanitizer (build-san, benchmarks
 # off), then every fuzz target under the same sanitizers for a bounded time

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Print server for the printing integration test. Sourced by scripts/test.sh
 # (needs root, and the packages cups and printer-driver-cups-pdf): starts cupsd
 # if it is not running, makes a cups-pdf queue the default destination and

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes Brazil's border as a plain polygon file for the coefficient fit.
 
 Reads countries-50m.json of the npm package world-atlas (Natural Earth

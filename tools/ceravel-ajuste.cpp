@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ceravel-ajuste: fits the three coefficient files of the regional model to
 // IGRF-14 and writes them, with the accuracy report and the model section of
 // the help text, into the data folder (the first argument, by default the

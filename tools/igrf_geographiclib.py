@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes IGRF-14 in GeographicLib's magnetic-model format, for comparing
 ceravel-lote with GeographicLib's MagneticField on the same points
 (bench/compara_geographiclib.sh). Not used by the programs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/AnoDecimal.h"
 #include "calc/ConversaoRumos.h"
 #include "calc/LeituraNumeros.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/ValidaEntrada.h"
 #include "tests/calc/EntradasTeste.h"
 #include "tests/calc/MensagensTeste.h"

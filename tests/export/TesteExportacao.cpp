@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The export: the golden files, every refusal naming the file and the reason
 // and leaving the folder as it was, and the documents folder when the
 // program's folder cannot be written.

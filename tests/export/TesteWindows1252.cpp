@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows-1252 both ways: the bytes each character becomes, the first one the
 // code page lacks, and the program's text files read back.
 #include "export/Windows1252.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole Calculate command without windows, on random texts in the eleven
 // boxes and both entry forms of each coordinate: a refusal has a message and
 // puts the focus on a box of the active form; a success has a position in

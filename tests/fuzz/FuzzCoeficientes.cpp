@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coefficient file reader on any file content: 31 finite values, or a
 // message that names the file and quotes only printable characters.
 #include "tests/fuzz/Fuzz.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bearing conversion without windows, on random texts in its boxes and
 // every entry form, kind and reference of bearing: a refusal has a message
 // and its focus on a box the window shows; a success has finite

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The IGRF table reader on any file content: a model or a message naming the
 // file, never both; a model has increasing epochs, one snapshot each and only
 // finite coefficients; a table that passes the program's checks gives finite

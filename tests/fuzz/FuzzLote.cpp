@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch program's reading: each line decoded (UTF-8, else Windows-1252)
 // and split into its fields, then the whole input through ProcessaLote in
 // both output encodings, in the geographic and UTM line forms with or without

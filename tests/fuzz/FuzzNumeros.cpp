@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The locale number reading and the leading-number reading: a value read is
 // always finite; the fast paths agree with QLocale; blanks around a box and
 // a character that cannot continue a number change nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Windows-1252 encoder and decoder: decode(encode(x)) == x for every text
 // the encoder accepts, both encoders agree, a refusal names the character,
 // and every byte decodes to exactly one character.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer's entry point for the target named by CERAVEL_ALVO_FUZZ.
 #include "tests/fuzz/Fuzz.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every fuzz target on its seed corpus and on every input that ever broke it
 // (corpus/<alvo>/, one file per input, failures named "falha-..."), as a
 // plain test of every build. A broken invariant aborts with its name.

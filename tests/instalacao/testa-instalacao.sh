@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake --install into a temporary prefix, then the installed programs run
 # through their bin/ links from another folder: they must find their data and
 # give the build tree's results. The menu entry and the AppStream file must

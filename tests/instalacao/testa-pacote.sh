@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cpack -G DEB builds the package from the build folder; its control fields
 # come out right, its programs run from the unpacked tree, and lintian finds
 # no error. Skipped only where the tools are missing. Arguments: build

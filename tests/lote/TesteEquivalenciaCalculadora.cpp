@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every point of a batch is split into its fields, fills the calculator's
 // boxes as a user would type them, and gives, bit for bit and text for text,
 // what its Calculate command gives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as run: its command line and progress bar, and the built
 // ceravel-lote on small files (output bytes, standard error, exit status).
 #include "calc/AnoDecimal.h"

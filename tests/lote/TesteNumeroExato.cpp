@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch's fast number writer against std::to_chars(fixed), the reference
 // for the shortest exact positional text.
 #include "lote/NumeroExato.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A mixed input's exact counts and rows; ceravel-lote on several threads
 // writes, byte for byte, what one thread writes: rows in input order, the
 // same counts, the same failures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole batch in the process: its lines, which lines count and their rows,
 // both input encodings, what stops the batch, and the output's columns and
 // numbers (a mixed input's counts: TesteParalelismo).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model run from three sets: the derived components against the formulas in
 // long double, and the failures that come back as a message instead of ending the program.
 #include "model/CalculaCampo.h"

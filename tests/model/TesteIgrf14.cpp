@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's IGRF-14: the table read once from its folder and kept, the
 // refusals of a missing or altered table, and the period it answers for.
 #include "model/Igrf14.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The core IGRF evaluator against values computed by other programs: the 4000
 // IGRF-14 points of the IAGA routine (geocentric and geodetic input) and the
 // NOAA sample output with annual changes (IGRF-13); see tests/data/igrf/FONTE.md.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Coefficient files laid out as a user's editor may leave them, and the
 // message naming the file and the reason when one cannot be used.
 #include "model/CalculaCampo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The IGRF table readers and the model's time dependence, on small tables
 // whose answers are known by hand.
 #include "model/igrf/LeModeloIgrf.h"

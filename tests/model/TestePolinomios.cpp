@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The element and variation polynomials against a long double evaluation of
 // the term table, and hand-built roundings that only the model's order of operations gives.
 #include "model/CalculaElemento.h"

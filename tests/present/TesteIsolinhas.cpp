@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Marching squares on fields whose isolines are known exactly.
 #include "present/Isolinhas.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The map's core: its grid against the model run, intervals, texts, colours,
 // projection, the border files and the accuracy figures of its legend.
 #include "model/CalculaCampo.h"

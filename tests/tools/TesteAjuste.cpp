@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building blocks of the fit: the term order against the program's own
 // polynomial, the border and its margin, the grids, the least-squares solve
 // with its worst-case constraints, the written coefficient files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shipped coefficient files against IGRF-14 at points the fit never saw,
 // read by the program's own reader and evaluated by its own CalculaElemento
 // and CalculaVariacao.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model section of the help text: its Portuguese table and how it is
 // merged into Termov.txt (Windows-1252, CR LF) without touching the rest.
 #include "tools/ajuste/SecaoTermov.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A seeded run of random actions on Main: random texts in every box (signs,
 // separators, blanks, non-Latin, a CR), valid points, entry forms, Calcular
 // and Limpar. After every action the program is alive, the result frame shows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Calcular": what a press writes into Main, DComp and Relatorio, and what a
 // guard or a model failure shows without changing the results on display.
 #include "AmbienteJanelas.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Conversão de Rumos" as wiring: it moves the core's texts (refusals, results,
 // UTM grid, three norths, clipboard) and empties its results whenever the
 // inputs no longer match them. The rules are tested in tests/calc, tests/present.

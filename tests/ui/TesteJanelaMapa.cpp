@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Mapa do Campo": what it draws where,
 // saving and printing, the coefficient files failing, IGRF-14 at another year.
 #include "AmbienteJanelas.h"

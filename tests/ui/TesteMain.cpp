@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Main without calculating: start, entry forms, tab order, Limpar, Enter on
 // buttons, closing, and the modal windows it opens (DComp, Help, Sobre).
 #include "AmbienteJanelas.h"

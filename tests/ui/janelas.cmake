@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The calculator's windows, driven headless through their real widgets.
 find_package(Qt6 REQUIRED COMPONENTS Test)
 ceravel_teste(test_ui

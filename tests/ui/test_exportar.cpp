@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The export dialog over Main: OK writes the file, reports and closes;
 // Cancelar, the title bar, Enter in the name box and Escape write nothing;
 // Enter on a focused button presses it; a failure is reported and the dialog

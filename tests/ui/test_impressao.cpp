@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report printed: texts read back from the PDF (poppler-utils), true size,
 // reduced fit, the same page twice, failures, and the print server's page.
 #include "AmbienteJanelas.h"

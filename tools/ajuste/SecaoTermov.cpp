@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/ajuste/SecaoTermov.h"
 
 #include "export/Windows1252.h"
