@@ -2,6 +2,7 @@
 #include "memorial/ArquivoMemorial.h"
 
 #include "export/MotivoErro.h"
+#include "geo/Datum.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,7 +11,9 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 #include <QSaveFile>
+#include <algorithm>
 #include <cerrno>
+#include <vector>
 
 namespace ceravel {
 
@@ -26,7 +29,7 @@ QByteArray Texto(const QString& s)
     return b.mid(1, b.size() - 2);  // strip "[" and "]"
 }
 
-void Campos(QByteArray& saida, const std::initializer_list<std::pair<const char*, QByteArray>>& campos,
+void Campos(QByteArray& saida, const std::vector<std::pair<const char*, QByteArray>>& campos,
             const QByteArray& recuo)
 {
     saida += "{\n";
@@ -82,6 +85,13 @@ struct Leitor {
         }
         return v.toString();
     }
+    bool booleano(const QJsonObject& o, const char* nome, const QString& onde)
+    {
+        const QJsonValue v = o.value(QLatin1StringView(nome));
+        if (!v.isBool() && erro.isEmpty())
+            erro = QStringLiteral("falta o sim/não \u201C%1\u201D%2").arg(QLatin1StringView(nome), onde);
+        return v.toBool();
+    }
     QJsonObject objeto(const QJsonObject& o, const char* nome)
     {
         const QJsonValue v = o.value(QLatin1StringView(nome));
@@ -123,15 +133,27 @@ QByteArray SerializaMemorial(const Memorial& m)
                "        ");
     }
     segmentos += m.segmentos.empty() ? "]" : "\n    ]";
-    QByteArray saida;
-    Campos(saida,
-           {{"formato", Texto(Formato)}, {"versao", QByteArray::number(VersaoArquivoMemorial)},
+    std::vector<std::pair<const char*, QByteArray>> campos = {{"formato", Texto(Formato)}, {"versao", QByteArray::number(VersaoArquivoMemorial)},
             {"levantamento", Texto(d.levantamento)}, {"conversao", Texto(d.conversao)},
             {"referencia", Texto(Referencia(d.referencia))},
             {"modelo", Texto(d.modelo == ModeloMemorial::Regional ? QStringLiteral("regional")
                                                                    : QStringLiteral("igrf14"))},
-            {"posicao", posicao}, {"segmentos", segmentos}},
-           "");
+            {"posicao", posicao}, {"segmentos", segmentos}};
+    if (m.poligono != TextosPoligonoMemorial{}) {
+        const TextosPoligonoMemorial& t = m.poligono;
+        QByteArray poligono;
+        Campos(poligono,
+               {{"vertice", Texto(t.vertice)},
+                {"forma", Texto(t.utm ? QStringLiteral("utm") : QStringLiteral("geograficas"))},
+                {"zona", Texto(t.zona)}, {"hemisferio", Texto(t.hemisferio)}, {"leste", Texto(t.leste)},
+                {"norte", Texto(t.norte)}, {"latitude", Texto(t.latitude)}, {"longitude", Texto(t.longitude)},
+                {"datum", Texto(t.datum)}, {"altitude", Texto(t.altitude)},
+                {"fator_escala", t.fatorEscala ? "true" : "false"}, {"compensar", t.compensar ? "true" : "false"}},
+               "    ");
+        campos.emplace_back("poligono", poligono);
+    }
+    QByteArray saida;
+    Campos(saida, campos, "");
     return saida + "\n";
 }
 
@@ -197,6 +219,28 @@ LeituraMemorial DesserializaMemorial(const QByteArray& bytes)
         const QString onde = QStringLiteral(" no segmento %1").arg(i + 1);
         m.segmentos.push_back({l.texto(o, "de", onde), l.texto(o, "para", onde), l.texto(o, "rumo", onde),
                                l.texto(o, "distancia", onde), l.texto(o, "confrontante", onde)});
+    }
+    if (raiz.contains(QLatin1StringView("poligono")) && l.erro.isEmpty()) {
+        const QJsonObject o = l.objeto(raiz, "poligono");
+        const QString onde = QStringLiteral(" do polígono");
+        TextosPoligonoMemorial& t = m.poligono;
+        t.vertice = l.texto(o, "vertice", onde);
+        t.utm = l.escolha<bool>(o, "forma", {{"utm", true}, {"geograficas", false}});
+        t.zona = l.texto(o, "zona", onde);
+        t.hemisferio = l.escolha<QString>(o, "hemisferio", {{"S", QStringLiteral("S")}, {"N", QStringLiteral("N")}});
+        t.leste = l.texto(o, "leste", onde);
+        t.norte = l.texto(o, "norte", onde);
+        t.latitude = l.texto(o, "latitude", onde);
+        t.longitude = l.texto(o, "longitude", onde);
+        t.datum = l.texto(o, "datum", onde);
+        const auto datums = geo::Datums();
+        if (std::none_of(datums.begin(), datums.end(),
+                         [&t](const geo::DadosDatum& d) { return t.datum == QLatin1StringView(d.opcao); })
+            && l.erro.isEmpty())
+            l.erro = QStringLiteral("\u201Cdatum\u201D não pode ser \u201C%1\u201D").arg(Citavel(t.datum));
+        t.altitude = l.texto(o, "altitude", onde);
+        t.fatorEscala = l.booleano(o, "fator_escala", onde);
+        t.compensar = l.booleano(o, "compensar", onde);
     }
     if (!l.erro.isEmpty())
         return {std::nullopt, QStringLiteral("o arquivo está danificado (%1)").arg(l.erro)};

@@ -22,8 +22,16 @@ namespace ceravel {
 //       "posicao": { "latitude": {"forma": "decimal", "graus": "-23,5", "g": "", "m": "", "s": ""},
 //                    "longitude": {"forma": "gms", "graus": "", "g": "46", "m": "37", "s": "30"} },
 //       "segmentos": [ {"de": "M1", "para": "M2", "rumo": "45°30' NE", "distancia": "120,50",
-//                       "confrontante": ""}, ... ]
+//                       "confrontante": ""}, ... ],
+//       "poligono": { "vertice": "M1", "forma": "utm",    or "geograficas"
+//                     "zona": "23", "hemisferio": "S",    or "N"
+//                     "leste": "333000", "norte": "7395000", "latitude": "", "longitude": "",
+//                     "datum": "sad69",                  sirgas2000, sad69, sad69-96, corrego-alegre-1970|1961
+//                     "altitude": "760", "fator_escala": true, "compensar": false }
 //   }
+//
+// "poligono" (the polygon pane) is optional: written only when the pane was
+// touched, and a file without it leaves the pane empty.
 //
 // Keys are written in a fixed order, so saving what was opened gives the
 // same bytes. A reader refuses any other "formato", a "versao" above the one

@@ -56,9 +56,26 @@ struct DadosMemorial {
     bool operator==(const DadosMemorial&) const = default;
 };
 
+// The "Polígono no terreno" pane as typed: the start vertex (its name, UTM
+// or geographic place, datum) and the plane's options. The default value is
+// the untouched pane.
+struct TextosPoligonoMemorial {
+    QString vertice;  // empty: the first segment's "De"
+    bool utm = true;
+    QString zona, hemisferio = QStringLiteral("S"), leste, norte;
+    QString latitude, longitude;
+    QString datum = QStringLiteral("sirgas2000");  // the --datum word of the command lines
+    QString altitude;
+    bool fatorEscala = true;
+    bool compensar = false;
+
+    bool operator==(const TextosPoligonoMemorial&) const = default;
+};
+
 struct Memorial {
     DadosMemorial dados;
     std::vector<SegmentoMemorial> segmentos;
+    TextosPoligonoMemorial poligono;
 
     bool operator==(const Memorial&) const = default;
 };

@@ -301,6 +301,7 @@ void AviventacaoMemorial::criaResultados()
     botoes->addWidget(fechar);
     m_poligono = new PainelPoligono(m_pasta, m_locale, m_mensageiro, divisor);
     divisor->addWidget(m_poligono);
+    connect(m_poligono, &PainelPoligono::editado, this, &AviventacaoMemorial::alterou);
     divisor->setStretchFactor(0, 2);
     divisor->setStretchFactor(1, 3);
     divisor->setStretchFactor(2, 3);
@@ -387,6 +388,7 @@ Memorial AviventacaoMemorial::memorial() const
         m.segmentos.push_back({texto(ColDe), texto(ColPara), texto(ColRumo), texto(ColDistancia),
                                texto(ColConfrontante)});
     }
+    m.poligono = m_poligono->textos();
     return m;
 }
 
@@ -413,6 +415,7 @@ void AviventacaoMemorial::defineMemorial(const Memorial& m)
     m_segmentos->setRowCount(0);
     for (const SegmentoMemorial& s : m.segmentos)
         insereLinha(m_segmentos->rowCount(), s);
+    m_poligono->defineTextos(m.poligono);
     m_preenchendo = false;
     alterou();
 }

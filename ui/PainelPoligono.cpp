@@ -133,6 +133,12 @@ PainelPoligono::PainelPoligono(const QString& pastaPrograma, const QLocale& loca
         connect(c, &QComboBox::currentIndexChanged, this, &PainelPoligono::limpa);
     for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{m_utm, m_escala, m_compensar})
         connect(b, &QAbstractButton::toggled, this, &PainelPoligono::limpa);
+    for (QLineEdit* e : {m_vertice, m_zona, m_leste, m_norte, m_latitude, m_longitude, m_altitude})
+        connect(e, &QLineEdit::textEdited, this, &PainelPoligono::editado);
+    for (QComboBox* c : {m_hemisferio, m_datum})
+        connect(c, &QComboBox::activated, this, &PainelPoligono::editado);
+    for (QAbstractButton* b : std::initializer_list<QAbstractButton*>{m_utm, m_geograficas, m_escala, m_compensar})
+        connect(b, &QAbstractButton::clicked, this, &PainelPoligono::editado);
     const auto forma = [this] {
         for (QLineEdit* e : {m_zona, m_leste, m_norte})
             e->setEnabled(m_utm->isChecked());
@@ -142,6 +148,45 @@ PainelPoligono::PainelPoligono(const QString& pastaPrograma, const QLocale& loca
     };
     connect(m_utm, &QRadioButton::toggled, this, forma);
     forma();
+}
+
+TextosPoligonoMemorial PainelPoligono::textos() const
+{
+    TextosPoligonoMemorial t;
+    t.vertice = m_vertice->text();
+    t.utm = m_utm->isChecked();
+    t.zona = m_zona->text();
+    t.hemisferio = m_hemisferio->currentText();
+    t.leste = m_leste->text();
+    t.norte = m_norte->text();
+    t.latitude = m_latitude->text();
+    t.longitude = m_longitude->text();
+    for (const geo::DadosDatum& d : geo::Datums())
+        if (static_cast<int>(d.datum) == m_datum->currentData().toInt())
+            t.datum = QString::fromLatin1(d.opcao);
+    t.altitude = m_altitude->text();
+    t.fatorEscala = m_escala->isChecked();
+    t.compensar = m_compensar->isChecked();
+    return t;
+}
+
+void PainelPoligono::defineTextos(const TextosPoligonoMemorial& t)
+{
+    m_vertice->setText(t.vertice);
+    (t.utm ? m_utm : m_geograficas)->setChecked(true);
+    m_zona->setText(t.zona);
+    m_hemisferio->setCurrentText(t.hemisferio);
+    m_leste->setText(t.leste);
+    m_norte->setText(t.norte);
+    m_latitude->setText(t.latitude);
+    m_longitude->setText(t.longitude);
+    for (const geo::DadosDatum& d : geo::Datums())
+        if (t.datum == QLatin1StringView(d.opcao))
+            m_datum->setCurrentIndex(m_datum->findData(static_cast<int>(d.datum)));
+    m_altitude->setText(t.altitude);
+    m_escala->setChecked(t.fatorEscala);
+    m_compensar->setChecked(t.compensar);
+    limpa();
 }
 
 bool PainelPoligono::pedido() const

@@ -34,6 +34,9 @@ class PainelPoligono : public QWidget {
 public:
     PainelPoligono(const QString& pastaPrograma, const QLocale& locale, Mensageiro& mensageiro, QWidget* pai = nullptr);
 
+    // What its boxes hold, for the memorial file; defining them empties the results.
+    TextosPoligonoMemorial textos() const;
+    void defineTextos(const TextosPoligonoMemorial& textos);
     // Whether any coordinate of the start vertex is typed.
     bool pedido() const;
     // Traverses the converted deed; a refusal says why and focuses its box.
@@ -41,6 +44,9 @@ public:
     void limpa();
     // Writes the polygon in `formato` to a file the user chooses; whether it was written.
     bool exporta(FormatoPoligono formato);
+
+signals:
+    void editado();  // the user changed a box or an option
 
 private:
     QString m_pasta;

@@ -27,6 +27,9 @@ Memorial Exemplo()
                     QStringLiteral("Fulano \"Tico\" de Tal; estrada\\velha")},
                    {QStringLiteral("M2"), QStringLiteral("M3"), QStringLiteral("S 12°15′ O"), QStringLiteral("87,30"),
                     QStringLiteral("Córrego\tdo Ипсилон\n2ª gleba")}};
+    m.poligono = {QStringLiteral("M1"), false, QStringLiteral("23"), QStringLiteral("N"), QStringLiteral("333000"),
+                  QStringLiteral("7395000"), QStringLiteral("-23,5"), QStringLiteral("-46,6"),
+                  QStringLiteral("corrego-alegre-1961"), QStringLiteral("760"), false, true};
     return m;
 }
 
@@ -37,6 +40,8 @@ TEST(ArquivoMemorial, SalvaAbreSalva)
     const QString a = pasta.filePath(QStringLiteral("a.memorial.json")), b = pasta.filePath(QStringLiteral("b.memorial.json"));
     for (const Memorial& m : {Exemplo(), Memorial{}}) {
         ASSERT_EQ(SalvaMemorial(a, m), QString());
+        // An untouched polygon pane leaves the file as before the pane existed.
+        EXPECT_EQ(SerializaMemorial(m).contains("\"poligono\""), m.poligono != TextosPoligonoMemorial{});
         const LeituraMemorial lido = AbreMemorial(a);
         ASSERT_TRUE(lido.memorial) << lido.erro.toStdString();
         EXPECT_EQ(*lido.memorial, m);
@@ -68,6 +73,9 @@ TEST(ArquivoMemorial, Recusas)
         {"número no lugar de texto", numero, "falta o texto \u201Crumo\u201D no segmento 1"},
         {"versão mais nova", nova, "versão mais nova"},
         {"referência desconhecida", QByteArray(bom).replace("\"quadricula\"", "\"grade\""), "\u201Creferencia\u201D"},
+        {"datum desconhecido", QByteArray(bom).replace("\"corrego-alegre-1961\"", "\"wgs84\""), "\u201Cdatum\u201D"},
+        {"sim/não em texto", QByteArray(bom).replace("\"compensar\": true", "\"compensar\": \"sim\""),
+         "\u201Ccompensar\u201D do polígono"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);

@@ -59,24 +59,26 @@ TEST_F(MemorialJanela, FecharComAlteracoes)
     const struct {
         const char* nome;
         bool fechaPrograma;  // Main closed instead of the window's "Fechar"
-        bool altera;
+        const char* altera;  // the box typed in, or none
         Resposta resposta;
         bool escolheArquivo;
         bool fecha;  // the window (and, closing Main, the program) goes
     } casos[] = {
-        {"sem alterações", false, false, Resposta::Cancelar, false, true},
-        {"Não", false, true, Resposta::Nao, false, true},
-        {"Cancelar", false, true, Resposta::Cancelar, false, false},
-        {"Sim, salvo", false, true, Resposta::Sim, true, true},
-        {"Sim, salvar cancelado", false, true, Resposta::Sim, false, false},
-        {"programa: Cancelar", true, true, Resposta::Cancelar, false, false},
-        {"programa: Sim, salvo", true, true, Resposta::Sim, true, true},
+        {"sem alterações", false, nullptr, Resposta::Cancelar, false, true},
+        {"Não", false, "Levantamento", Resposta::Nao, false, true},
+        {"Cancelar", false, "Levantamento", Resposta::Cancelar, false, false},
+        {"Sim, salvo", false, "Levantamento", Resposta::Sim, true, true},
+        {"Sim, salvar cancelado", false, "Levantamento", Resposta::Sim, false, false},
+        {"programa: Cancelar", true, "Levantamento", Resposta::Cancelar, false, false},
+        {"programa: Sim, salvo", true, "Levantamento", Resposta::Sim, true, true},
+        {"polígono: Cancelar", false, "LesteInicial", Resposta::Cancelar, false, false},
+        {"polígono: Sim, salvo", false, "LesteInicial", Resposta::Sim, true, true},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);
         abreMemorial();
         if (c.altera)
-            digitaMemorial("Levantamento", QStringLiteral("1987"));
+            digitaMemorial(c.altera, QStringLiteral("1987"));
         const QString arquivo = pasta.filePath(QStringLiteral("caso.memorial.json"));
         QFile::remove(arquivo);
         mensageiro.perguntas.clear();
@@ -95,12 +97,13 @@ TEST_F(MemorialJanela, FecharComAlteracoes)
             EXPECT_EQ(encerramentos - encerradas, c.fecha ? 1 : 0);
         }
         if (!c.fecha) {
-            EXPECT_EQ(controle<QLineEdit>(*janela, "Levantamento").text(), "1987");  // nothing lost
+            ASSERT_TRUE(janela);
+            EXPECT_EQ(controle<QLineEdit>(*janela, c.altera).text(), "1987");  // nothing lost
         }
         if (c.escolheArquivo) {
             const LeituraMemorial lido = AbreMemorial(arquivo);
             ASSERT_TRUE(lido.memorial) << lido.erro.toStdString();
-            EXPECT_EQ(lido.memorial->dados.levantamento, "1987");
+            EXPECT_EQ(lido.memorial->dados.levantamento + lido.memorial->poligono.leste, "1987");
         }
         if (janela)
             janela->setAttribute(Qt::WA_DeleteOnClose, false);
@@ -127,6 +130,17 @@ TEST_F(MemorialJanela, ColagemEResultados)
         << mensageiro.mensagens[0].toStdString();
     EXPECT_EQ(tabela("Resultados").rowCount(), 0);
     EXPECT_FALSE(controle<QPushButton>(*memorial, "BtCopiar").isEnabled());
+}
+
+// What a file holds for the polygon pane comes back from the pane as it went in.
+TEST_F(MemorialJanela, PainelPoligonoIdaEVolta)
+{
+    Memorial m;
+    m.poligono = {QStringLiteral("P0"), false, QStringLiteral("22"), QStringLiteral("N"), QStringLiteral("1"),
+                  QStringLiteral("2"), QStringLiteral("-23,5"), QStringLiteral("-46,6"), QStringLiteral("sad69-96"),
+                  QStringLiteral("760"), false, true};
+    memorial->defineMemorial(m);
+    EXPECT_EQ(memorial->memorial().poligono, m.poligono);
 }
 
 // A damaged file is refused with a message and what is open stays.
