@@ -112,17 +112,39 @@ struct Leitor {
     }
 };
 
+// The "datum" of `o`: one of the command lines' --datum words.
+QString DatumConhecido(Leitor& l, const QJsonObject& o)
+{
+    const QString datum = l.texto(o, "datum", {});
+    const auto datums = geo::Datums();
+    if (std::none_of(datums.begin(), datums.end(),
+                     [&datum](const geo::DadosDatum& d) { return datum == QLatin1StringView(d.opcao); })
+        && l.erro.isEmpty())
+        l.erro = QStringLiteral("\u201Cdatum\u201D não pode ser \u201C%1\u201D").arg(Citavel(datum));
+    return datum;
+}
+
 }  // namespace
 
 QByteArray SerializaMemorial(const Memorial& m)
 {
     const DadosMemorial& d = m.dados;
     const PosicaoMemorial& p = d.posicao;
+    std::vector<std::pair<const char*, QByteArray>> camposPosicao = {
+        {"latitude", Coordenada(p.formaLatitude, p.latGraus, p.latG, p.latM, p.latS)},
+        {"longitude", Coordenada(p.formaLongitude, p.lonGraus, p.longG, p.longM, p.longS)}};
+    if (p.utm || p.posicaoUtm != TextosUtm{} || p.datum != PosicaoMemorial{}.datum) {
+        QByteArray utm;
+        Campos(utm,
+               {{"zona", Texto(p.posicaoUtm.zona)}, {"hemisferio", Texto(p.posicaoUtm.hemisferio)},
+                {"leste", Texto(p.posicaoUtm.leste)}, {"norte", Texto(p.posicaoUtm.norte)}},
+               "        ");
+        camposPosicao.emplace_back("forma", Texto(p.utm ? QStringLiteral("utm") : QStringLiteral("geograficas")));
+        camposPosicao.emplace_back("utm", utm);
+        camposPosicao.emplace_back("datum", Texto(p.datum));
+    }
     QByteArray posicao;
-    Campos(posicao,
-           {{"latitude", Coordenada(p.formaLatitude, p.latGraus, p.latG, p.latM, p.latS)},
-            {"longitude", Coordenada(p.formaLongitude, p.lonGraus, p.longG, p.longM, p.longS)}},
-           "    ");
+    Campos(posicao, camposPosicao, "    ");
     QByteArray segmentos = "[";
     for (size_t i = 0; i < m.segmentos.size(); ++i) {
         const SegmentoMemorial& s = m.segmentos[i];
@@ -204,6 +226,14 @@ LeituraMemorial DesserializaMemorial(const QByteArray& bytes)
     PosicaoMemorial& p = d.posicao;
     coordenada("latitude", p.formaLatitude, p.latGraus, p.latG, p.latM, p.latS);
     coordenada("longitude", p.formaLongitude, p.lonGraus, p.longG, p.longM, p.longS);
+    if (posicao.contains(QLatin1StringView("forma")) && l.erro.isEmpty()) {
+        const QString onde = QStringLiteral(" da posição UTM");
+        p.utm = l.escolha<bool>(posicao, "forma", {{"geograficas", false}, {"utm", true}});
+        const QJsonObject utm = l.objeto(posicao, "utm");
+        p.posicaoUtm = {l.texto(utm, "zona", onde), l.texto(utm, "hemisferio", onde), l.texto(utm, "leste", onde),
+                        l.texto(utm, "norte", onde)};
+        p.datum = DatumConhecido(l, posicao);
+    }
 
     const QJsonValue segmentos = raiz.value(QLatin1StringView("segmentos"));
     if (!segmentos.isArray() && l.erro.isEmpty())
@@ -232,12 +262,7 @@ LeituraMemorial DesserializaMemorial(const QByteArray& bytes)
         t.norte = l.texto(o, "norte", onde);
         t.latitude = l.texto(o, "latitude", onde);
         t.longitude = l.texto(o, "longitude", onde);
-        t.datum = l.texto(o, "datum", onde);
-        const auto datums = geo::Datums();
-        if (std::none_of(datums.begin(), datums.end(),
-                         [&t](const geo::DadosDatum& d) { return t.datum == QLatin1StringView(d.opcao); })
-            && l.erro.isEmpty())
-            l.erro = QStringLiteral("\u201Cdatum\u201D não pode ser \u201C%1\u201D").arg(Citavel(t.datum));
+        t.datum = DatumConhecido(l, o);
         t.altitude = l.texto(o, "altitude", onde);
         t.fatorEscala = l.booleano(o, "fator_escala", onde);
         t.compensar = l.booleano(o, "compensar", onde);

@@ -20,7 +20,10 @@ namespace ceravel {
 //       "referencia": "magnetico",         or "verdadeiro", "quadricula"
 //       "modelo": "igrf14",                or "regional"
 //       "posicao": { "latitude": {"forma": "decimal", "graus": "-23,5", "g": "", "m": "", "s": ""},
-//                    "longitude": {"forma": "gms", "graus": "", "g": "46", "m": "37", "s": "30"} },
+//                    "longitude": {"forma": "gms", "graus": "", "g": "46", "m": "37", "s": "30"},
+//                    "forma": "utm",               or "geograficas"; with "utm" and "datum",
+//                    "utm": {"zona": "23", "hemisferio": "S", "leste": "333000", "norte": "7395000"},
+//                    "datum": "sad69" },           only when the position is not typed in SIRGAS 2000 degrees
 //       "segmentos": [ {"de": "M1", "para": "M2", "rumo": "45°30' NE", "distancia": "120,50",
 //                       "confrontante": ""}, ... ],
 //       "poligono": { "vertice": "M1", "forma": "utm",    or "geograficas"

@@ -7,6 +7,7 @@
 #include "calc/RegrasRumos.h"
 #include "calc/ValidaConversao.h"
 #include "calc/ValidaEntrada.h"
+#include "geo/Datum.h"
 #include "memorial/LeituraSegmentos.h"
 #include "model/CalculaCampo.h"
 #include "model/Igrf14.h"
@@ -78,11 +79,35 @@ ResultadoMemorial ConverteMemorial(const Memorial& memorial, const QLocale& loca
     ConversaoMemorial c;
     c.memorial = memorial;
 
-    const TextosEntrada posicao = Posicao(d.posicao);
-    if (const Campo vazia = PrimeiraCaixaVaziaPosicao(posicao); vazia != Campo::Nenhum)
-        return FalhaMemorial{MensagemDadosIncompletos(), NomeCampo(vazia)};
-    if (Guarda falha = GuardasPosicao(posicao, locale, FocoRecusa::NaCaixa, c.latitude, c.longitude))
-        return FalhaMemorial{falha->mensagem, NomeCampo(falha->foco)};
+    // The position: UTM or geographic boxes, in its datum, then in SIRGAS 2000.
+    std::optional<geo::PontoUtm> utm;
+    if (d.posicao.utm) {
+        geo::PontoUtm ponto;
+        if (Guarda falha = GuardasUtm(d.posicao.posicaoUtm, locale, ponto))
+            return FalhaMemorial{falha->mensagem, NomeCampo(falha->foco)};
+        utm = ponto;
+    } else {
+        const TextosEntrada posicao = Posicao(d.posicao);
+        if (const Campo vazia = PrimeiraCaixaVaziaPosicao(posicao); vazia != Campo::Nenhum)
+            return FalhaMemorial{MensagemDadosIncompletos(), NomeCampo(vazia)};
+        if (Guarda falha = GuardasPosicao(posicao, locale, FocoRecusa::NaCaixa, c.latitude, c.longitude))
+            return FalhaMemorial{falha->mensagem, NomeCampo(falha->foco)};
+    }
+    const auto datums = geo::Datums();
+    const auto dadosDatum = std::find_if(datums.begin(), datums.end(), [&d](const geo::DadosDatum& dd) {
+        return d.posicao.datum == QLatin1StringView(dd.opcao);
+    });
+    if (dadosDatum == datums.end())
+        return FalhaMemorial{QStringLiteral("O datum \u201C%1\u201D não é conhecido.").arg(d.posicao.datum),
+                             NomeCampo(Campo::Datum)};
+    if (utm || dadosDatum->datum != geo::Datum::Sirgas2000) {
+        PosicaoGeodesica g;
+        if (Guarda falha = GuardasGeodesicas(geo::GeodesiaDaThread(pastaPrograma), dadosDatum->datum, utm,
+                                             {c.latitude, c.longitude}, locale, g))
+            return FalhaMemorial{falha->mensagem, NomeCampo(falha->foco)};
+        c.latitude = g.sirgas.ponto.latitude;
+        c.longitude = g.sirgas.ponto.longitude;
+    }
 
     double anoLev = 0, anoConv = 0, tLev = 0, tConv = 0;
     bool soAnoConv = false;

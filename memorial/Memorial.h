@@ -2,6 +2,7 @@
 #pragma once
 
 #include "calc/EntradaCalculo.h"
+#include "calc/ValidaUtm.h"
 
 #include <QString>
 #include <optional>
@@ -41,6 +42,9 @@ struct PosicaoMemorial {
     FormaEntrada formaLongitude = FormaEntrada::GrausDecimais;
     QString latGraus, latG, latM, latS;
     QString lonGraus, longG, longM, longS;
+    bool utm = false;  // the UTM boxes instead of latitude and longitude
+    TextosUtm posicaoUtm;
+    QString datum = QStringLiteral("sirgas2000");  // of either form, the --datum word of the command lines
 
     bool operator==(const PosicaoMemorial&) const = default;
 };

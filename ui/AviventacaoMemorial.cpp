@@ -3,6 +3,7 @@
 
 #include "ui/PainelPoligono.h"
 
+#include "geo/Datum.h"
 #include "memorial/ArquivoMemorial.h"
 #include "memorial/CsvMemorial.h"
 #include "memorial/LeituraSegmentos.h"
@@ -13,7 +14,9 @@
 #include "ui/Mensageiro.h"
 #include "ui/Twips.h"
 
+#include <algorithm>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDate>
@@ -144,6 +147,50 @@ void AviventacaoMemorial::criaDados()
     m_latitude.ligaBotoes();
     m_longitude.ligaBotoes();
     linha->addWidget(posicao);
+
+    // Or in UTM, as the bearing window takes it; either form in its datum.
+    auto* utm = Moldura(this, "Utm_Frame", QStringLiteral("Posição"));
+    auto* gu = new QGridLayout(utm);
+    m_formaGeograficas = Opcao(utm, "FormaGeograficas", QStringLiteral("Geográficas"));
+    m_formaUtm = Opcao(utm, "FormaUtm", QStringLiteral("UTM"));
+    m_formaGeograficas->setChecked(true);
+    const auto caixa = [utm](const char* nome, const QString& acessivel) {
+        auto* c = new QLineEdit(utm);
+        c->setObjectName(QString::fromLatin1(nome));
+        c->setAccessibleName(acessivel);
+        return c;
+    };
+    m_zona = caixa("Zona", QStringLiteral("Zona UTM"));
+    m_leste = caixa("Leste", QStringLiteral("E (m)"));
+    m_norte = caixa("Norte", QStringLiteral("N (m)"));
+    m_hemisferio = new QComboBox(utm);
+    m_hemisferio->setObjectName(QStringLiteral("Hemisferio"));
+    m_hemisferio->addItems({QStringLiteral("S"), QStringLiteral("N")});
+    m_datum = new QComboBox(utm);
+    m_datum->setObjectName(QStringLiteral("Datum"));
+    m_datum->setAccessibleName(QStringLiteral("Datum da posição"));
+    for (const geo::DadosDatum& d : geo::Datums())
+        m_datum->addItem(QString::fromUtf8(d.nome), QString::fromLatin1(d.opcao));
+    gu->addWidget(m_formaGeograficas, 0, 0);
+    gu->addWidget(m_formaUtm, 0, 1);
+    gu->addWidget(m_datum, 0, 2, 1, 2);
+    gu->addWidget(Rotulo(utm, "LbZona", QStringLiteral("Zona:")), 1, 0);
+    gu->addWidget(m_zona, 1, 1);
+    gu->addWidget(m_hemisferio, 1, 2);
+    gu->addWidget(Rotulo(utm, "LbLeste", QStringLiteral("E (m):")), 2, 0);
+    gu->addWidget(m_leste, 2, 1);
+    gu->addWidget(Rotulo(utm, "LbNorte", QStringLiteral("N (m):")), 2, 2);
+    gu->addWidget(m_norte, 2, 3);
+    auto* forma = new QButtonGroup(utm);
+    forma->addButton(m_formaGeograficas);
+    forma->addButton(m_formaUtm);
+    for (QLineEdit* c : {m_zona, m_leste, m_norte})
+        connect(c, &QLineEdit::textEdited, this, &AviventacaoMemorial::alterou);
+    for (QComboBox* c : {m_hemisferio, m_datum})
+        connect(c, &QComboBox::activated, this, &AviventacaoMemorial::alterou);
+    for (QRadioButton* o : {m_formaGeograficas, m_formaUtm})
+        connect(o, &QRadioButton::clicked, this, &AviventacaoMemorial::alterou);
+    linha->addWidget(utm);
 
     auto* datas = Moldura(this, "Datas_Frame", QStringLiteral("Datas"));
     auto* grade = new QGridLayout(datas);
@@ -379,6 +426,9 @@ Memorial AviventacaoMemorial::memorial() const
                                                : ReferenciaMemorial::Magnetico;
     d.modelo = m_regional->isChecked() ? ModeloMemorial::Regional : ModeloMemorial::Igrf14;
     LePosicao(m_latitude, m_longitude, d.posicao);
+    d.posicao.utm = m_formaUtm->isChecked();
+    d.posicao.posicaoUtm = {m_zona->text(), m_hemisferio->currentText(), m_leste->text(), m_norte->text()};
+    d.posicao.datum = m_datum->currentData().toString();
     m.segmentos.reserve(m_segmentos->rowCount());
     for (int l = 0; l < m_segmentos->rowCount(); ++l) {
         const auto texto = [this, l](int c) {
@@ -412,6 +462,12 @@ void AviventacaoMemorial::defineMemorial(const Memorial& m)
         caixa->setText(*texto);
     m_latitude.defineForma(p.formaLatitude);
     m_longitude.defineForma(p.formaLongitude);
+    (p.utm ? m_formaUtm : m_formaGeograficas)->setChecked(true);
+    m_zona->setText(p.posicaoUtm.zona);
+    m_hemisferio->setCurrentText(p.posicaoUtm.hemisferio);
+    m_leste->setText(p.posicaoUtm.leste);
+    m_norte->setText(p.posicaoUtm.norte);
+    m_datum->setCurrentIndex(std::max(0, m_datum->findData(p.datum)));
     m_segmentos->setRowCount(0);
     for (const SegmentoMemorial& s : m.segmentos)
         insereLinha(m_segmentos->rowCount(), s);
@@ -426,7 +482,7 @@ void AviventacaoMemorial::converter()
     if (const auto* falha = std::get_if<FalhaMemorial>(&r)) {
         m_mensageiro.informa(falha->mensagem);
         if (!falha->caixa.isEmpty())
-            if (auto* caixa = findChild<QLineEdit*>(falha->caixa))
+            if (auto* caixa = findChild<QWidget*>(falha->caixa))
                 caixa->setFocus();
         return;
     }

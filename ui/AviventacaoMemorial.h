@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <optional>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -77,6 +78,10 @@ private:
     bool m_preenchendo = false;  // controls being filled by the program, not typed
 
     EntradaCoordenada m_latitude, m_longitude;
+    // The position in UTM instead, and the datum of either form.
+    QRadioButton *m_formaGeograficas = nullptr, *m_formaUtm = nullptr;
+    QLineEdit *m_zona = nullptr, *m_leste = nullptr, *m_norte = nullptr;
+    QComboBox *m_hemisferio = nullptr, *m_datum = nullptr;
     QLineEdit *m_levantamento = nullptr, *m_conversao = nullptr;
     QRadioButton *m_magnetico = nullptr, *m_verdadeiro = nullptr, *m_quadricula = nullptr, *m_igrf = nullptr, *m_regional = nullptr;
     QTableWidget* m_segmentos = nullptr;

@@ -22,6 +22,10 @@ Memorial Exemplo()
     m.dados.posicao.longG = QStringLiteral("-46");
     m.dados.posicao.longM = QStringLiteral("37");
     m.dados.posicao.longS = QStringLiteral("30");
+    m.dados.posicao.utm = true;
+    m.dados.posicao.posicaoUtm = {QStringLiteral("23"), QStringLiteral("S"), QStringLiteral("333000,5"),
+                                  QStringLiteral("7395000")};
+    m.dados.posicao.datum = QStringLiteral("sad69");
     // Texts that JSON must escape, and characters outside Latin-1.
     m.segmentos = {{QStringLiteral("M1"), QStringLiteral("M2"), QStringLiteral("45°30' NE"), QStringLiteral("120,50"),
                     QStringLiteral("Fulano \"Tico\" de Tal; estrada\\velha")},

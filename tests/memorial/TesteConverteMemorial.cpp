@@ -90,6 +90,16 @@ TEST(ConverteMemorial, DozeSegmentos)
     EXPECT_EQ(std::get<ConversaoMemorial>(julho).levantamento.D, c.levantamento.D);
     EXPECT_FALSE(std::get<ConversaoMemorial>(julho).levantamentoSoAno);
 
+    // The same place typed in UTM (SIRGAS 2000, 23S, by proj): the same declinations.
+    Memorial emUtm = m;
+    emUtm.dados.posicao.utm = true;
+    emUtm.dados.posicao.posicaoUtm = {QStringLiteral("23"), QStringLiteral("S"), QStringLiteral("334071,933"),
+                                      QStringLiteral("7400190,200")};
+    const auto utm = ConverteMemorial(emUtm, pt, Dados());
+    ASSERT_TRUE(std::holds_alternative<ConversaoMemorial>(utm)) << std::get<FalhaMemorial>(utm).mensagem.toStdString();
+    EXPECT_EQ(std::get<ConversaoMemorial>(utm).levantamento.segundos, c.levantamento.segundos);
+    EXPECT_EQ(std::get<ConversaoMemorial>(utm).conversao.segundos, c.conversao.segundos);
+
     // A true deed keeps its bearings: 45°30' true; magnetic now 45°30' + 21°56'09'' = 67°26'09''.
     m.dados.referencia = ReferenciaMemorial::Verdadeiro;
     const auto verdadeiro = ConverteMemorial(m, pt, Dados());
@@ -114,7 +124,10 @@ TEST(ConverteMemorial, DadosRecusados)
     const struct {
         const char *levantamento, *conversao, *lat;
         const char* caixa;
+        const char* zona = nullptr;  // a UTM position in this zone, 23S E 334071,933 N 7400190,200
     } casos[] = {
+        {"1987", "07/12/2026", "", "Zona", ""},
+        {"1987", "07/12/2026", "", "Leste", "18"},  // west of the territory
         {"1987", "07/12/2026", "", "LatGraus"},
         {"", "07/12/2026", "-23,5", "Levantamento"},
         {"1899", "07/12/2026", "-23,5", "Levantamento"},
@@ -126,6 +139,11 @@ TEST(ConverteMemorial, DadosRecusados)
         Memorial m = Escritura(c.levantamento, ReferenciaMemorial::Magnetico);
         m.dados.conversao = QString::fromLatin1(c.conversao);
         m.dados.posicao.latGraus = QString::fromLatin1(c.lat);
+        if (c.zona) {
+            m.dados.posicao.utm = true;
+            m.dados.posicao.posicaoUtm = {QString::fromLatin1(c.zona), QStringLiteral("S"), QStringLiteral("334071,933"),
+                                          QStringLiteral("7400190,200")};
+        }
         const auto r = ConverteMemorial(m, QLocale(QStringLiteral("pt_BR")), Dados());
         ASSERT_TRUE(std::holds_alternative<FalhaMemorial>(r));
         EXPECT_EQ(std::get<FalhaMemorial>(r).caixa.toStdString(), c.caixa);

@@ -132,15 +132,19 @@ TEST_F(MemorialJanela, ColagemEResultados)
     EXPECT_FALSE(controle<QPushButton>(*memorial, "BtCopiar").isEnabled());
 }
 
-// What a file holds for the polygon pane comes back from the pane as it went in.
+// What a file holds for the UTM position and the polygon pane comes back from the window as it went in.
 TEST_F(MemorialJanela, PainelPoligonoIdaEVolta)
 {
     Memorial m;
     m.poligono = {QStringLiteral("P0"), false, QStringLiteral("22"), QStringLiteral("N"), QStringLiteral("1"),
                   QStringLiteral("2"), QStringLiteral("-23,5"), QStringLiteral("-46,6"), QStringLiteral("sad69-96"),
                   QStringLiteral("760"), false, true};
+    m.dados.posicao.utm = true;
+    m.dados.posicao.posicaoUtm = {QStringLiteral("23"), QStringLiteral("N"), QStringLiteral("3"), QStringLiteral("4")};
+    m.dados.posicao.datum = QStringLiteral("corrego-alegre-1970");
     memorial->defineMemorial(m);
     EXPECT_EQ(memorial->memorial().poligono, m.poligono);
+    EXPECT_EQ(memorial->memorial().dados.posicao, m.dados.posicao);
 }
 
 // A damaged file is refused with a message and what is open stays.
