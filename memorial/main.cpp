@@ -41,7 +41,8 @@ QString Ajuda()
 {
     return QStringLiteral(
         "Uso: ceravel-memorial ENTRADA [-o SAIDA] --levantamento DATA [--conversao DATA]\n"
-        "                      --posicao \"LAT;LON\" [--referencia magnetico|verdadeiro|quadricula]\n"
+        "                      --posicao \"LAT;LON\" | --posicao-utm \"ZONA;E;N\"\n"
+        "                      [--referencia magnetico|verdadeiro|quadricula]\n"
         "                      [--modelo igrf14|regional] [--locale NOME] [--utf8]\n"
         "                      [--inicio \"VERTICE;E;N;ZONA\" | --inicio \"VERTICE;LAT;LON\"]\n"
         "                      [--datum NOME] [--sem-fator-escala] [--altitude H]\n"
@@ -67,6 +68,7 @@ QString Ajuda()
         "      --conversao DATA    data da conversão, dd/mm/aaaa (padrão: hoje)\n"
         "      --posicao \"LAT;LON\" onde a declinação é calculada, em graus decimais com\n"
         "                          o separador decimal da localidade\n"
+        "      --posicao-utm \"ZONA;E;N\" ou em UTM SIRGAS 2000: \"23S;334071,9;7400190,2\"\n"
         "      --referencia NOME   magnetico (padrão): rumos magnéticos no levantamento;\n"
         "                          verdadeiro: rumos verdadeiros; quadricula: rumos\n"
         "                          de quadrícula (plano UTM SIRGAS 2000 no fuso da\n"
@@ -113,7 +115,7 @@ QString Ajuda()
 }
 
 struct Opcoes {
-    QString entrada, saida, levantamento, conversao, posicao, referencia, modelo, locale;
+    QString entrada, saida, levantamento, conversao, posicao, posicaoUtm, referencia, modelo, locale;
     bool utf8 = false, ajuda = false;
     QString inicio, datum, altitude, kml, geojson, dxf;
     bool semFatorEscala = false, compensar = false;
@@ -143,6 +145,8 @@ std::optional<Opcoes> LeOpcoes(const QStringList& args, QString& erro)
             ok = valor(o.conversao);
         else if (a == u"--posicao")
             ok = valor(o.posicao);
+        else if (a == u"--posicao-utm")
+            ok = valor(o.posicaoUtm);
         else if (a == u"--referencia")
             ok = valor(o.referencia);
         else if (a == u"--modelo")
@@ -259,6 +263,17 @@ int main(int argc, char* argv[])
         d.posicao = {};
         d.posicao.latGraus = p[0].trimmed();
         d.posicao.lonGraus = p[1].trimmed();
+    }
+    if (!opcoes->posicaoUtm.isEmpty()) {
+        const QStringList p = opcoes->posicaoUtm.split(u';');
+        const QString zona = p[0].trimmed();
+        if (p.size() != 3 || zona.isEmpty() || !zona.back().isLetter()) {
+            EscreveErro(QStringLiteral("--posicao-utm deve ser \"ZONA;E;N\", a zona com a letra do hemisfério (23S)"));
+            return NadaConvertido;
+        }
+        d.posicao = {};
+        d.posicao.utm = true;
+        d.posicao.posicaoUtm = {zona.chopped(1), zona.right(1).toUpper(), p[1].trimmed(), p[2].trimmed()};
     }
     if (opcoes->referencia == u"verdadeiro")
         d.referencia = ReferenciaMemorial::Verdadeiro;

@@ -39,6 +39,9 @@ TEST(ExecutavelMemorial, ArquivoDeSegmentosEMemorialSalvo)
     } casos[] = {
         {texto, {QStringLiteral("--levantamento"), QStringLiteral("1987"), QStringLiteral("--conversao"),
                  QStringLiteral("07/12/2026"), QStringLiteral("--posicao"), QStringLiteral("-23,5;-46,625")}, "2"},
+        {texto, {QStringLiteral("--levantamento"), QStringLiteral("1987"), QStringLiteral("--conversao"),
+                 QStringLiteral("07/12/2026"), QStringLiteral("--posicao-utm"), QStringLiteral("23S;334071,933;7400190,200")},
+         "2"},
         {salvo, {}, "1"},
     };
     for (const auto& c : casos) {
