@@ -114,17 +114,8 @@ AviventacaoMemorial::AviventacaoMemorial(const QString& pastaPrograma, const QLo
     criaSegmentos();
     criaResultados();
     m_preenchendo = true;
-    if (posicao) {
-        const std::pair<QLineEdit*, const QString*> caixas[] = {
-            {m_latitude.decimal, &posicao->latGraus}, {m_latitude.graus, &posicao->latG},
-            {m_latitude.minutos, &posicao->latM}, {m_latitude.segundos, &posicao->latS},
-            {m_longitude.decimal, &posicao->lonGraus}, {m_longitude.graus, &posicao->longG},
-            {m_longitude.minutos, &posicao->longM}, {m_longitude.segundos, &posicao->longS}};
-        for (const auto& [caixa, texto] : caixas)
-            caixa->setText(*texto);
-        m_latitude.defineForma(posicao->formaLatitude);
-        m_longitude.defineForma(posicao->formaLongitude);
-    }
+    if (posicao)
+        DefinePosicao(m_latitude, m_longitude, *posicao);
     const QDate hoje = QDate::currentDate();
     m_conversao->setText(Dois(hoje.day()) + u'/' + Dois(hoje.month()) + u'/' + QString::number(hoje.year()));
     m_preenchendo = false;
@@ -454,14 +445,7 @@ void AviventacaoMemorial::defineMemorial(const Memorial& m)
         ->setChecked(true);
     (d.modelo == ModeloMemorial::Regional ? m_regional : m_igrf)->setChecked(true);
     const PosicaoMemorial& p = d.posicao;
-    const std::pair<QLineEdit*, const QString*> caixas[] = {
-        {m_latitude.decimal, &p.latGraus}, {m_latitude.graus, &p.latG}, {m_latitude.minutos, &p.latM},
-        {m_latitude.segundos, &p.latS}, {m_longitude.decimal, &p.lonGraus}, {m_longitude.graus, &p.longG},
-        {m_longitude.minutos, &p.longM}, {m_longitude.segundos, &p.longS}};
-    for (const auto& [caixa, texto] : caixas)
-        caixa->setText(*texto);
-    m_latitude.defineForma(p.formaLatitude);
-    m_longitude.defineForma(p.formaLongitude);
+    DefinePosicao(m_latitude, m_longitude, p);
     (p.utm ? m_formaUtm : m_formaGeograficas)->setChecked(true);
     m_zona->setText(p.posicaoUtm.zona);
     m_hemisferio->setCurrentText(p.posicaoUtm.hemisferio);

@@ -334,14 +334,7 @@ void ConversaoRumos::defineOrdemTeclado()
 
 void ConversaoRumos::preenche(const TextosEntrada& p)
 {
-    const std::pair<QLineEdit*, const QString*> caixas[] = {
-        {m_latitude.decimal, &p.latGraus}, {m_latitude.graus, &p.latG}, {m_latitude.minutos, &p.latM},
-        {m_latitude.segundos, &p.latS}, {m_longitude.decimal, &p.lonGraus}, {m_longitude.graus, &p.longG},
-        {m_longitude.minutos, &p.longM}, {m_longitude.segundos, &p.longS}};
-    for (const auto& [caixa, texto] : caixas)
-        caixa->setText(*texto);
-    m_latitude.defineForma(p.formaLatitude);
-    m_longitude.defineForma(p.formaLongitude);
+    DefinePosicao(m_latitude, m_longitude, p);
 }
 
 TextosConversao ConversaoRumos::entrada() const

@@ -48,6 +48,22 @@ void LePosicao(const EntradaCoordenada& latitude, const EntradaCoordenada& longi
     t.formaLongitude = longitude.forma();
 }
 
+// The other way: a position's texts into both entries, forms included.
+template <typename Textos>
+void DefinePosicao(EntradaCoordenada& latitude, EntradaCoordenada& longitude, const Textos& t)
+{
+    latitude.decimal->setText(t.latGraus);
+    latitude.graus->setText(t.latG);
+    latitude.minutos->setText(t.latM);
+    latitude.segundos->setText(t.latS);
+    longitude.decimal->setText(t.lonGraus);
+    longitude.graus->setText(t.longG);
+    longitude.minutos->setText(t.longM);
+    longitude.segundos->setText(t.longS);
+    latitude.defineForma(t.formaLatitude);
+    longitude.defineForma(t.formaLongitude);
+}
+
 // Names and captions of the controls of one angle typed in two forms.
 struct NomesEntrada {
     const char *moldura, *legenda;
