@@ -72,7 +72,8 @@ double ComprimentoRedondo(double maximo)
 
 DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& r, const std::vector<SegmentoPoligonal>& segmentos,
                                        QSizeF tamanho, const QLocale& locale,
-                                       const std::vector<QString>& rotulosSegmentos)
+                                       const std::vector<QString>& rotulosSegmentos,
+                                       std::optional<double> declinacao)
 {
     DesenhoPoligono d;
     if (r.vertices.empty())
@@ -84,18 +85,20 @@ DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& r, const std::v
         c.Inclui(r.vertices[i].plano, i == 0);
     if (r.chegada)
         c.Inclui(*r.chegada, false);
-    const double largura = std::max(tamanho.width() - 2 * Margem, 1.0);
+    // The norths' corner is left to them: the figure fits in the width beside it.
+    const double reserva = declinacao ? LarguraSimboloNortes : 0;
+    const double largura = std::max(tamanho.width() - reserva - 2 * Margem, 1.0);
     const double altura = std::max(tamanho.height() - 2 * Margem, 1.0);
     const double extE = std::max(c.maxE - c.minE, 1e-3), extN = std::max(c.maxN - c.minN, 1e-3);
     d.pixelsPorMetro = std::min(largura / extE, altura / extN);
     // The figure centred in the canvas.
     const double meioE = (c.minE + c.maxE) / 2, meioN = (c.minN + c.maxN) / 2;
     const auto tela = [&](PontoEN p) {
-        return QPointF(tamanho.width() / 2 + (p.E - meioE) * d.pixelsPorMetro,
+        return QPointF((tamanho.width() - reserva) / 2 + (p.E - meioE) * d.pixelsPorMetro,
                        tamanho.height() / 2 - (p.N - meioN) * d.pixelsPorMetro);
     };
     const auto terreno = [&](QPointF q) {
-        return PontoEN{meioE + (q.x() - tamanho.width() / 2) / d.pixelsPorMetro,
+        return PontoEN{meioE + (q.x() - (tamanho.width() - reserva) / 2) / d.pixelsPorMetro,
                           meioN - (q.y() - tamanho.height() / 2) / d.pixelsPorMetro};
     };
 
@@ -173,6 +176,10 @@ DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& r, const std::v
     }
     d.textoEscala = {(inicio + fim) / 2 - QPointF(0, 7), TextoMetros(metros, locale),
                      Qt::AlignHCenter | Qt::AlignBottom, 0};
+
+    if (declinacao)
+        d.nortes = DispoeSimboloNortes(DispoeTresNortes(r.convergenciaInicial, *declinacao),
+                                       QPointF(tamanho.width() - 4, 4));
     return d;
 }
 
