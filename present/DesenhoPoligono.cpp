@@ -85,21 +85,31 @@ DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& r, const std::v
         c.Inclui(r.vertices[i].plano, i == 0);
     if (r.chegada)
         c.Inclui(*r.chegada, false);
-    // The norths' corner is left to them: the figure fits in the width beside it.
-    const double reserva = declinacao ? LarguraSimboloNortes : 0;
-    const double largura = std::max(tamanho.width() - reserva - 2 * Margem, 1.0);
-    const double altura = std::max(tamanho.height() - 2 * Margem, 1.0);
     const double extE = std::max(c.maxE - c.minE, 1e-3), extN = std::max(c.maxN - c.minN, 1e-3);
+    // The norths' corner is left to them: the figure fits beside it or under
+    // it, whichever draws it larger.
+    const auto escala = [&](double largura, double altura) {
+        return std::min(std::max(largura - 2 * Margem, 1.0) / extE, std::max(altura - 2 * Margem, 1.0) / extN);
+    };
+    double reservaLado = 0, reservaTopo = 0;
+    if (declinacao) {
+        if (escala(tamanho.width() - LarguraSimboloNortes, tamanho.height()) >=
+            escala(tamanho.width(), tamanho.height() - AlturaSimboloNortes))
+            reservaLado = LarguraSimboloNortes;
+        else
+            reservaTopo = AlturaSimboloNortes;
+    }
+    const double largura = std::max(tamanho.width() - reservaLado - 2 * Margem, 1.0);
+    const double altura = std::max(tamanho.height() - reservaTopo - 2 * Margem, 1.0);
     d.pixelsPorMetro = std::min(largura / extE, altura / extN);
     // The figure centred in the canvas.
     const double meioE = (c.minE + c.maxE) / 2, meioN = (c.minN + c.maxN) / 2;
+    const double centroX = (tamanho.width() - reservaLado) / 2, centroY = (tamanho.height() + reservaTopo) / 2;
     const auto tela = [&](PontoEN p) {
-        return QPointF((tamanho.width() - reserva) / 2 + (p.E - meioE) * d.pixelsPorMetro,
-                       tamanho.height() / 2 - (p.N - meioN) * d.pixelsPorMetro);
+        return QPointF(centroX + (p.E - meioE) * d.pixelsPorMetro, centroY - (p.N - meioN) * d.pixelsPorMetro);
     };
     const auto terreno = [&](QPointF q) {
-        return PontoEN{meioE + (q.x() - (tamanho.width() - reserva) / 2) / d.pixelsPorMetro,
-                          meioN - (q.y() - tamanho.height() / 2) / d.pixelsPorMetro};
+        return PontoEN{meioE + (q.x() - centroX) / d.pixelsPorMetro, meioN - (q.y() - centroY) / d.pixelsPorMetro};
     };
 
     QPointF centro;

@@ -31,18 +31,19 @@ std::vector<QPointF> Arco(QPointF origem, const AnguloNorte& a, double raio)
     return p;
 }
 
-// Beside an arc's middle, on the side it leans to.
-TextoDesenho TextoArco(QPointF origem, const AnguloNorte& a, double raio)
+// A legend line under the arrows: "γ 0°46'49'' (NQ a leste do NV)".
+TextoDesenho Legenda(QPointF ancora, const AnguloNorte& a, const SetaNorte& s, double real)
 {
-    const QPointF ponto = NaDirecao(origem, (a.de + a.ate) / 2, raio + 3);
-    return {ponto + QPointF(a.ate >= 0 ? 2 : -2, 0), a.texto,
-            (a.ate >= 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, 0};
+    QString texto = a.texto;
+    if (std::llround(std::abs(real) * 3600) != 0)
+        texto += QStringLiteral(" (%1 a %2 do NV)").arg(s.rotulo, real > 0 ? QStringLiteral("leste") : QStringLiteral("oeste"));
+    return {ancora, texto, Qt::AlignHCenter | Qt::AlignTop, 0};
 }
 
 // Beside an arrow's tip, on the side it leans to.
 TextoDesenho TextoPonta(const SetaNorte& s, QPointF ponta)
 {
-    return {ponta + QPointF(s.desenhado >= 0 ? 6 : -6, 0), s.rotulo,
+    return {ponta + QPointF(s.desenhado >= 0 ? 9 : -9, 0), s.rotulo,
             (s.desenhado >= 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignVCenter, 0};
 }
 
@@ -52,8 +53,10 @@ SimboloNortes DispoeSimboloNortes(const DiagramaTresNortes& d, QPointF canto)
 {
     SimboloNortes s;
     s.moldura = QRectF(canto.x() - LarguraSimboloNortes, canto.y(), LarguraSimboloNortes, AlturaSimboloNortes);
+    // Under the arrows, the two angles' legend, then the note.
     const double altoNota = d.nota.isEmpty() ? 0 : 2 * AlturaLinha + 4;
-    s.origem = QPointF(s.moldura.center().x(), s.moldura.bottom() - 8 - altoNota);
+    const double altoLegenda = 2 * AlturaLinha + 4;
+    s.origem = QPointF(s.moldura.center().x(), s.moldura.bottom() - 6 - altoNota - altoLegenda);
     const auto haste = [&](const SetaNorte& seta) { return QLineF(s.origem, NaDirecao(s.origem, seta.desenhado, Comprimento)); };
     s.verdadeiro = haste(d.verdadeiro);
     s.quadricula = haste(d.quadricula);
@@ -73,8 +76,9 @@ SimboloNortes DispoeSimboloNortes(const DiagramaTresNortes& d, QPointF canto)
     s.textos.push_back({s.verdadeiro.p2() - QPointF(0, 8), d.verdadeiro.rotulo, Qt::AlignHCenter | Qt::AlignBottom, 0});
     s.textos.push_back(TextoPonta(d.quadricula, s.quadricula.p2()));
     s.textos.push_back(TextoPonta(d.magnetico, s.magnetico.p2()));
-    s.textos.push_back(TextoArco(s.origem, d.convergencia, Comprimento * 0.38));
-    s.textos.push_back(TextoArco(s.origem, d.declinacao, Comprimento * 0.66));
+    // The angles' values apart from the arrows, which they would cross where these are close.
+    s.textos.push_back(Legenda(s.origem + QPointF(0, 6), d.convergencia, d.quadricula, d.quadricula.real));
+    s.textos.push_back(Legenda(s.origem + QPointF(0, 6 + AlturaLinha), d.declinacao, d.magnetico, d.magnetico.real));
     // The note in two lines, broken after its comma, under the arrows.
     if (!d.nota.isEmpty()) {
         const qsizetype virgula = d.nota.indexOf(QStringLiteral(", "));

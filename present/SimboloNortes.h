@@ -24,8 +24,9 @@ struct TextoDesenho {
 // The three norths as a small symbol in a corner of a drawing (pixels, y
 // down): the arrows of DispoeTresNortes from one point, NV with a star, NQ
 // with the grid's square-cut tip, NM with a half arrowhead, the convergence
-// and the declination as arcs with their values, and the note when angles
-// were widened. A white frame keeps the grid out of it.
+// (inner) and the declination (outer) as arcs, their values under the arrows
+// ("γ 0°46'49'' (NQ a leste do NV)"), and the note when angles were widened.
+// A white frame keeps the grid out of it.
 struct SimboloNortes {
     QRectF moldura;
     QPointF origem;
@@ -34,12 +35,12 @@ struct SimboloNortes {
     QLineF corteQuadricula;                    // across NQ's tip
     std::vector<QPointF> meiaPonta;            // NM's tip, a closed polygon
     std::vector<QPointF> arcoConvergencia, arcoDeclinacao;  // polylines; empty for a zero angle
-    std::vector<TextoDesenho> textos;          // NV, NQ, NM, γ, D, then the note's lines
+    std::vector<TextoDesenho> textos;          // NV, NQ, NM, the γ and D legend, then the note's lines
 };
 
 // Its size on the drawing, pixels.
 inline constexpr double LarguraSimboloNortes = 190;
-inline constexpr double AlturaSimboloNortes = 165;
+inline constexpr double AlturaSimboloNortes = 170;
 
 // The symbol with its frame's top-right corner at `cantoSuperiorDireito`.
 SimboloNortes DispoeSimboloNortes(const DiagramaTresNortes& diagrama, QPointF cantoSuperiorDireito);
