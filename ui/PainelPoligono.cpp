@@ -3,7 +3,7 @@
 
 #include "calc/LeituraNumeros.h"
 #include "geo/Geodesia.h"
-#include "memorial/ArquivoMemorial.h"
+#include "memorial/NomesPoligono.h"
 #include "present/TextosPoligono.h"
 #include "ui/Controles.h"
 #include "ui/DesenhoPoligonoTela.h"
@@ -11,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -266,12 +265,7 @@ void PainelPoligono::calcula(const ConversaoMemorial& conversao)
         b->setEnabled(true);
 }
 
-void PainelPoligono::defineArquivo(const QString& caminhoMemorial)
-{
-    m_base = caminhoMemorial;
-    if (m_base.endsWith(QLatin1StringView(ExtensaoMemorial)))
-        m_base.chop(static_cast<qsizetype>(std::size(ExtensaoMemorial) - 1));
-}
+void PainelPoligono::defineArquivo(const QString& caminhoMemorial) { m_arquivoMemorial = caminhoMemorial; }
 
 bool PainelPoligono::exporta(FormatoPoligono formato)
 {
@@ -279,23 +273,20 @@ bool PainelPoligono::exporta(FormatoPoligono formato)
         return false;
     const struct {
         const char* titulo;
-        const char* sugestao;
         const char* filtro;
-    } dados[] = {{"Exportar KML", ".kml", "KML (*.kml)"},
-                 {"Exportar GeoJSON", ".geojson", "GeoJSON (*.geojson *.json)"},
-                 {"Exportar DXF", ".dxf", "DXF (*.dxf)"},
-                 {"Exportar vértices", "-vertices.csv", "CSV (*.csv)"}};
+    } dados[] = {{"Exportar KML", "KML (*.kml)"},
+                 {"Exportar GeoJSON", "GeoJSON (*.geojson *.json)"},
+                 {"Exportar DXF", "DXF (*.dxf)"},
+                 {"Exportar vértices", "CSV (*.csv)"}};
     const auto& d = dados[static_cast<int>(formato)];
-    // Beside the memorial file and named after it; "poligono" while it has no file.
-    const QString base = m_base.isEmpty() ? QStringLiteral("poligono") : m_base;
-    const QString caminho = m_mensageiro.arquivoParaSalvar(QString::fromUtf8(d.titulo), base + QString::fromUtf8(d.sugestao),
-                                                           QString::fromUtf8(d.filtro));
+    const QString caminho = m_mensageiro.arquivoParaSalvar(
+        QString::fromUtf8(d.titulo), ArquivoDoPoligono(m_arquivoMemorial, formato), QString::fromUtf8(d.filtro));
     if (caminho.isEmpty())
         return false;
     const QString erro = ExportaPoligono(
         formato, caminho,
-        PoligonoParaExportar(m_ultimo->poligonal, m_base.isEmpty() ? QStringLiteral("memorial") : QFileInfo(m_base).fileName(),
-                             m_ultimo->inicio.zona, m_ultimo->inicio.sul),
+        PoligonoParaExportar(m_ultimo->poligonal, NomeDoPoligono(m_arquivoMemorial), m_ultimo->inicio.zona,
+                             m_ultimo->inicio.sul),
         m_locale);
     m_mensageiro.informa(erro.isEmpty() ? QStringLiteral("O polígono foi salvo no arquivo %1").arg(caminho) : erro);
     return erro.isEmpty();

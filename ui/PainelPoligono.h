@@ -45,9 +45,7 @@ public:
     void limpa();
     // Writes the polygon in `formato` to a file the user chooses; whether it was written.
     bool exporta(FormatoPoligono formato);
-    // The memorial file open or saved ("X.memorial.json"; empty: none): the
-    // exports suggest "X.kml", "X.geojson", "X.dxf", "X-vertices.csv" beside
-    // it and name the polygon "X" inside them.
+    // The memorial file open or saved, whose name the exports take (NomesPoligono).
     void defineArquivo(const QString& caminhoMemorial);
     // The polygon as computed, for the printed report; empty without one.
     const std::optional<PoligonoImpresso>& impresso() const { return m_impresso; }
@@ -61,7 +59,7 @@ private:
     Mensageiro& m_mensageiro;
     std::optional<PoligonoMemorial> m_ultimo;
     std::optional<PoligonoImpresso> m_impresso;
-    QString m_base;  // the memorial file's path without ".memorial.json"
+    QString m_arquivoMemorial;  // open or saved, for the exports' names
 
     QLineEdit *m_vertice = nullptr, *m_zona = nullptr, *m_leste = nullptr, *m_norte = nullptr;
     QLineEdit *m_latitude = nullptr, *m_longitude = nullptr, *m_altitude = nullptr;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The polygon beyond the deed window's pane: its page in the PDF report
-// (read back with pdftotext) and the exports named after the memorial file.
+// The polygon beyond the deed window's pane: its pages in the PDF report
+// (read back with pdftotext) and the exports named after the memorial file
+// saved (the names themselves are tested in the core, tests/memorial).
 #include "AmbienteJanelas.h"
 
 #include "ui/AviventacaoMemorial.h"
-#include "ui/PainelPoligono.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -99,57 +99,6 @@ INSTANTIATE_TEST_SUITE_P(
         CasoRelatorio{"SemVerticeInicialSoOMemorial", QLocale(QStringLiteral("pt_BR")), false, false,
                       {"Página 1 de 1"}, {"Polígono no terreno"}}),
     [](const testing::TestParamInfo<CasoRelatorio>& i) { return std::string(i.param.nome); });
-
-// Keeps the file name each export suggests.
-class MensageiroSugestao : public MensageiroGravador {
-public:
-    QString arquivoParaSalvar(const QString&, const QString& s, const QString&) override
-    {
-        sugestao = s;
-        return arquivo;
-    }
-    QString sugestao;
-};
-
-struct CasoNome {
-    FormatoPoligono formato;
-    const char* memorial;  // the memorial file's name; empty: never saved
-    const char* sugestao;
-    const char* dentro;    // in the written file; empty: the format names no polygon
-};
-
-class NomeExportacao : public RelatorioPoligono, public testing::WithParamInterface<CasoNome> {};
-
-TEST_P(NomeExportacao, DoArquivoDoMemorial)
-{
-    const CasoNome& c = GetParam();
-    abre(QLocale(QStringLiteral("pt_BR")), true, false);
-    MensageiroSugestao sugestoes;
-    PainelPoligono painel(pasta.path(), QLocale(QStringLiteral("pt_BR")), sugestoes);
-    painel.defineTextos(janela->findChild<PainelPoligono*>()->textos());
-    painel.calcula(*janela->ultimaConversao());
-    if (*c.memorial)
-        painel.defineArquivo(pasta.filePath(QString::fromUtf8(c.memorial)));
-    sugestoes.arquivo = pasta.filePath(QStringLiteral("saida"));
-    ASSERT_TRUE(painel.exporta(c.formato)) << sugestoes.mensagens.join(u'\n').toStdString();
-    EXPECT_EQ(sugestoes.sugestao, *c.memorial ? pasta.filePath(QString::fromUtf8(c.sugestao)) : QString::fromUtf8(c.sugestao));
-    QFile f(sugestoes.arquivo);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    if (*c.dentro) {
-        EXPECT_TRUE(QString::fromUtf8(f.readAll()).contains(QString::fromUtf8(c.dentro)));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Casos, NomeExportacao,
-    testing::Values(CasoNome{FormatoPoligono::Kml, "", "poligono.kml", "<name>memorial</name>"},
-                    CasoNome{FormatoPoligono::Kml, "Sítio Boa Vista.memorial.json", "Sítio Boa Vista.kml",
-                             "<name>Sítio Boa Vista</name>"},
-                    CasoNome{FormatoPoligono::GeoJson, "Sítio Boa Vista.memorial.json", "Sítio Boa Vista.geojson",
-                             "Sítio Boa Vista"},
-                    CasoNome{FormatoPoligono::Dxf, "Sítio Boa Vista.memorial.json", "Sítio Boa Vista.dxf", ""},
-                    CasoNome{FormatoPoligono::Csv, "Sítio Boa Vista.memorial.json", "Sítio Boa Vista-vertices.csv",
-                             ""}));
 
 // The window tells the pane the file it saved: the polygon takes its name.
 TEST_F(RelatorioPoligono, SalvarDaNomeAoPoligono)
