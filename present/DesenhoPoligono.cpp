@@ -87,18 +87,20 @@ DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& r, const std::v
         c.Inclui(*r.chegada, false);
     const double extE = std::max(c.maxE - c.minE, 1e-3), extN = std::max(c.maxN - c.minN, 1e-3);
     // The norths' corner is left to them: the figure fits beside it or under
-    // it, whichever draws it larger.
+    // it, whichever draws it larger. A canvas too small for both (the figure
+    // under half its size) keeps the figure and leaves the norths out.
     const auto escala = [&](double largura, double altura) {
         return std::min(std::max(largura - 2 * Margem, 1.0) / extE, std::max(altura - 2 * Margem, 1.0) / extN);
     };
+    const double aoLado = escala(tamanho.width() - LarguraSimboloNortes, tamanho.height());
+    const double acima = escala(tamanho.width(), tamanho.height() - AlturaSimboloNortes);
+    if (declinacao && std::max(aoLado, acima) < escala(tamanho.width(), tamanho.height()) / 2)
+        declinacao.reset();
     double reservaLado = 0, reservaTopo = 0;
-    if (declinacao) {
-        if (escala(tamanho.width() - LarguraSimboloNortes, tamanho.height()) >=
-            escala(tamanho.width(), tamanho.height() - AlturaSimboloNortes))
-            reservaLado = LarguraSimboloNortes;
-        else
-            reservaTopo = AlturaSimboloNortes;
-    }
+    if (declinacao && aoLado >= acima)
+        reservaLado = LarguraSimboloNortes;
+    else if (declinacao)
+        reservaTopo = AlturaSimboloNortes;
     const double largura = std::max(tamanho.width() - reservaLado - 2 * Margem, 1.0);
     const double altura = std::max(tamanho.height() - reservaTopo - 2 * Margem, 1.0);
     d.pixelsPorMetro = std::min(largura / extE, altura / extN);

@@ -40,7 +40,7 @@ struct DesenhoPoligono {
 // not empty, replaces them (one per segment, e.g. the window's converted texts).
 // With the declination D (degrees east, on the conversion date), the three
 // norths at the start vertex go in the top right corner, γ from the traverse,
-// and the figure keeps clear of them.
+// and the figure keeps clear of them (on a canvas too small for both, they are left out).
 DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& poligonal,
                                        const std::vector<SegmentoPoligonal>& segmentos, QSizeF tamanho,
                                        const QLocale& locale, const std::vector<QString>& rotulosSegmentos = {},

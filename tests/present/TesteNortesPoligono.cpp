@@ -17,7 +17,9 @@ namespace {
 struct CasoNortes {
     const char* nome;
     double gama0;                     // γ at E 300000; it grows 0.01° per km eastwards
-    std::optional<double> D;          // empty: no symbol
+    std::optional<double> D;
+    QSizeF tela;
+    bool simbolo;
     double desenhoQ, desenhoM;        // drawn bearings; NaN: the real angle, to scale
     int linhasNota;
     QString legendaD;
@@ -32,7 +34,8 @@ double Rumo(QLineF l)
 }
 
 // A 1000 m × 200 m rectangle, long east-west, traversed from M2 (its east end)
-// on a canvas wide enough that, without the norths' corner, it would reach it.
+// on a canvas wide enough that, without the norths' corner, it would reach it;
+// on the smallest pane the figure keeps the room.
 TEST_P(NortesPoligono, NaQuinaComAConvergenciaDoVerticeInicial)
 {
     const CasoNortes& c = GetParam();
@@ -46,10 +49,10 @@ TEST_P(NortesPoligono, NaQuinaComAConvergenciaDoVerticeInicial)
     const std::vector<SegmentoPoligonal> s = {
         {"M1", "M2", 90, 1000}, {"M2", "M3", 180, 200}, {"M3", "M4", 270, 1000}, {"M4", "M1", 0, 200}};
     const ResultadoPoligonal r = CalculaPoligonal(s, plano, o);
-    const QSizeF tela(600, 300);
+    const QSizeF tela = c.tela;
     const DesenhoPoligono d = CalculaDesenhoPoligono(r, s, tela, QLocale::c(), {}, c.D);
 
-    ASSERT_EQ(d.nortes.has_value(), c.D.has_value());
+    ASSERT_EQ(d.nortes.has_value(), c.simbolo);
     if (!d.nortes)
         return;
     const SimboloNortes& n = *d.nortes;
@@ -78,10 +81,11 @@ const double aEscala = std::nan("");
 INSTANTIATE_TEST_SUITE_P(
     Casos, NortesPoligono,
     testing::Values(
-        CasoNortes{"QuadriculaALesteAmpliada", 0.78, -21.5, 10, aEscala, 2, "D 21°30'00'' (NM a oeste do NV)"},
-        CasoNortes{"MesmoLadoMagneticoAfastado", -1.5, -15.0, -10, -20, 2, "D 15°00'00'' (NM a oeste do NV)"},
-        CasoNortes{"TudoEmEscala", 12.0, -20.0, aEscala, aEscala, 0, "D 20°00'00'' (NM a oeste do NV)"},
-        CasoNortes{"SemDeclinacaoSemSimbolo", 0.78, std::nullopt, 0, 0, 0, ""}),
+        CasoNortes{"QuadriculaALesteAmpliada", 0.78, -21.5, {600, 300}, true, 10, aEscala, 2, "D 21°30'00'' (NM a oeste do NV)"},
+        CasoNortes{"MesmoLadoMagneticoAfastado", -1.5, -15.0, {600, 300}, true, -10, -20, 2, "D 15°00'00'' (NM a oeste do NV)"},
+        CasoNortes{"TudoEmEscala", 12.0, -20.0, {600, 300}, true, aEscala, aEscala, 0, "D 20°00'00'' (NM a oeste do NV)"},
+        CasoNortes{"SemDeclinacaoSemSimbolo", 0.78, std::nullopt, {600, 300}, false, 0, 0, 0, ""},
+        CasoNortes{"TelaPequenaSoOPoligono", 0.78, -21.5, {320, 240}, false, 0, 0, 0, ""}),
     [](const testing::TestParamInfo<CasoNortes>& i) { return std::string(i.param.nome); });
 
 }  // namespace
