@@ -182,6 +182,7 @@ ResultadoPoligonal CalculaPoligonal(const std::vector<SegmentoPoligonal>& segmen
         }
     }
     r.indiceInicial = static_cast<int>(s);
+    r.convergenciaInicial = Gama(plano, o.inicio);
     r.segmentos.resize(n);
     r.vertices[s].plano = o.inicio;
 

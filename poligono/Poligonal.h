@@ -104,6 +104,7 @@ struct ResultadoPoligonal {
     std::optional<PontoEN> chegada;
     std::optional<AreasPoligono> areas;    // closed deeds only
     int indiceInicial = 0;                 // the start vertex among `vertices`
+    double convergenciaInicial = 0;        // γ at the start vertex, degrees
 };
 
 // Whether the deed closes: its last "Para" is its first "De" (names compared

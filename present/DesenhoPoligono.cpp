@@ -72,7 +72,8 @@ double ComprimentoRedondo(double maximo)
 
 DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& r, const std::vector<SegmentoPoligonal>& segmentos,
                                        QSizeF tamanho, const QLocale& locale,
-                                       const std::vector<QString>& rotulosSegmentos)
+                                       const std::vector<QString>& rotulosSegmentos,
+                                       std::optional<double> declinacao)
 {
     DesenhoPoligono d;
     if (r.vertices.empty())
@@ -84,19 +85,33 @@ DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& r, const std::v
         c.Inclui(r.vertices[i].plano, i == 0);
     if (r.chegada)
         c.Inclui(*r.chegada, false);
-    const double largura = std::max(tamanho.width() - 2 * Margem, 1.0);
-    const double altura = std::max(tamanho.height() - 2 * Margem, 1.0);
     const double extE = std::max(c.maxE - c.minE, 1e-3), extN = std::max(c.maxN - c.minN, 1e-3);
+    // The norths' corner is left to them: the figure fits beside it or under
+    // it, whichever draws it larger. A canvas too small for both (the figure
+    // under half its size) keeps the figure and leaves the norths out.
+    const auto escala = [&](double largura, double altura) {
+        return std::min(std::max(largura - 2 * Margem, 1.0) / extE, std::max(altura - 2 * Margem, 1.0) / extN);
+    };
+    const double aoLado = escala(tamanho.width() - LarguraSimboloNortes, tamanho.height());
+    const double acima = escala(tamanho.width(), tamanho.height() - AlturaSimboloNortes);
+    if (declinacao && std::max(aoLado, acima) < escala(tamanho.width(), tamanho.height()) / 2)
+        declinacao.reset();
+    double reservaLado = 0, reservaTopo = 0;
+    if (declinacao && aoLado >= acima)
+        reservaLado = LarguraSimboloNortes;
+    else if (declinacao)
+        reservaTopo = AlturaSimboloNortes;
+    const double largura = std::max(tamanho.width() - reservaLado - 2 * Margem, 1.0);
+    const double altura = std::max(tamanho.height() - reservaTopo - 2 * Margem, 1.0);
     d.pixelsPorMetro = std::min(largura / extE, altura / extN);
     // The figure centred in the canvas.
     const double meioE = (c.minE + c.maxE) / 2, meioN = (c.minN + c.maxN) / 2;
+    const double centroX = (tamanho.width() - reservaLado) / 2, centroY = (tamanho.height() + reservaTopo) / 2;
     const auto tela = [&](PontoEN p) {
-        return QPointF(tamanho.width() / 2 + (p.E - meioE) * d.pixelsPorMetro,
-                       tamanho.height() / 2 - (p.N - meioN) * d.pixelsPorMetro);
+        return QPointF(centroX + (p.E - meioE) * d.pixelsPorMetro, centroY - (p.N - meioN) * d.pixelsPorMetro);
     };
     const auto terreno = [&](QPointF q) {
-        return PontoEN{meioE + (q.x() - tamanho.width() / 2) / d.pixelsPorMetro,
-                          meioN - (q.y() - tamanho.height() / 2) / d.pixelsPorMetro};
+        return PontoEN{meioE + (q.x() - centroX) / d.pixelsPorMetro, meioN - (q.y() - centroY) / d.pixelsPorMetro};
     };
 
     QPointF centro;
@@ -173,6 +188,10 @@ DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& r, const std::v
     }
     d.textoEscala = {(inicio + fim) / 2 - QPointF(0, 7), TextoMetros(metros, locale),
                      Qt::AlignHCenter | Qt::AlignBottom, 0};
+
+    if (declinacao)
+        d.nortes = DispoeSimboloNortes(DispoeTresNortes(r.convergenciaInicial, *declinacao),
+                                       QPointF(tamanho.width() - 4, 4));
     return d;
 }
 

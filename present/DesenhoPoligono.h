@@ -2,6 +2,7 @@
 #pragma once
 
 #include "poligono/Poligonal.h"
+#include "present/SimboloNortes.h"
 
 #include <QLineF>
 #include <QLocale>
@@ -14,15 +15,6 @@
 #include <vector>
 
 namespace ceravel {
-
-// A text of the drawing: `ancora` is where its `alinhamento` point goes; it is
-// turned `angulo` degrees counterclockwise about that point (screen sense).
-struct TextoDesenho {
-    QPointF ancora;
-    QString texto;
-    Qt::Alignment alinhamento = Qt::AlignCenter;
-    double angulo = 0;
-};
 
 // The deed drawn to scale, in the pixels of a canvas of the given size (y
 // down, north up): plain geometry and texts that a widget, a printer or an
@@ -40,14 +32,19 @@ struct DesenhoPoligono {
     QLineF barraEscala;                  // its length is a round number of metres
     std::vector<QLineF> divisoesBarra;   // ticks at its ends and middle
     TextoDesenho textoEscala;
+    std::optional<SimboloNortes> nortes;  // top right, when the declination is known
 };
 
 // Fits the traverse (every vertex and the return point) into `tamanho` with a
 // margin for the texts. `segmentos` gives the labels; `rotulosSegmentos`, when
 // not empty, replaces them (one per segment, e.g. the window's converted texts).
+// With the declination D (degrees east, on the conversion date), the three
+// norths at the start vertex go in the top right corner, γ from the traverse,
+// and the figure keeps clear of them (on a canvas too small for both, they are left out).
 DesenhoPoligono CalculaDesenhoPoligono(const ResultadoPoligonal& poligonal,
                                        const std::vector<SegmentoPoligonal>& segmentos, QSizeF tamanho,
-                                       const QLocale& locale, const std::vector<QString>& rotulosSegmentos = {});
+                                       const QLocale& locale, const std::vector<QString>& rotulosSegmentos = {},
+                                       std::optional<double> declinacao = {});
 
 // A round length (1, 2 or 5 × 10ⁿ) no longer than `maximo`, > 0.
 double ComprimentoRedondo(double maximo);

@@ -46,6 +46,29 @@ std::vector<QStringList> ColunasPoligono(const ResultadoPoligonal& r, const QLoc
     return linhas;
 }
 
+QStringList TitulosVertices(bool compensado)
+{
+    QStringList t = {QStringLiteral("Vértice"), QStringLiteral("E (m)"), QStringLiteral("N (m)"),
+                     QStringLiteral("Latitude SIRGAS 2000"), QStringLiteral("Longitude SIRGAS 2000")};
+    if (compensado)
+        t << QStringLiteral("E compensado (m)") << QStringLiteral("N compensado (m)");
+    return t;
+}
+
+std::vector<QStringList> LinhasVertices(const ResultadoPoligonal& r, const QLocale& locale)
+{
+    std::vector<QStringList> linhas;
+    for (const VerticePlano& v : r.vertices) {
+        QStringList l = {v.nome, NumeroFixo(v.plano.E, 3, locale), NumeroFixo(v.plano.N, 3, locale)};
+        l << (v.geograficas ? NumeroFixo(v.geograficas->latitude, 9, locale) : QString())
+          << (v.geograficas ? NumeroFixo(v.geograficas->longitude, 9, locale) : QString());
+        if (v.compensado)
+            l << NumeroFixo(v.compensado->E, 3, locale) << NumeroFixo(v.compensado->N, 3, locale);
+        linhas.push_back(l);
+    }
+    return linhas;
+}
+
 std::vector<std::pair<QString, QString>> ResumoPoligono(const ResultadoPoligonal& r, const DescricaoPlano& p,
                                                         const QLocale& locale)
 {
@@ -82,8 +105,10 @@ std::vector<std::pair<QString, QString>> ResumoPoligono(const ResultadoPoligonal
                                     .arg(NumeroFixo(RaioElevacao / (RaioElevacao + *p.altitude), 8, locale),
                                          NumeroFixo(*p.altitude, 1, locale))
                               : QStringLiteral("não aplicado"));
-    if (p.compensado)
-        s.emplace_back(QStringLiteral("Compensação"), QStringLiteral("regra da bússola (Bowditch), proporcional às distâncias"));
+    if (r.fechamento)
+        s.emplace_back(QStringLiteral("Compensação"),
+                       p.compensado ? QStringLiteral("regra da bússola (Bowditch), proporcional às distâncias")
+                                    : QStringLiteral("não aplicada (coordenadas como percorridas)"));
     return s;
 }
 

@@ -31,6 +31,12 @@ QString NumeroFixo(double valor, int decimais, const QLocale& locale);
 QStringList TitulosPoligono(bool compensado);
 std::vector<QStringList> ColunasPoligono(const ResultadoPoligonal& r, const QLocale& locale);
 
+// The vertices' table: name, E, N (3 decimals), latitude and longitude
+// (SIRGAS 2000, 9 decimals, empty without them) and, with the compass rule,
+// the corrected E and N.
+QStringList TitulosVertices(bool compensado);
+std::vector<QStringList> LinhasVertices(const ResultadoPoligonal& r, const QLocale& locale);
+
 // The summary under the table, caption and value: perimeter, plane and
 // ellipsoidal areas, misclosure, its azimuth and the relative precision for a
 // closed deed (the length alone for an open one), and the factors used.

@@ -518,6 +518,7 @@ bool AviventacaoMemorial::salvar()
         return false;
     }
     m_caminho = caminho;
+    m_poligono->defineArquivo(m_caminho);
     m_alterado = false;
     atualizaTitulo();
     return true;
@@ -538,6 +539,7 @@ void AviventacaoMemorial::abrir()
     }
     defineMemorial(*l.memorial);
     m_caminho = caminho;
+    m_poligono->defineArquivo(m_caminho);
     m_alterado = false;
     atualizaTitulo();
 }
@@ -571,7 +573,7 @@ bool AviventacaoMemorial::exportarCsv()
 void AviventacaoMemorial::imprimir()
 {
     if (m_ultima)
-        ImprimeMemorialNaImpressoraPadrao(*m_ultima, m_locale, m_mensageiro);
+        ImprimeMemorialNaImpressoraPadrao(*m_ultima, m_locale, m_mensageiro, m_poligono->impresso());
 }
 
 bool AviventacaoMemorial::salvarPdf()
@@ -580,7 +582,7 @@ bool AviventacaoMemorial::salvarPdf()
         return false;
     const QString caminho = m_mensageiro.arquivoParaSalvar(QStringLiteral("Salvar PDF"), QStringLiteral("memorial.pdf"),
                                                           QStringLiteral("PDF (*.pdf)"));
-    return !caminho.isEmpty() && SalvaMemorialPdf(*m_ultima, m_locale, caminho, m_mensageiro);
+    return !caminho.isEmpty() && SalvaMemorialPdf(*m_ultima, m_locale, caminho, m_mensageiro, m_poligono->impresso());
 }
 
 void AviventacaoMemorial::cola(const QString& texto)

@@ -12,6 +12,38 @@
 
 namespace ceravel {
 
+namespace {
+
+QPolygonF Poligono(const std::vector<QPointF>& pontos)
+{
+    QPolygonF p;
+    for (const QPointF& q : pontos)
+        p << q;
+    return p;
+}
+
+template <class Texto>
+void PintaNortes(QPainter& g, const SimboloNortes& s, const Texto& texto)
+{
+    g.setPen(QPen(QColor(150, 150, 150), 0.8));
+    g.setBrush(Qt::white);
+    g.drawRect(s.moldura);
+    g.setPen(QPen(Qt::black, 1.2));
+    g.setBrush(Qt::NoBrush);
+    g.drawPolyline(Poligono(s.arcoConvergencia));
+    g.drawPolyline(Poligono(s.arcoDeclinacao));
+    for (const QLineF& l : {s.verdadeiro, s.quadricula, s.magnetico, s.corteQuadricula})
+        g.drawLine(l);
+    g.setBrush(Qt::black);
+    g.drawPolygon(Poligono(s.estrela));
+    g.drawPolygon(Poligono(s.meiaPonta));
+    g.setBrush(Qt::NoBrush);
+    for (const TextoDesenho& t : s.textos)
+        texto(t);
+}
+
+}  // namespace
+
 DesenhoPoligonoTela::DesenhoPoligonoTela(const QLocale& locale, QWidget* pai) : QWidget(pai), m_locale(locale)
 {
     setObjectName(QStringLiteral("DesenhoPoligono"));
@@ -20,10 +52,12 @@ DesenhoPoligonoTela::DesenhoPoligonoTela(const QLocale& locale, QWidget* pai) : 
     setMinimumSize(320, 240);
 }
 
-void DesenhoPoligonoTela::define(const ResultadoPoligonal& poligonal, const std::vector<SegmentoPoligonal>& segmentos)
+void DesenhoPoligonoTela::define(const ResultadoPoligonal& poligonal, const std::vector<SegmentoPoligonal>& segmentos,
+                                 std::optional<double> declinacao)
 {
     m_poligonal = poligonal;
     m_segmentos = segmentos;
+    m_declinacao = declinacao;
     update();
 }
 
@@ -31,13 +65,15 @@ void DesenhoPoligonoTela::limpa()
 {
     m_poligonal.reset();
     m_segmentos.clear();
+    m_declinacao.reset();
     update();
 }
 
-void DesenhoPoligonoTela::Pinta(QPainter& g, const DesenhoPoligono& d)
+void DesenhoPoligonoTela::Pinta(QPainter& g, const DesenhoPoligono& d) { Pinta(g, d, FonteArial(8)); }
+
+void DesenhoPoligonoTela::Pinta(QPainter& g, const DesenhoPoligono& d, const QFont& fonte)
 {
     g.setRenderHint(QPainter::Antialiasing);
-    const QFont fonte = FonteArial(8);
     g.setFont(fonte);
     const QFontMetricsF fm(fonte);
     const auto texto = [&](const TextoDesenho& t) {
@@ -85,6 +121,8 @@ void DesenhoPoligonoTela::Pinta(QPainter& g, const DesenhoPoligono& d)
     for (const QLineF& l : d.divisoesBarra)
         g.drawLine(l);
     texto(d.textoEscala);
+    if (d.nortes)
+        PintaNortes(g, *d.nortes, texto);
 }
 
 void DesenhoPoligonoTela::paintEvent(QPaintEvent*)
@@ -92,14 +130,14 @@ void DesenhoPoligonoTela::paintEvent(QPaintEvent*)
     QPainter g(this);
     g.fillRect(rect(), Qt::white);
     if (m_poligonal)
-        Pinta(g, CalculaDesenhoPoligono(*m_poligonal, m_segmentos, size(), m_locale));
+        Pinta(g, CalculaDesenhoPoligono(*m_poligonal, m_segmentos, size(), m_locale, {}, m_declinacao));
 }
 
 void DesenhoPoligonoTela::mouseMoveEvent(QMouseEvent* evento)
 {
     if (!m_poligonal)
         return;
-    const DesenhoPoligono d = CalculaDesenhoPoligono(*m_poligonal, m_segmentos, size(), m_locale);
+    const DesenhoPoligono d = CalculaDesenhoPoligono(*m_poligonal, m_segmentos, size(), m_locale, {}, m_declinacao);
     for (std::size_t i = 0; i < d.vertices.size(); ++i) {
         if (QLineF(d.vertices[i], evento->position()).length() > 6)
             continue;

@@ -19,9 +19,13 @@ class DesenhoPoligonoTela : public QWidget {
 public:
     explicit DesenhoPoligonoTela(const QLocale& locale, QWidget* pai = nullptr);
 
-    void define(const ResultadoPoligonal& poligonal, const std::vector<SegmentoPoligonal>& segmentos);
+    // `declinacao`: D on the conversion date, degrees east, for the three norths.
+    void define(const ResultadoPoligonal& poligonal, const std::vector<SegmentoPoligonal>& segmentos,
+                std::optional<double> declinacao = {});
     void limpa();
-    // Paints the drawing on any device (the widget, an image, a printer page).
+    // Paints the drawing on any device (the widget, an image, a printer page)
+    // in the painter's units; `fonte` is the texts' font (8 points by default).
+    static void Pinta(QPainter& pintor, const DesenhoPoligono& desenho, const QFont& fonte);
     static void Pinta(QPainter& pintor, const DesenhoPoligono& desenho);
 
 protected:
@@ -32,6 +36,7 @@ private:
     QLocale m_locale;
     std::optional<ResultadoPoligonal> m_poligonal;
     std::vector<SegmentoPoligonal> m_segmentos;
+    std::optional<double> m_declinacao;
 };
 
 }  // namespace ceravel

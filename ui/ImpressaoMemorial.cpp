@@ -4,6 +4,7 @@
 #include "memorial/TabelaMemorial.h"
 #include "ui/Controles.h"
 #include "ui/Mensageiro.h"
+#include "ui/PaginasPoligono.h"
 
 #include <QDir>
 #include <QPageLayout>
@@ -43,7 +44,8 @@ QString Falha(const QString& motivo)
 
 }  // namespace
 
-bool ImprimeMemorial(const ConversaoMemorial& c, const QLocale& locale, QPrinter& impressora)
+bool ImprimeMemorial(const ConversaoMemorial& c, const QLocale& locale, QPrinter& impressora,
+                     const std::optional<PoligonoImpresso>& poligono)
 {
     impressora.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
                                          QPageLayout::Millimeter));
@@ -108,6 +110,11 @@ bool ImprimeMemorial(const ConversaoMemorial& c, const QLocale& locale, QPrinter
     const bool creditoNovaPagina = y + alturaCredito > area.height() - alturaRodape;
     if (creditoNovaPagina)
         ++paginas;
+    std::optional<PaginasPoligono> paginasPoligono;
+    if (poligono) {
+        paginasPoligono.emplace(*poligono, locale, p, area, mm);
+        paginas += paginasPoligono->paginas();
+    }
 
     const auto desenhaLinha = [&](const QStringList& l, double topo, double h, const QFont& fonte, bool fundo) {
         p.setFont(fonte);
@@ -170,11 +177,28 @@ bool ImprimeMemorial(const ConversaoMemorial& c, const QLocale& locale, QPrinter
     p.setFont(FonteArial(7.5, false, true));
     p.drawText(QRectF(0, y + 3 * mm, area.width(), alturaCredito), Qt::TextWordWrap, credito);
     rodape(pagina);
+    // The polygon from a page of its own.
+    const auto proximaPagina = [&] {
+        if (!impressora.newPage())
+            return false;
+        ++pagina;
+        return true;
+    };
+    if (paginasPoligono) {
+        const auto fechaPagina = [&] {
+            rodape(pagina);
+            return proximaPagina();
+        };
+        if (!proximaPagina() || !paginasPoligono->pinta(fechaPagina))
+            return false;
+        rodape(pagina);
+    }
     const bool terminou = p.end();
     return terminou && impressora.printerState() != QPrinter::Error;
 }
 
-void ImprimeMemorialNaImpressoraPadrao(const ConversaoMemorial& c, const QLocale& locale, Mensageiro& mensageiro)
+void ImprimeMemorialNaImpressoraPadrao(const ConversaoMemorial& c, const QLocale& locale, Mensageiro& mensageiro,
+                                       const std::optional<PoligonoImpresso>& poligono)
 {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) {
@@ -184,19 +208,19 @@ void ImprimeMemorialNaImpressoraPadrao(const ConversaoMemorial& c, const QLocale
     QPrinter impressora(info, QPrinter::HighResolution);
     impressora.setDocName(QStringLiteral("Memorial Ceravel"));
     impressora.setCreator(QStringLiteral("Ceravel"));
-    if (!ImprimeMemorial(c, locale, impressora))
+    if (!ImprimeMemorial(c, locale, impressora, poligono))
         mensageiro.informa(Falha(QStringLiteral("a impressora \"%1\" não aceitou a página.").arg(info.printerName())));
 }
 
 bool SalvaMemorialPdf(const ConversaoMemorial& c, const QLocale& locale, const QString& caminho,
-                      Mensageiro& mensageiro)
+                      Mensageiro& mensageiro, const std::optional<PoligonoImpresso>& poligono)
 {
     QPrinter impressora(QPrinter::HighResolution);
     impressora.setOutputFormat(QPrinter::PdfFormat);
     impressora.setOutputFileName(caminho);
     impressora.setDocName(QStringLiteral("Memorial Ceravel"));
     impressora.setCreator(QStringLiteral("Ceravel"));
-    if (ImprimeMemorial(c, locale, impressora))
+    if (ImprimeMemorial(c, locale, impressora, poligono))
         return true;
     mensageiro.informa(Falha(QStringLiteral("não foi possível gravar o arquivo \"%1\".")
                                  .arg(QDir::toNativeSeparators(caminho))));

@@ -3,6 +3,7 @@
 
 #include "calc/LeituraNumeros.h"
 #include "geo/Geodesia.h"
+#include "memorial/NomesPoligono.h"
 #include "present/TextosPoligono.h"
 #include "ui/Controles.h"
 #include "ui/DesenhoPoligonoTela.h"
@@ -95,9 +96,7 @@ PainelPoligono::PainelPoligono(const QString& pastaPrograma, const QLocale& loca
     auto* esquerda = new QVBoxLayout;
     m_vertices = Nomeado(new QTableWidget(0, 7, this), "VerticesPoligono", QStringLiteral("Vértices do polígono"));
     m_vertices->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_vertices->setHorizontalHeaderLabels({QStringLiteral("Vértice"), QStringLiteral("E (m)"), QStringLiteral("N (m)"),
-                                           QStringLiteral("Latitude SIRGAS 2000"), QStringLiteral("Longitude SIRGAS 2000"),
-                                           QStringLiteral("E compensado (m)"), QStringLiteral("N compensado (m)")});
+    m_vertices->setHorizontalHeaderLabels(TitulosVertices(true));
     m_vertices->horizontalHeader()->setStretchLastSection(true);
     esquerda->addWidget(m_vertices, 1);
     auto* botoes = new QHBoxLayout;
@@ -199,6 +198,7 @@ bool PainelPoligono::pedido() const
 void PainelPoligono::limpa()
 {
     m_ultimo.reset();
+    m_impresso.reset();
     m_resumo->clear();
     m_vertices->setRowCount(0);
     m_desenho->limpa();
@@ -244,7 +244,6 @@ void PainelPoligono::calcula(const ConversaoMemorial& conversao)
         return;
     }
     m_ultimo = std::get<PoligonoMemorial>(r);
-    m_nome = QStringLiteral("memorial");
     const ResultadoPoligonal& pol = m_ultimo->poligonal;
     const DescricaoPlano plano{m_ultimo->inicio.zona, m_ultimo->inicio.sul, p.fatorEscala, p.altitude,
                                p.compensar && pol.fechamento};
@@ -252,23 +251,21 @@ void PainelPoligono::calcula(const ConversaoMemorial& conversao)
     for (const auto& [legenda, valor] : ResumoPoligono(pol, plano, m_locale))
         resumo << legenda + QStringLiteral(": ") + valor;
     m_resumo->setText(resumo.join(u'\n'));
-    m_vertices->setRowCount(static_cast<int>(pol.vertices.size()));
-    for (int i = 0; i < static_cast<int>(pol.vertices.size()); ++i) {
-        const VerticePlano& v = pol.vertices[static_cast<std::size_t>(i)];
-        QStringList c = {v.nome, NumeroFixo(v.plano.E, 3, m_locale), NumeroFixo(v.plano.N, 3, m_locale)};
-        c << (v.geograficas ? NumeroFixo(v.geograficas->latitude, 9, m_locale) : QString())
-          << (v.geograficas ? NumeroFixo(v.geograficas->longitude, 9, m_locale) : QString());
-        if (v.compensado)
-            c << NumeroFixo(v.compensado->E, 3, m_locale) << NumeroFixo(v.compensado->N, 3, m_locale);
-        for (int k = 0; k < c.size(); ++k)
-            m_vertices->setItem(i, k, new QTableWidgetItem(c[k]));
-    }
+    const std::vector<QStringList> linhas = LinhasVertices(pol, m_locale);
+    m_vertices->setRowCount(static_cast<int>(linhas.size()));
+    for (int i = 0; i < static_cast<int>(linhas.size()); ++i)
+        for (int k = 0; k < linhas[static_cast<std::size_t>(i)].size(); ++k)
+            m_vertices->setItem(i, k, new QTableWidgetItem(linhas[static_cast<std::size_t>(i)][k]));
     m_vertices->setColumnHidden(5, !plano.compensado);
     m_vertices->setColumnHidden(6, !plano.compensado);
-    m_desenho->define(pol, std::get<std::vector<SegmentoPoligonal>>(LadosDoMemorial(conversao)));
+    m_impresso = {pol, std::get<std::vector<SegmentoPoligonal>>(LadosDoMemorial(conversao)), plano,
+                  static_cast<double>(conversao.conversao.segundos) / 3600};
+    m_desenho->define(pol, m_impresso->segmentos, m_impresso->declinacao);
     for (QPushButton* b : m_exportar)
         b->setEnabled(true);
 }
+
+void PainelPoligono::defineArquivo(const QString& caminhoMemorial) { m_arquivoMemorial = caminhoMemorial; }
 
 bool PainelPoligono::exporta(FormatoPoligono formato)
 {
@@ -276,19 +273,20 @@ bool PainelPoligono::exporta(FormatoPoligono formato)
         return false;
     const struct {
         const char* titulo;
-        const char* sugestao;
         const char* filtro;
-    } dados[] = {{"Exportar KML", "poligono.kml", "KML (*.kml)"},
-                 {"Exportar GeoJSON", "poligono.geojson", "GeoJSON (*.geojson *.json)"},
-                 {"Exportar DXF", "poligono.dxf", "DXF (*.dxf)"},
-                 {"Exportar vértices", "vertices.csv", "CSV (*.csv)"}};
+    } dados[] = {{"Exportar KML", "KML (*.kml)"},
+                 {"Exportar GeoJSON", "GeoJSON (*.geojson *.json)"},
+                 {"Exportar DXF", "DXF (*.dxf)"},
+                 {"Exportar vértices", "CSV (*.csv)"}};
     const auto& d = dados[static_cast<int>(formato)];
-    const QString caminho = m_mensageiro.arquivoParaSalvar(QString::fromUtf8(d.titulo), QString::fromUtf8(d.sugestao),
-                                                           QString::fromUtf8(d.filtro));
+    const QString caminho = m_mensageiro.arquivoParaSalvar(
+        QString::fromUtf8(d.titulo), ArquivoDoPoligono(m_arquivoMemorial, formato), QString::fromUtf8(d.filtro));
     if (caminho.isEmpty())
         return false;
     const QString erro = ExportaPoligono(
-        formato, caminho, PoligonoParaExportar(m_ultimo->poligonal, m_nome, m_ultimo->inicio.zona, m_ultimo->inicio.sul),
+        formato, caminho,
+        PoligonoParaExportar(m_ultimo->poligonal, NomeDoPoligono(m_arquivoMemorial), m_ultimo->inicio.zona,
+                             m_ultimo->inicio.sul),
         m_locale);
     m_mensageiro.informa(erro.isEmpty() ? QStringLiteral("O polígono foi salvo no arquivo %1").arg(caminho) : erro);
     return erro.isEmpty();

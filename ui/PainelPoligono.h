@@ -4,6 +4,7 @@
 #include "export/ExportaPoligono.h"
 #include "memorial/ConverteMemorial.h"
 #include "poligono/PoligonoMemorial.h"
+#include "ui/ImpressaoMemorial.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -44,6 +45,10 @@ public:
     void limpa();
     // Writes the polygon in `formato` to a file the user chooses; whether it was written.
     bool exporta(FormatoPoligono formato);
+    // The memorial file open or saved, whose name the exports take (NomesPoligono).
+    void defineArquivo(const QString& caminhoMemorial);
+    // The polygon as computed, for the printed report; empty without one.
+    const std::optional<PoligonoImpresso>& impresso() const { return m_impresso; }
 
 signals:
     void editado();  // the user changed a box or an option
@@ -53,7 +58,8 @@ private:
     QLocale m_locale;
     Mensageiro& m_mensageiro;
     std::optional<PoligonoMemorial> m_ultimo;
-    QString m_nome;  // the deed's name for the exports
+    std::optional<PoligonoImpresso> m_impresso;
+    QString m_arquivoMemorial;  // open or saved, for the exports' names
 
     QLineEdit *m_vertice = nullptr, *m_zona = nullptr, *m_leste = nullptr, *m_norte = nullptr;
     QLineEdit *m_latitude = nullptr, *m_longitude = nullptr, *m_altitude = nullptr;
