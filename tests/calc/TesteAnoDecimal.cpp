@@ -2,7 +2,6 @@
 #include "calc/AnoDecimal.h"
 
 #include <cmath>
-
 #include <gtest/gtest.h>
 
 namespace ceravel::teste {
@@ -21,9 +20,7 @@ TEST(AnoDecimal, DiasDosMesesAnteriores)
 
 TEST(AnoDecimal, ValoresCalculados)
 {
-    const struct {
-        double dia, mes, ano, anoDecimal;
-    } casos[] = {
+    const struct { double dia, mes, ano, anoDecimal; } casos[] = {
         {1, 1, 1995, 1995.0027397260274}, {1, 1, 2000, 2000.0027322404371}, {15, 6, 2000, 2000.4562841530055},
         {29, 2, 1996, 1996.1639344262296}, {31, 12, 2004, 2005.0},          {31, 12, 2005, 2006.0},
     };
@@ -32,8 +29,7 @@ TEST(AnoDecimal, ValoresCalculados)
         EXPECT_EQ(AnoDecimal(c.dia, c.mes, c.ano), c.anoDecimal) << c.dia << "/" << c.mes << "/" << c.ano;
 }
 
-// The same place in the 400-year cycle as the exact remainder gives, on both
-// sides of the int range, where the reading changes method.
+// The same place in the 400-year cycle as the exact remainder, on both sides of the int range (another method).
 TEST(AnoDecimal, AnoEquivalenteNoCiclo)
 {
     for (const double ano : {2000.0, 1900.0, 2004.0, 1995.0, 0.0, -0.0, -4.0, -2000.5, 2000.5, 2147483647.0,

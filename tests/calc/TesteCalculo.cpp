@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "calc/Calculo.h"
+#include "calc/ModeloCalculo.h"
 #include "export/LinhasExportacao.h"
 #include "tests/calc/EntradasTeste.h"
 
@@ -42,20 +43,27 @@ TEST(Calcula, GuardasArquivosModeloETextos)
 // hemisphere of its sign all the way to LatExp and the export file.
 TEST(Calcula, LatitudeComZeroGrausChegaAExportacaoComOSinalDigitado)
 {
-    const QString pastaDados = QStringLiteral(CERAVEL_DADOS_PROJETO);
-    const std::pair<const char*, const char*> casos[] = {
-        {"0", "0.0388888888888889"}, {"+0", "0.0388888888888889"}, {"-0", "-0.0388888888888889"},
-        {"-0.0", "-0.0388888888888889"}};
     for (const QLocale& locale : Locales)
-        for (const auto& [graus, latExp] : casos) {
-            SCOPED_TRACE(locale.name().toStdString() + ": " + graus);
+        for (const char* graus : {"0", "+0", "-0", "-0.0"}) {
             const TextosEntrada entrada = Entrada(GMS, DEC, {{LatG, graus}, {LatM, "2"}, {LatS, "20"}}, locale);
-            const ResultadoCalculo r = Calcula(entrada, locale, pastaDados);
-            ASSERT_TRUE(std::holds_alternative<Calculo>(r));
-            const Calculo& c = std::get<Calculo>(r);
-            EXPECT_EQ(c.textos.latExp, NoLocale(latExp, locale));
-            EXPECT_TRUE(LinhasExportacao(c).contains(QStringLiteral("Latitude;") + NoLocale(latExp, locale)));
+            const ResultadoCalculo r = Calcula(entrada, locale, QStringLiteral(CERAVEL_DADOS_PROJETO));
+            ASSERT_TRUE(std::holds_alternative<Calculo>(r)) << graus;
+            const QString latExp = NoLocale(graus[0] == '-' ? "-0.0388888888888889" : "0.0388888888888889", locale);
+            EXPECT_EQ(std::get<Calculo>(r).textos.latExp, latExp) << graus;
+            EXPECT_TRUE(LinhasExportacao(std::get<Calculo>(r)).contains("Latitude;" + latExp)) << graus;
         }
+}
+
+// The model kept in the settings: only "igrf14" chooses IGRF-14; nothing, or a damaged or foreign value, is
+// the regional model; each choice reads back as itself.
+TEST(ModeloCalculo, ConfiguracaoLidaDeVolta)
+{
+    using enum ModeloCalculo;
+    const std::pair<const char*, ModeloCalculo> casos[] = {{"igrf14", Igrf14}, {"", Regional}, {"IGRF14 ", Regional}};
+    for (const auto& [texto, modelo] : casos)
+        EXPECT_EQ(ModeloDaConfiguracao(QString::fromLatin1(texto)), modelo) << texto;
+    for (const ModeloCalculo m : {Regional, Igrf14})
+        EXPECT_EQ(ModeloDaConfiguracao(TextoConfiguracaoModelo(m)), m);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include "tests/calc/EntradasTeste.h"
 #include "tests/model/TabelaIgrfTeste.h"
 
-#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -21,8 +20,7 @@ namespace {
 
 const QString PastaDados = QStringLiteral(CERAVEL_DADOS_PROJETO);
 
-// A position in decimal degrees, two dates and a bearing typed in degrees,
-// minutes and seconds.
+// A position in decimal degrees, two dates and a rumo typed in degrees, minutes and seconds.
 TextosConversao Entrada(const char* lat, const char* lon, const char* lev, const char* conv, const QLocale& locale)
 {
     const QStringList l = QString::fromLatin1(lev).split(u'/'), c = QString::fromLatin1(conv).split(u'/');
@@ -31,53 +29,9 @@ TextosConversao Entrada(const char* lat, const char* lon, const char* lev, const
             {}, {}, {}};
 }
 
-bool CopiaTabelaIgrf(const QTemporaryDir& pasta)
+bool CopiaTabelaIgrf(const QTemporaryDir& p)
 {
-    return QFile::copy(QDir(PastaDados).filePath(ArquivoIgrf14), pasta.filePath(ArquivoIgrf14));
-}
-
-// Each date's declination is IGRF-14's at the checked position and decimal
-// year, to the bit; the bearing follows the rules with those two values; the
-// regional model's D is kept for the years 1995 to 2005 only.
-TEST(CalculaConversao, DeclinacoesDoIgrf14NasDuasDatas)
-{
-    const struct {
-        const char *nome, *lat, *lon, *lev, *conv;
-        bool regionalLev, regionalConv;
-    } casos[] = {
-        {"Macapá 1978 para 2000", "0.03", "-51.07", "01/07/1978", "31/12/2000", false, true},
-        {"Porto Alegre 31/12/2005 para 01/01/2006", "-30.03", "-51.23", "31/12/2005", "01/01/2006", true, false},
-        {"Manaus 01/01/1995 para 31/12/1994", "-3.1", "-60.02", "01/01/1995", "31/12/1994", true, false},
-        {"extremos do modelo", "-35", "-75", "01/01/1900", "31/12/2029", false, false},
-    };
-    ASSERT_TRUE(Igrf14().modelo) << Igrf14().erro;
-    const igrf::ModeloIgrf& modelo = *Igrf14().modelo;
-    for (const QLocale& locale : Locales)
-        for (const auto& caso : casos) {
-            SCOPED_TRACE(locale.name().toStdString() + ": " + caso.nome);
-            const TextosConversao entrada = Entrada(caso.lat, caso.lon, caso.lev, caso.conv, locale);
-            const ResultadoConversao r = CalculaConversao(entrada, locale, PastaDados);
-            ASSERT_TRUE(std::holds_alternative<Conversao>(r));
-            const Conversao& c = std::get<Conversao>(r);
-            EXPECT_EQ(c.latitude, std::stod(caso.lat));
-            EXPECT_EQ(c.longitude, std::stod(caso.lon));
-            const std::pair<const DeclinacaoNaData*, const char*> datas[] = {{&c.levantamento, caso.lev},
-                                                                              {&c.conversao, caso.conv}};
-            for (const auto& [d, data] : datas) {
-                SCOPED_TRACE(data);
-                const QStringList partes = QString::fromLatin1(data).split(u'/');
-                const double ano = AnoDecimal(partes[0].toDouble(), partes[1].toDouble(), partes[2].toDouble());
-                EXPECT_EQ(d->anoDecimal, ano);
-                const auto igrf = CampoIgrf14(modelo, c.latitude, c.longitude, ano);
-                ASSERT_TRUE(igrf);
-                EXPECT_EQ(d->D, igrf->D);
-                EXPECT_EQ(d->dD, igrf->dD);
-            }
-            EXPECT_EQ(c.levantamento.regional.has_value(), caso.regionalLev);
-            EXPECT_EQ(c.conversao.regional.has_value(), caso.regionalConv);
-            EXPECT_TRUE(c.levantamento.erroRegional.isEmpty());
-            EXPECT_TRUE(c.conversao.erroRegional.isEmpty());
-        }
+    return QFile::copy(PastaDados + "/" + ArquivoIgrf14, p.filePath(ArquivoIgrf14));
 }
 
 // Whole seconds of an angle text "-21°56'08''" (with a rumo's letters, its
@@ -93,13 +47,13 @@ long long Le(const QString& texto)
     return m.captured(1).isEmpty() ? s : -s;
 }
 
-// The sums on screen check exactly, for random positions, dates and bearings
-// of every kind: the change is the difference of the declinations shown, the
-// true bearing the given one plus the survey declination shown, the magnetic
-// one the true one minus the conversion declination shown, each rumo its
-// azimuth; and each declination shown is IGRF's rounded to the second.
+// For random positions, dates and bearings of every kind: each date's D is IGRF-14's at the position and
+// decimal year (the regional one only in 1995–2005), and the sums on screen check exactly: change =
+// conversion D - survey D; true = magnetic + survey D = grid + γ; magnetic now = true - conversion D; each
+// rumo its azimuth; each D shown is the computed one rounded to the second.
 TEST(CalculaConversao, AsSomasNaTelaConferem)
 {
+    ASSERT_TRUE(Igrf14().modelo) << Igrf14().erro;
     QRandomGenerator sorte(19);
     const auto numero = [&sorte](double de, double ate) { return de + sorte.generateDouble() * (ate - de); };
     for (int i = 0; i < 1000; ++i) {
@@ -116,21 +70,30 @@ TEST(CalculaConversao, AsSomasNaTelaConferem)
         e.formaAngulo = FormaEntrada::GrausDecimais;
         e.angGraus = cardinal ? QString::number(static_cast<int>(e.quadrante) % 4 == 0 ? 0 : 90)
                               : locale.toString(numero(0, e.tipo == TipoRumo::Azimute ? 359.9 : 90), 'f', 5);
-        e.referencia = sorte.bounded(2) ? ReferenciaRumo::Magnetico : ReferenciaRumo::Verdadeiro;
+        e.referencia = static_cast<ReferenciaRumo>(sorte.bounded(3));
         SCOPED_TRACE(i);
         const ResultadoConversao r = CalculaConversao(e, locale, PastaDados);
         ASSERT_TRUE(std::holds_alternative<Conversao>(r)) << std::get<FalhaGuarda>(r).mensagem.toStdString();
         const Conversao& c = std::get<Conversao>(r);
+        for (const auto& [d, dia, mes, ano] : {std::tuple{&c.levantamento, e.diaLev, e.mesLev, e.anoLev},
+                                               std::tuple{&c.conversao, e.diaConv, e.mesConv, e.anoConv}}) {
+            const double decimal = AnoDecimal(dia.toDouble(), mes.toDouble(), ano.toDouble());
+            const auto igrf = CampoIgrf14(*Igrf14().modelo, c.latitude, c.longitude, decimal);
+            EXPECT_EQ(d->anoDecimal, decimal);
+            EXPECT_EQ(std::pair(d->D, d->dD), std::pair(igrf->D, igrf->dD));
+            EXPECT_EQ(d->regional.has_value(), ano.toInt() >= 1995 && ano.toInt() <= 2005);
+        }
         const TextosResultadoConversao& t = c.textos;
-        const long long lev = Le(t.decLev), conv = Le(t.decConv), verdadeiro = Le(t.azVerd);
+        const long long lev = Le(t.decLev), conv = Le(t.decConv), gama = Le(t.convergencia), verdadeiro = Le(t.azVerd);
         EXPECT_EQ(lev, std::llround(c.levantamento.D * 3600));
         EXPECT_EQ(conv, std::llround(c.conversao.D * 3600));
         EXPECT_EQ(Le(t.difDec), conv - lev);
         const double dado = LeNumeroLocal(e.angGraus, locale).value();
         const long long informado = std::llround(dado * 3600) % SegundosNoCirculo;
         const long long azimute = e.tipo == TipoRumo::Azimute ? informado : AzimuteDeRumo(informado, e.quadrante);
-        const bool magnetico = e.referencia == ReferenciaRumo::Magnetico;
-        EXPECT_EQ(verdadeiro, ReduzAzimute(azimute + (magnetico ? lev : 0)));
+        const long long somado[] = {lev, 0, gama};  // in ReferenciaRumo's order
+        EXPECT_EQ(verdadeiro, ReduzAzimute(azimute + somado[static_cast<int>(e.referencia)]));
+        EXPECT_EQ(Le(t.azQuad), ReduzAzimute(verdadeiro - gama));
         EXPECT_EQ(Le(t.azMagConv), ReduzAzimute(verdadeiro - conv));
         EXPECT_EQ(Le(t.rumoVerd), verdadeiro);
         EXPECT_EQ(Le(t.rumoMagConv), Le(t.azMagConv));
@@ -156,38 +119,30 @@ TEST(CalculaConversao, ModeloRegionalComoNoCalculo)
     }
 }
 
+// The checks come first (an empty folder is not looked at); without the IGRF-14 table, a message naming it;
+// the table put back is found on the next press, and without the regional files the conversion still
+// succeeds and says the regional value is missing.
 TEST(CalculaConversao, ArquivosAusentes)
 {
-    for (const QLocale& locale : Locales) {
-        SCOPED_TRACE(locale.name().toStdString());
-        QTemporaryDir pasta;
-        TextosConversao entrada = Entrada("-23.55", "-46.63", "15/06/2000", "10/03/2024", locale);
-        // The checks come first: an empty folder is not looked at.
-        entrada.anoConv = "2030";
-        const ResultadoConversao recusa = CalculaConversao(entrada, locale, pasta.path());
-        ASSERT_TRUE(std::holds_alternative<FalhaGuarda>(recusa));
-        EXPECT_EQ(std::get<FalhaGuarda>(recusa).foco, AnoConv);
-
-        // Without the IGRF-14 table: a message naming it.
-        entrada.anoConv = "2024";
-        const ResultadoConversao semTabela = CalculaConversao(entrada, locale, pasta.path());
-        ASSERT_TRUE(std::holds_alternative<FalhaModelo>(semTabela));
-        EXPECT_TRUE(std::get<FalhaModelo>(semTabela).mensagem.contains(ArquivoIgrf14))
-            << std::get<FalhaModelo>(semTabela).mensagem.toStdString();
-
-        // The table put back is found on the next press; without the regional
-        // files the conversion still succeeds and says the regional value is missing.
-        ASSERT_TRUE(CopiaTabelaIgrf(pasta));
-        const ResultadoConversao semRegional = CalculaConversao(entrada, locale, pasta.path());
-        ASSERT_TRUE(std::holds_alternative<Conversao>(semRegional));
-        const Conversao& c = std::get<Conversao>(semRegional);
-        EXPECT_FALSE(c.levantamento.regional);
-        EXPECT_TRUE(c.levantamento.erroRegional.contains(ArquivoDeclinacao))
-            << c.levantamento.erroRegional.toStdString();
-        EXPECT_EQ(c.textos.regLev, QStringLiteral("indisponível"));
-        EXPECT_EQ(c.textos.regConv, QString());  // 2024: no regional model at all
-        EXPECT_FALSE(c.textos.azVerd.isEmpty());
-    }
+    const QLocale locale = PtBr;
+    QTemporaryDir pasta;
+    TextosConversao entrada = Entrada("-23.55", "-46.63", "15/06/2000", "10/03/2030", locale);
+    const ResultadoConversao recusa = CalculaConversao(entrada, locale, pasta.path());
+    ASSERT_TRUE(std::holds_alternative<FalhaGuarda>(recusa));
+    EXPECT_EQ(std::get<FalhaGuarda>(recusa).foco, AnoConv);
+    entrada.anoConv = "2024";
+    const ResultadoConversao semTabela = CalculaConversao(entrada, locale, pasta.path());
+    ASSERT_TRUE(std::holds_alternative<FalhaModelo>(semTabela));
+    EXPECT_TRUE(std::get<FalhaModelo>(semTabela).mensagem.contains(ArquivoIgrf14));
+    ASSERT_TRUE(CopiaTabelaIgrf(pasta));
+    const ResultadoConversao semRegional = CalculaConversao(entrada, locale, pasta.path());
+    ASSERT_TRUE(std::holds_alternative<Conversao>(semRegional));
+    const Conversao& c = std::get<Conversao>(semRegional);
+    EXPECT_FALSE(c.levantamento.regional);
+    EXPECT_TRUE(c.levantamento.erroRegional.contains(ArquivoDeclinacao)) << c.levantamento.erroRegional.toStdString();
+    EXPECT_EQ(c.textos.regLev, QStringLiteral("indisponível"));
+    EXPECT_EQ(c.textos.regConv, QString());  // 2024: no regional model at all
+    EXPECT_FALSE(c.textos.azVerd.isEmpty());
 }
 
 }  // namespace

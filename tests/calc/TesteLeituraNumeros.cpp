@@ -45,9 +45,8 @@ TEST(LeNumeroInicial, LeONumeroDoInicioSoComPonto)
         EXPECT_EQ(LeNumeroInicial(QString::fromUtf8(texto)), esperado) << texto;  // bit-exact: nearest double
 }
 
-// The readings skip QLocale for the plain typed forms: from 1 to 40 digits
-// (both sides of the 15-digit shortcut), either separator, blanks or a stray
-// character, the locale's reading and the leading-number one agree with QLocale's.
+// The readings skip QLocale for the plain typed forms: from 1 to 40 digits (both sides of the 15-digit shortcut),
+// either separator, blanks or a stray character, both readings agree with QLocale's.
 TEST(LeNumeroLocal, ComoOQLocaleEmTextosAleatorios)
 {
     std::mt19937_64 aleatorio(46);

@@ -76,7 +76,7 @@ TEST(ValidaConversao, PrimeiraGuardaQueFalha)
 {
     const Formas gms, dec{DEC, DEC, DEC}, gmsDec{GMS, DEC}, rumoGms{GMS, GMS, GMS, RUMO},
         rumoDec{GMS, GMS, DEC, RUMO}, azDec{GMS, GMS, DEC, AZ}, leste{GMS, GMS, GMS, RUMO, Quadrante::L},
-        norte{GMS, GMS, DEC, RUMO, Quadrante::N}, oeste{GMS, GMS, DEC, RUMO, Quadrante::O};
+        norte{GMS, GMS, DEC, RUMO, Quadrante::N};
     const struct {
         const char* nome;
         Formas formas;
@@ -94,22 +94,15 @@ TEST(ValidaConversao, PrimeiraGuardaQueFalha)
         {"vazio antes de fora da faixa", gms, {{LatG, "20"}, {LongG, ""}}, Vazia, LongG},
         {"caixas da forma inativa vazias", gmsDec, {{LatGraus, ""}, {LongG, ""}, {LongM, ""}}, Passa},
         {"latitude 20 GMS", gms, {{LatG, "20"}}, FaixaLat, LatG},
-        {"longitude -29.9", dec, {{LonGraus, "-29.9"}}, FaixaLon, LonGraus},
         {"LongS 60", gms, {{LongS, "60"}}, MinSeg, LongS},
-        {"LongS 3o", gms, {{LongS, "3o"}}, NaoNumero, LongS},
         // The survey date, then the conversion date: required boxes, the main
         // window's guards, then 1900 to 2029.
         {"MesLev e AnoLev vazios", gms, {{MesLev, ""}, {AnoLev, ""}}, Vazia, MesLev},
         {"so o ano do levantamento", gms, {{DiaLev, ""}, {MesLev, ""}}, Passa},
         {"so o ano do levantamento, fora", gms, {{DiaLev, ""}, {MesLev, ""}, {AnoLev, "1899"}}, Periodo, AnoLev},
         {"so o ano da conversao nao", gms, {{DiaConv, ""}, {MesConv, ""}}, Vazia, DiaConv},
-        {"AnoConv vazio", gms, {{AnoConv, ""}}, Vazia, AnoConv},
         {"posicao antes da data", gms, {{LatM, "60"}, {DiaLev, ""}}, MinSeg, LatM},
         {"29/02/1900 nao e bissexto", gms, {{DiaLev, "29"}, {MesLev, "02"}, {AnoLev, "1900"}}, DiaNoMes, DiaLev},
-        {"AnoLev 1899", gms, {{AnoLev, "1899"}}, Periodo, AnoLev},
-        {"AnoLev 1900", gms, {{DiaLev, "01"}, {MesLev, "01"}, {AnoLev, "1900"}}, Passa},
-        {"MesConv 0", gms, {{MesConv, "0"}}, MesErrado, MesConv},
-        {"31/12/2029", gms, {{DiaConv, "31"}, {MesConv, "12"}, {AnoConv, "2029"}}, Passa},
         {"AnoConv 2030", gms, {{DiaConv, "01"}, {MesConv, "01"}, {AnoConv, "2030"}}, Periodo, AnoConv},
         {"levantamento inteiro antes da conversao", gms, {{AnoLev, "1899"}, {DiaConv, ""}}, Periodo, AnoLev},
         {"datas antes do rumo", gms, {{AnoConv, "2030"}, {AngG, "400"}}, Periodo, AnoConv},
@@ -129,25 +122,20 @@ TEST(ValidaConversao, PrimeiraGuardaQueFalha)
         {"graus com fracao", gms, {{AngG, "12.5"}}, GrausInteiros, AngG},
         {"AngM 60", gms, {{AngM, "60"}}, MinSeg, AngM},
         {"AngM 59.99", gms, {{AngM, "59.99"}}, Passa},
-        {"AngS 60", gms, {{AngS, "60"}}, MinSeg, AngS},
         {"graus fora antes dos minutos ilegiveis", gms, {{AngG, "400"}, {AngM, "abc"}}, FaixaAz, AngG},
         // Rumo: 0 <= angle <= 90.
         {"rumo 90", rumoDec, {{AngGraus, "90"}}, Passa},
         {"rumo 90.01", rumoDec, {{AngGraus, "90.01"}}, FaixaRumo, AngGraus},
-        {"rumo -1", rumoDec, {{AngGraus, "-1"}}, FaixaRumo, AngGraus},
         {"rumo 90 0 0", rumoGms, {{AngG, "90"}, {AngM, "0"}, {AngS, "0"}}, Passa},
         {"rumo 90 0 1", rumoGms, {{AngG, "90"}, {AngM, "0"}, {AngS, "1"}}, FaixaRumo, AngG},
-        {"rumo 89 59 59.9", rumoGms, {{AngG, "89"}, {AngM, "59"}, {AngS, "59.9"}}, Passa},
         // The cardinal letters carry their own angle.
         {"rumo 90 L", leste, {{AngG, "90"}, {AngM, ""}, {AngS, ""}}, Passa},
         {"rumo 89 59 59.6 L", leste, {{AngG, "89"}, {AngM, "59"}, {AngS, "59.6"}}, Passa},
         {"rumo 45 L", leste, {{AngG, "45"}}, "Com a direção L o rumo é de 90 graus.", AngG},
         {"rumo 0 N", norte, {{AngGraus, "0"}}, Passa},
         {"rumo 1 N", norte, {{AngGraus, "1"}}, "Com a direção N o rumo é de 0 graus.", AngGraus},
-        {"rumo 0 O", oeste, {{AngGraus, "0"}}, "Com a direção O o rumo é de 90 graus.", AngGraus},
         // Not numbers.
         {"AngGraus inf", azDec, {{AngGraus, "inf"}}, NaoNumero, AngGraus},
-        {"AngS x", gms, {{AngS, "x"}}, NaoNumero, AngS},
         {"AngG ilegivel antes dos minutos", gms, {{AngG, "abc"}, {AngM, "60"}}, NaoNumero, AngG},
     };
     for (const QLocale& locale : Locales)
@@ -156,12 +144,6 @@ TEST(ValidaConversao, PrimeiraGuardaQueFalha)
             const ResultadoValidacaoConversao r = ValidaConversao(Entrada(caso.formas, caso.caixas, locale), locale);
             EXPECT_EQ(Desfecho(r), Desfecho(caso.mensagem, caso.foco));
         }
-    // Only the user's separator: the bearing read in the locale given.
-    const QLocale c = QLocale::c();
-    EXPECT_EQ(Desfecho(ValidaConversao(Entrada(azDec, {{AngGraus, "45,5"}}, c), c)), Desfecho(NaoNumero, AngGraus));
-    T e = Entrada(gms, {}, PtBr);
-    e.angS = "1,5";
-    EXPECT_EQ(Desfecho(ValidaConversao(e, PtBr)), "passa");
 }
 
 // What a request carries: the position (the sign typed in the degrees box
@@ -177,7 +159,6 @@ TEST(ValidaConversao, ValoresDoPedido)
         std::optional<long long> azimute;
         bool soAno = false;
     } casos[] = {
-        {"0 30 0 ao norte", {GMS, GMS, GMS, AZ}, {{LatG, "0"}}, 0.5, lev, conv, 163800},
         {"-0 30 0 ao sul", {GMS, GMS, GMS, AZ}, {{LatG, "-0"}}, -0.5, lev, conv, 163800},
         {"datas nos extremos", {DEC, DEC, GMS, AZ},
          {{DiaLev, "1"}, {MesLev, "1"}, {AnoLev, "1900"}, {DiaConv, "31"}, {MesConv, "12"}, {AnoConv, "2029"}},
@@ -186,7 +167,6 @@ TEST(ValidaConversao, ValoresDoPedido)
          1957 + 182.0 / 365, conv, 163800, true},
         {"rumo 35 20 10 NO", {GMS, GMS, GMS, RUMO, Quadrante::NO}, {{AngG, "35"}, {AngM, "20"}, {AngS, "10"}},
          -23.5, lev, conv, 1296000 - 127210},
-        {"rumo 90 O", {GMS, GMS, DEC, RUMO, Quadrante::O}, {{AngGraus, "90"}}, -23.5, lev, conv, 972000},
         {"azimute 359 59 59.5 volta a 0", {GMS, GMS, GMS, AZ}, {{AngG, "359"}, {AngM, "59"}, {AngS, "59.5"}},
          -23.5, lev, conv, 0},
         {"sem rumo", {GMS, GMS, DEC, AZ}, {{AngGraus, ""}}, -23.5, lev, conv, std::nullopt},

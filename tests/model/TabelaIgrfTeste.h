@@ -25,8 +25,7 @@ inline const TabelaIgrf& Igrf14() {
 }
 
 // Writes `conteudo` byte for byte into `nome` in `pasta`; returns its path.
-inline std::string Grava(const QTemporaryDir& pasta, const std::string& conteudo,
-                         const char* nome = "arquivo.txt") {
+inline std::string Grava(const QTemporaryDir& pasta, const std::string& conteudo, const char* nome = "arquivo.txt") {
     const std::string caminho = pasta.filePath(QString::fromLatin1(nome)).toStdString();
     std::ofstream(caminho, std::ios::binary | std::ios::trunc) << conteudo;
     return caminho;

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The model run from three sets: the derived components against the formulas in
-// long double, and the failures that come back as a message instead of ending the program.
+// The derived components against the formulas in long double; failures come back as a message.
 #include "model/CalculaCampo.h"
 
 #include <algorithm>
@@ -14,9 +13,8 @@ namespace {
 
 TEST(DerivaComponentes, ConferemComAsFormulasEmLongDouble)
 {
-    const struct {
-        float D, I, F, dD, dI, dF;
-    } casos[] = {{0, 0, 23456.789f, -0.125f, 0.0205761f, -41.3f}, {-21.5f, -30.2f, 23500, -0.1f, 0.13f, -20}};
+    const struct { float D, I, F, dD, dI, dF; } casos[] = {{0, 0, 23456.789f, -0.125f, 0.0205761f, -41.3f},
+                                                          {-21.5f, -30.2f, 23500, -0.1f, 0.13f, -20}};
     for (const auto& e : casos) {
         SCOPED_TRACE(e.D);
         const ElementosCampo r = DerivaComponentes(e.D, e.I, e.F, e.dD, e.dI, e.dF);
@@ -37,14 +35,12 @@ TEST(DerivaComponentes, ConferemComAsFormulasEmLongDouble)
     EXPECT_LT(DerivaComponentes(90, 0, 24000, 0, 0, 0).X, 0);
 }
 
-// By hand: D = I = 0, F = 10000 nT turning 1° a year in both angles. The
-// horizontal and vertical components then move by F times one degree in
-// radians a year: 10000 × 3.14159265359 / 180 = 174.532925199444 nT/ano.
+// By hand: D = I = 0, F = 10000 nT turning 1° a year in both angles: the horizontal and vertical components
+// move by F times one degree in radians a year, 10000 × 3.14159265359 / 180 = 174.532925199444 nT/ano.
 TEST(DerivaComponentes, UmGrauPorAnoMoveFVezesUmGrauEmRadianos)
 {
     const ElementosCampo r = DerivaComponentes(0, 0, 10000, 1, 1, 0);
-    EXPECT_EQ(r.m, 60.0f);
-    EXPECT_EQ(r.n, 60.0f);
+    EXPECT_EQ(std::pair(r.m, r.n), std::pair(60.0f, 60.0f));
     EXPECT_NEAR(r.dY, 174.532925199444, 1e-9);
     EXPECT_NEAR(r.dZ, 174.532925199444, 1e-9);
     EXPECT_EQ(r.dX, 0.0);

@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program's IGRF-14: the table read once from its folder and kept, the
-// refusals of a missing or altered table, and the period it answers for.
+// The program's IGRF-14: the table read once and kept, the refusals of a missing or altered table, its period.
 #include "model/Igrf14.h"
 #include "model/igrf/CalculaIgrf.h"
 #include "tests/model/TabelaIgrfTeste.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -32,8 +29,7 @@ std::string Substitui(std::string texto, const std::string& de, const std::strin
     return onde == std::string::npos ? texto : texto.replace(onde, de.size(), para);
 }
 
-// A missing table is tried again on the next use, so putting it back needs no
-// restart; once read it is kept, even if the file changes afterwards.
+// A missing table is tried again on the next use (putting it back needs no restart); once read it is kept.
 TEST(CarregaIgrf14, LeUmaVezGuardaETentaDeNovoSeFalhou)
 {
     QTemporaryDir pasta;
@@ -50,8 +46,8 @@ TEST(CarregaIgrf14, LeUmaVezGuardaETentaDeNovoSeFalhou)
     EXPECT_EQ(CarregaIgrf14(pasta.path()).modelo, lida.modelo);
 }
 
-// Tables that read as numbers yet are not the whole of IGRF-14 are refused
-// with a message naming the file, instead of giving a subtly wrong field.
+// Tables that read yet are not the whole of IGRF-14 are refused naming the file, not giving a subtly wrong field;
+// the reader's own refusals (a bad epoch or value) pass through, as a repeated row shows.
 TEST(CarregaIgrf14, TabelaAlteradaEhRecusadaComONomeDoArquivo)
 {
     const std::string entregue = TabelaEntregue();
@@ -63,10 +59,8 @@ TEST(CarregaIgrf14, TabelaAlteradaEhRecusadaComONomeDoArquivo)
     } casos[] = {
         {"linha de grau 13 apagada", Substitui(entregue, "h 13 13", "# h 13 13"), "parece alterado"},
         {"linha repetida", entregue + entregue.substr(g10, entregue.find('\n', g10) + 1 - g10), "coeficiente repetido"},
-        {"epoca trocada", Substitui(entregue, " 1900.0 ", " 1950.0 "), "época inválida"},
         // Still increasing, so only the check of the epochs themselves refuses it.
         {"primeira epoca em 1901", Substitui(entregue, " 1900.0 ", " 1901.0 "), "parece alterado"},
-        {"valor ilegivel", Substitui(entregue, "-31543 ", "-31543,0 "), "valor não numérico"},
         {"colunas deslocadas", Substitui(entregue, "g  1  0 -31543", "g  1  0 4500"), "parece alterado"},
         {"vazia", "", "nenhum coeficiente"},
     };
@@ -76,14 +70,13 @@ TEST(CarregaIgrf14, TabelaAlteradaEhRecusadaComONomeDoArquivo)
         teste::Grava(pasta, conteudo, ArquivoIgrf14);
         const LeituraIgrf14 l = CarregaIgrf14(pasta.path());
         EXPECT_FALSE(l.modelo);
-        EXPECT_TRUE(l.erro.contains(QStringLiteral("igrf14coeffs.txt"))) << l.erro.toStdString();
-        EXPECT_TRUE(l.erro.contains(QString::fromUtf8(trecho))) << l.erro.toStdString();
+        EXPECT_TRUE(l.erro.contains(pasta.filePath(ArquivoIgrf14)) && l.erro.contains(QString::fromUtf8(trecho)))
+            << l.erro.toStdString();
     }
 }
 
-// From 01/01/1900 to 31/12/2029 (decimal year 2030.0), and nothing outside or
-// at a position that is no number. The evaluator that keeps the last date's
-// coefficients, asked the same rows in turn (the dates go back and forth),
+// From 01/01/1900 to 31/12/2029 (decimal year 2030.0), nothing outside or at a position that is no number.
+// The evaluator that keeps the last date's coefficients, asked the same rows in turn (back and forth),
 // gives the same bits; without rates, the same field.
 TEST(CampoIgrf14, PeriodoDe1900A2030NoNivelDoMar)
 {
@@ -92,10 +85,8 @@ TEST(CampoIgrf14, PeriodoDe1900A2030NoNivelDoMar)
     const struct {
         double latitude, longitude, ano;
         bool responde;
-    } casos[] = {
-        {-15.8, -47.9, 1900.0, true},      {-15.8, -47.9, 1899.999, false}, {0.04, -51.07, 2030.0, true},
-        {0.04, -51.07, 2030.0001, false},  {-33.7, -53.4, 1978.3, true},    {std::nan(""), -47.9, 2000, false},
-    };
+    } casos[] = {{-15.8, -47.9, 1900.0, true},     {-15.8, -47.9, 1899.999, false}, {0.04, -51.07, 2030.0, true},
+                 {0.04, -51.07, 2030.0001, false}, {-33.7, -53.4, 1978.3, true},    {std::nan(""), -47.9, 2000, false}};
     AvaliadorIgrf14 avaliador(*tabela.modelo);
     for (const auto& c : casos) {
         SCOPED_TRACE(c.ano);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The core IGRF evaluator against values computed by other programs: the 4000
-// IGRF-14 points of the IAGA routine (geocentric and geodetic input) and the
-// NOAA sample output with annual changes (IGRF-13); see tests/data/igrf/FONTE.md.
+// The IGRF evaluator against other programs' values: the IAGA routine's 4000 IGRF-14 points (geocentric and
+// geodetic input) and NOAA's sample output with annual changes (IGRF-13); see tests/data/igrf/FONTE.md.
 #include "model/igrf/LeModeloIgrf.h"
 #include "tests/model/TabelaIgrfTeste.h"
 #include "model/igrf/CalculaIgrf.h"
@@ -34,8 +33,7 @@ std::vector<std::array<double, 8>> LePontos(const std::string& nome) {
     return pontos;
 }
 
-// The reference routine works in single precision (worst point here: 4.4e-7
-// of F), hence a relative tolerance; one wrong degree-13 term moves more.
+// The reference routine works in single precision (worst point: 4.4e-7 of F); one wrong degree-13 term moves more.
 TEST(IgrfOficial, GeocentricAndGeodeticInputMatchAllReferencePoints) {
     const auto& igrf = teste::Igrf14();
     ASSERT_TRUE(igrf.modelo) << igrf.erro;
@@ -45,8 +43,7 @@ TEST(IgrfOficial, GeocentricAndGeodeticInputMatchAllReferencePoints) {
     for (std::size_t i = 0; i < geocentricos.size(); ++i) {
         const auto &c = geocentricos[i], &d = geodeticos[i];
         const auto coef = CoeficientesEm(*igrf.modelo, c[0]);
-        // The geodetic file prints the height rounded to 0.01 km; its
-        // generator used the same row's radius minus 6378.137.
+        // The geodetic file prints the height rounded to 0.01 km: the same row's radius minus 6378.137.
         const double altura = c[1] - SemiEixoWgs84Km;
         ASSERT_NEAR(altura, d[1], 0.006) << "row " << i + 1;
         const auto e = CalculaIgrf(*igrf.modelo, 90.0 - d[2], d[3], altura, d[0]);
@@ -94,10 +91,9 @@ double MinutosDoTexto(const std::string& graus, const std::string& minutos) {
     return graus.starts_with('-') ? g * 60.0 - m : g * 60.0 + m;
 }
 
-// As change NOAA prints the field one year on along the current slope minus
-// the field now: the rate itself for X, Y, Z, the chain-rule rate halfway for
-// D, I, H, F. It keeps the date in single precision (up to 0.006 nT here), so
-// each value may differ by half its printed step plus 0.01.
+// NOAA's change is the field one year on along the current slope minus the field now: the rate itself for X, Y,
+// Z, the chain-rule rate halfway for D, I, H, F. It keeps the date in single precision (up to 0.006 nT here),
+// so each value may differ by half its printed step plus 0.01.
 TEST(IgrfAmostraNoaa, ElementsAndAnnualChangesMatchTheSample) {
     auto leitura = LeArquivoShc(pastaTeste + "IGRF13.SHC");
     ASSERT_TRUE(leitura.modelo) << leitura.erro;

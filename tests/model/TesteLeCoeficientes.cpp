@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Coefficient files laid out as a user's editor may leave them, and the
-// message naming the file and the reason when one cannot be used.
+// Coefficient files as an editor may leave them; the message naming the file and reason when one is unusable.
 #include "model/CalculaCampo.h"
 #include "model/LeCoeficientes.h"
 #include <QFile>
@@ -96,21 +95,15 @@ TEST(CalculaCampo, PrimeiroArquivoQueFalhaSemResultado)
         return r.elementos ? QStringLiteral("(resultado)") : r.erro;
     };
     EXPECT_EQ(erro(), "O arquivo de coeficientes COEF-D2000 não foi encontrado" + naPasta);
+    // A folder the user named (ceravel-lote --coeficientes) is named as such.
+    EXPECT_EQ(LeConjuntos(pasta.path(), OrigemPasta::Indicada).erro, "O arquivo de coeficientes COEF-D2000 não foi "
+              "encontrado na pasta " + QDir::toNativeSeparators(pasta.path()) + ".");
     Escreve(pasta, ArquivoDeclinacao, Junta("\n"));
     Escreve(pasta, ArquivoInclinacao, "1,2,3");
     EXPECT_EQ(erro(), "O arquivo de coeficientes COEF-I2000 terminou antes do 31º coeficiente: contém apenas 3 itens.");
     Escreve(pasta, ArquivoInclinacao, Junta("\n"));
     ASSERT_TRUE(QDir(pasta.path()).mkdir(ArquivoIntensidade));  // a folder cannot be read as the file
     EXPECT_EQ(erro(), "O arquivo de coeficientes COEF-F2000 não pôde ser lido" + naPasta);
-}
-
-// A folder the user named (ceravel-lote --coeficientes) is named as such.
-TEST(LeCoeficientes, PastaIndicadaPeloUsuario)
-{
-    QTemporaryDir pasta;
-    const LeituraConjuntos lido = LeConjuntos(pasta.path(), OrigemPasta::Indicada);
-    EXPECT_EQ(lido.erro, "O arquivo de coeficientes COEF-D2000 não foi encontrado na pasta "
-                             + QDir::toNativeSeparators(pasta.path()) + ".");
 }
 
 // Runs again in a child whose environment is Brazilian, rather than changing this process's locale.

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The IGRF table readers and the model's time dependence, on small tables
-// whose answers are known by hand.
+// The IGRF table reader and the model's time dependence, on small tables whose answers are known by hand.
 #include "model/igrf/LeModeloIgrf.h"
 #include "tests/model/TabelaIgrfTeste.h"
 #include "model/igrf/ModeloIgrf.h"
@@ -31,7 +30,7 @@ TEST(LeTabelaIgrf, BadTablesAreRefusedNamingFileAndLine) {
         {cabecalho + "g 2 3 1 2 3 4\n", ", linha 2: grau ou ordem inválidos."},
         {cabecalho + "h 1 0 1 2 3 4\n", ", linha 2: grau ou ordem inválidos."},
         {cabecalho + "g 1 0 1 x 3 4\n", ", linha 2: valor não numérico."},
-        {"g/h n m 2005.0 2000.0 2005-10\n", ", linha 1: época inválida no cabeçalho."},
+        {"g/h n m 2000.0 2000.0 2005-10\n", ", linha 1: época inválida no cabeçalho."},  // not increasing
         {"# nothing\n", ": nenhum coeficiente encontrado."},
     };
     for (const auto& [conteudo, motivo] : casos) {
@@ -43,10 +42,8 @@ TEST(LeTabelaIgrf, BadTablesAreRefusedNamingFileAndLine) {
     EXPECT_EQ(LeTabelaIgrf("/nonexistent/igrf.txt").erro, "Não foi possível ler o arquivo /nonexistent/igrf.txt.");
 }
 
-// Between epochs the interval that starts at or before the date; after the
-// last, its final secular variation. The interpolator that keeps the last
-// interval, asked the same dates in turn (back and forth across intervals),
-// gives the same.
+// Between epochs the interval that starts at or before the date; after the last, its final secular
+// variation. The interpolator that keeps the last interval, asked the same dates in turn, gives the same.
 TEST(ModeloIgrf, CoefficientsFollowTheIntervalThatHoldsTheDate) {
     QTemporaryDir pasta;
     const auto modelo = LeTabelaIgrf(Grava(pasta, tabelaPequena)).modelo;

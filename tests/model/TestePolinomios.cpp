@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The element and variation polynomials against a long double evaluation of
-// the term table, and hand-built roundings that only the model's order of operations gives.
+// The polynomials against a long double evaluation of the term table, and hand-built roundings that only the
+// model's order of operations gives.
 #include "model/CalculaElemento.h"
 #include "model/CalculaVariacao.h"
 
@@ -23,8 +23,8 @@ constexpr Monomio Termos[32] = {
     {1, 2, 1, 5}, {0, 2, 2, 5}, {3, 1, 0, 5}, {2, 1, 1, 6}, {3, 0, 1, 6}, {1, 1, 2, 6}, {4, 0, 0, 7}, {2, 0, 2, 7},
 };
 
-// Same groups and float roundings as the model (the variation of c31 joins V6), every
-// term and sum in long double: the extra precision vanishes in the roundings, so the bits agree.
+// The model's groups and float roundings (c31's variation joins V6), terms and sums in long double: the extra
+// precision vanishes in the roundings, so the bits agree.
 float Referencia(double x, double y, const Coeficientes& c, double t, bool variacao)
 {
     long double grupos[8] = {};
@@ -62,10 +62,11 @@ TEST(Polinomios, ConferemComReferenciaLongDouble)
 
 TEST(Polinomios, OrdemDasOperacoesApareceNoResultado)
 {
+    using Avalia = float (*)(double, double, const Coeficientes&, double);
     const double p60 = std::ldexp(1.0, 60);  // 1 is lost when added to it
     struct Caso {
         std::string nome;
-        float (*avalia)(double, double, const Coeficientes&, double);
+        Avalia avalia;
         double x, y;
         std::vector<std::pair<int, double>> termos;
         float esperado;
@@ -77,18 +78,15 @@ TEST(Polinomios, OrdemDasOperacoesApareceNoResultado)
         // (c6 · y) · x cancels c1 exactly; c6 · (y · x) would leave a residue.
         {"produto da esquerda para a direita", CalculaElemento, 0.3, 0.7, {{6, 0.1}, {1, -((0.1 * 0.7) * 0.3)}}, 0.0f},
     };
-    // Inside each group, x = y = t = 1: 2^60, -2^60 and 1 on three consecutive terms
-    // sum to 1 only in the model's order (the long double reference cannot see a
-    // swap). A term in t² enters the variation doubled, so its value is halved.
-    const auto sondagens = [&](const char* nome, float (*avalia)(double, double, const Coeficientes&, double),
-                               std::initializer_list<std::vector<int>> grupos, std::vector<int> emTQuadrado) {
+    // Inside each group, x = y = t = 1: 2^60, -2^60 and 1 on three consecutive terms sum to 1 only in the
+    // model's order (the long double reference cannot see a swap). A term in t² enters the variation doubled.
+    const auto sondagens = [&](const char* nome, Avalia avalia, std::initializer_list<std::vector<int>> grupos,
+                               std::vector<int> emTQuadrado) {
         int g = 0;
         for (const std::vector<int>& grupo : grupos) {
             ++g;
             for (std::size_t p = 0; p + 2 < grupo.size(); ++p) {
-                Caso caso{std::string(nome) + std::to_string(g) + ", termos " + std::to_string(grupo[p]) + " "
-                              + std::to_string(grupo[p + 1]) + " " + std::to_string(grupo[p + 2]),
-                          avalia, 1, 1, {}, 1.0f};
+                Caso caso{nome + std::to_string(g) + ", termo " + std::to_string(grupo[p]), avalia, 1, 1, {}, 1.0f};
                 for (const auto& [k, valor] : {std::pair{grupo[p], p60}, {grupo[p + 1], -p60}, {grupo[p + 2], 1.0}}) {
                     const bool dobrado = std::find(emTQuadrado.begin(), emTQuadrado.end(), k) != emTQuadrado.end();
                     caso.termos.emplace_back(k, dobrado ? valor / 2 : valor);

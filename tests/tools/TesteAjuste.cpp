@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Building blocks of the fit: the term order against the program's own
-// polynomial, the border and its margin, the grids, the least-squares solve
-// with its worst-case constraints, the written coefficient files.
+// The fit's building blocks: term order against the program's polynomial, the border, the grids, the
+// least-squares solve with its worst-case constraints, the written coefficient files.
 #include "DadosTeste.h"
 #include "model/CalculaElemento.h"
 #include "model/CalculaVariacao.h"
@@ -22,10 +21,7 @@
 namespace ceravel::ajuste {
 namespace {
 
-using teste::Grava;
-
-// Distinct primes for x, y, t make every monomial a distinct number, so a
-// term in the wrong place cannot go unnoticed.
+// Distinct primes for x, y, t: a term in the wrong place gives another number.
 TEST(TermosPolinomio, EachColumnIsTheProgramsTermOfTheSameNumber) {
     const double x = 2, y = 3, t = 5;
     const auto valores = Monomios(x, y, t);
@@ -40,42 +36,19 @@ TEST(TermosPolinomio, EachColumnIsTheProgramsTermOfTheSameNumber) {
     }
 }
 
-TEST(ContornoBrasil, KnownPlacesFallOnTheRightSide) {
-    const auto& brasil = teste::BrasilEntregue();
-    ASSERT_TRUE(brasil.contorno) << brasil.erro;
-    const struct {
-        const char* nome;
-        double latitude, longitude;
-        bool noBrasil;
-    } lugares[] = {
-        {"Brasilia", -15.79, -47.88, true},     {"BoaVista", 2.82, -60.67, true},
-        {"MarajoIsland", -1.0, -49.6, true},    {"Montevideo", -34.90, -56.19, false},
-        {"Cayenne", 4.92, -52.31, false},       {"AtlanticOffRecife", -8.0, -33.0, false},
-    };
-    for (const auto& l : lugares)
-        EXPECT_EQ(DentroDoContorno(*brasil.contorno, l.latitude, l.longitude), l.noBrasil) << l.nome;
-}
-
 // A 4 x 4 square (lon, lat) with a 2 x 2 hole, and an island beside it.
 TEST(ContornoBrasil, HolesIslandsAndDistanceToTheNearestEdgeOfAnyRing) {
     QTemporaryDir pasta;
     const auto leitura =
-        LeContorno(Grava(pasta, "# outer\n0 0\n4 0\n4 4\n0 4\n\n1 1\n3 1\n3 3\n1 3\n\n10 0\n11 0\n11 1\n"));
+        LeContorno(teste::Grava(pasta, "# outer\n0 0\n4 0\n4 4\n0 4\n\n1 1\n3 1\n3 3\n1 3\n\n10 0\n11 0\n11 1\n"));
     ASSERT_TRUE(leitura.contorno) << leitura.erro;
-    const Contorno& c = *leitura.contorno;
-    const struct {
-        const char* nome;
-        double latitude, longitude;
-        bool dentro;
-        double distancia;
-    } casos[] = {
-        {"InTheSquare", 0.5, 0.5, true, 0.5},   {"InTheHole", 2, 2, false, 1.0},
+    const std::tuple<const char*, double, double, bool, double> casos[] = {  // latitude, longitude
+        {"InTheSquare", 0.5, 0.5, true, 0.5},     {"InTheHole", 2, 2, false, 1.0},
         {"OnTheIsland", 0.25, 10.75, true, 0.25}, {"BesideTheIsland", 0, 9.5, false, 0.5},
-        {"WestOfTheSquare", 2, -3, false, 3.0}, {"OffTheCorner", 7, 8, false, 5.0},
-    };
-    for (const auto& caso : casos) {
-        EXPECT_EQ(DentroDoContorno(c, caso.latitude, caso.longitude), caso.dentro) << caso.nome;
-        EXPECT_NEAR(DistanciaAoContorno(c, caso.latitude, caso.longitude), caso.distancia, 1e-12) << caso.nome;
+        {"WestOfTheSquare", 2, -3, false, 3.0},   {"OffTheCorner", 7, 8, false, 5.0}};
+    for (const auto& [nome, latitude, longitude, dentro, distancia] : casos) {
+        EXPECT_EQ(DentroDoContorno(*leitura.contorno, latitude, longitude), dentro) << nome;
+        EXPECT_NEAR(DistanciaAoContorno(*leitura.contorno, latitude, longitude), distancia, 1e-12) << nome;
     }
 }
 
@@ -85,7 +58,7 @@ TEST(ContornoBrasil, BadLinesAreRefusedWithTheirNumber) {
                                            {"200 0\n1 1\n2 2\n", "linha 1"},
                                            {"0 0\n1 1\n\n2 2\n3 3\n4 4\n", "menos de três"},
                                            {"# only\n", "nenhum ponto"}}) {
-        const auto leitura = LeContorno(Grava(pasta, conteudo));
+        const auto leitura = LeContorno(teste::Grava(pasta, conteudo));
         EXPECT_FALSE(leitura.contorno) << conteudo;
         EXPECT_NE(leitura.erro.find(trecho), std::string::npos) << leitura.erro;
     }
@@ -94,10 +67,9 @@ TEST(ContornoBrasil, BadLinesAreRefusedWithTheirNumber) {
 TEST(PontosAmostra, TrainingGridCoversTheBoxAndPeriodEdgesIncluded) {
     const auto pontos = PontosTreino(1.0, 0.5);
     ASSERT_EQ(pontos.size(), 46u * 46u * 23u);
-    EXPECT_EQ(std::tie(pontos.front().latitude, pontos.front().longitude, pontos.front().ano),
-              std::tuple(-35.0, -75.0, 1995.0));
-    EXPECT_EQ(std::tie(pontos.back().latitude, pontos.back().longitude, pontos.back().ano),
-              std::tuple(10.0, -30.0, 2006.0));
+    const auto &a = pontos.front(), &z = pontos.back();
+    EXPECT_EQ(std::tuple(a.latitude, a.longitude, a.ano, z.latitude, z.longitude, z.ano),
+              std::tuple(-35.0, -75.0, 1995.0, 10.0, -30.0, 2006.0));
 }
 
 TEST(PontosAmostra, HeldOutGridSharesNoPointWithTrainingAndStaysInTheBox) {
@@ -105,8 +77,7 @@ TEST(PontosAmostra, HeldOutGridSharesNoPointWithTrainingAndStaysInTheBox) {
     for (const auto& p : PontosTreino(3.0, 1.0))
         treino.insert({p.latitude, p.longitude, p.ano});
     const auto validacao = PontosValidacao(3.0, 1.0);
-    // 17 latitudes and longitudes (edges + 15 midpoints), 13 dates, less the 8 corners.
-    EXPECT_EQ(validacao.size(), 17u * 17u * 13u - 8u);
+    EXPECT_EQ(validacao.size(), 17u * 17u * 13u - 8u);  // edges and 15 midpoints, 13 dates, less the 8 corners
     for (const auto& p : validacao)
         EXPECT_TRUE(!treino.contains({p.latitude, p.longitude, p.ano}) && p.latitude >= LatitudeMinima
                     && p.latitude <= LatitudeMaxima && p.longitude >= LongitudeMinima
@@ -114,8 +85,7 @@ TEST(PontosAmostra, HeldOutGridSharesNoPointWithTrainingAndStaysInTheBox) {
             << p.latitude << " " << p.longitude << " " << p.ano;
 }
 
-// A set shaped like a declination model: each term about as large as the
-// leading ones over the box, as in a real fit.
+// Shaped like a declination model: each term about as large as the leading ones over the box.
 Coeficientes PolinomioDeTeste() {
     Coeficientes c;
     for (int k = 1; k <= Coeficientes::Quantidade; ++k) {
@@ -143,9 +113,8 @@ TEST(AjustaElemento, RecoversAPolynomialThatFitsExactly) {
         EXPECT_NEAR(c.c(k), esperado.c(k), 1e-9 * std::fabs(esperado.c(k))) << "term " << k;
 }
 
-// Real inclination on a coarse grid with almost no weight outside Brazil: the
-// plain fit runs far beyond the box's worst-case goal, the constraints bring
-// every training point back near its limit (a finite penalty leaves a sliver).
+// Real inclination, coarse grid, almost no weight outside Brazil: the plain fit runs far beyond the box's
+// worst-case goal; the constraints bring it back near its limit (a finite penalty leaves a sliver).
 TEST(AjustaElemento, ConstraintsHoldTheWorstPointsAtTheirGoals) {
     const auto& igrf = teste::Igrf14();
     const auto& brasil = teste::BrasilEntregue();

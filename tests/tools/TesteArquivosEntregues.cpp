@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The shipped coefficient files against IGRF-14 at points the fit never saw,
-// read by the program's own reader and evaluated by its own CalculaElemento
-// and CalculaVariacao.
+// The shipped coefficient files against IGRF-14 at points the fit never saw, through the program's own
+// reader, CalculaElemento and CalculaVariacao.
 #include "DadosTeste.h"
 #include "model/LeCoeficientes.h"
 #include "tools/ajuste/AmostrasIgrf.h"
@@ -25,9 +24,8 @@ std::vector<double> Valores(double inicio, double fim, double passo) {
     return v;
 }
 
-// The goals, except inclination's Brazil RMS (5' asked): the fit measured
-// that 31 terms cannot reach it while keeping the worst cases (5.34' on its
-// held-out grid; data/ajuste-igrf.md shows the trade-off).
+// The goals, except inclination's Brazil RMS (5' asked): 31 terms cannot reach it and keep the worst
+// cases (5.34' on the fit's held-out grid; data/ajuste-igrf.md shows the trade-off).
 TEST(AjusteIgrf, ShippedFilesReproduceIgrfWithinTheirGoals) {
     const auto& igrf = teste::Igrf14();
     const auto& brasil = teste::BrasilEntregue();
@@ -58,8 +56,7 @@ TEST(AjusteIgrf, ShippedFilesReproduceIgrfWithinTheirGoals) {
     }
 }
 
-// The statistics the check above relies on: a constant polynomial against a
-// constant field misses by the same amount everywhere.
+// The statistics the check above relies on: a constant polynomial misses a constant field evenly.
 TEST(AvaliaAjuste, ConstantOffsetGivesThatOffsetAsRmsAndWorstCase) {
     std::vector<Amostra> pontos;
     for (int i = 0; i < 6; ++i)  // D = -21° at t = 10; the rate misses by 0.1°/yr outside Brazil only.
@@ -70,12 +67,10 @@ TEST(AvaliaAjuste, ConstantOffsetGivesThatOffsetAsRmsAndWorstCase) {
     const Residuos r = AvaliaAjuste(pontos, Elemento::D, c);
     EXPECT_EQ(r.pontosBrasil, 4u);
     EXPECT_EQ(r.pontosCaixa, 6u);
-    // Near, not equal: the polynomial is rounded to single precision.
-    EXPECT_NEAR(r.rmsBrasil, 0.5, 1e-4);
-    EXPECT_NEAR(r.maxBrasil, 0.5, 1e-4);
-    EXPECT_NEAR(r.maxCaixa, 0.5, 1e-4);
-    EXPECT_NEAR(r.rmsTaxaBrasil, 0.0, 1e-4);
-    EXPECT_NEAR(r.maxTaxaCaixa, 6.0, 1e-4);  // 0.1°/yr in minutes
+    // Near, not equal: the polynomial is rounded to single precision; 0.1°/yr is 6'/yr.
+    for (const auto& [valor, esperado] : {std::pair{r.rmsBrasil, 0.5}, {r.maxBrasil, 0.5}, {r.maxCaixa, 0.5},
+                                          {r.rmsTaxaBrasil, 0.0}, {r.maxTaxaCaixa, 6.0}})
+        EXPECT_NEAR(valor, esperado, 1e-4);
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The model section of the help text: its Portuguese table and how it is
-// merged into Termov.txt (Windows-1252, CR LF) without touching the rest.
+// The help text's model section: its Portuguese table, merged into Termov.txt (Windows-1252, CR LF).
 #include "tools/ajuste/SecaoTermov.h"
 
 #include <gtest/gtest.h>
@@ -35,8 +34,7 @@ TEST(SecaoTermov, MergeKeepsTheGeneralTextAndOneBlankLineBeforeTheSection) {
 }
 
 TEST(SecaoTermov, CharactersWindows1252CannotHoldAreRefused) {
-    EXPECT_FALSE(AtualizaTermov("", {"seta → aqui"}));  // not in the code page
-    EXPECT_FALSE(AtualizaTermov("", {"controle \u0085"}));  // C1 control
+    EXPECT_FALSE(AtualizaTermov("", {"seta → aqui"}) || AtualizaTermov("", {"controle \u0085"}));  // C1 control
     const auto secao = AtualizaTermov("", {"travessão — grau ° e ordinal ª"});
     ASSERT_TRUE(secao);
     EXPECT_NE(secao->find("\x97 grau \xB0 e ordinal \xAA"), std::string::npos);  // U+2014 is 0x97
