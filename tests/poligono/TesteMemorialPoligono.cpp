@@ -22,9 +22,9 @@ Execucao Executa(const QTemporaryDir& pasta, const QStringList& opcoes)
     f.close();
     QProcess p;
     p.start(QStringLiteral(CERAVEL_MEMORIAL_EXECUTAVEL),
-            QStringList{entrada, QStringLiteral("--utf8"), QStringLiteral("--levantamento"), QStringLiteral("2000"),
-                        QStringLiteral("--conversao"), QStringLiteral("07/12/2026"), QStringLiteral("--posicao"),
-                        QStringLiteral("-15,78;-47,87"), QStringLiteral("--referencia"), QStringLiteral("verdadeiro")} +
+            QStringList{entrada} +
+                QStringLiteral("--utf8 --levantamento 2000 --conversao 07/12/2026 --posicao -15,78;-47,87 "
+                               "--referencia verdadeiro").split(u' ') +
                 opcoes);
     p.waitForFinished(30000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()).split(QStringLiteral("\r\n")),
@@ -39,9 +39,9 @@ TEST(MemorialPoligono, ColunasResumoEKml)
 {
     QTemporaryDir pasta;
     const QString kml = pasta.filePath(QStringLiteral("q.kml"));
-    const Execucao e = Executa(pasta, {QStringLiteral("--locale"), QStringLiteral("pt_BR"), QStringLiteral("--inicio"),
-                                       QStringLiteral("M1;192848,93;8252943,25;23S"), QStringLiteral("--sem-fator-escala"),
-                                       QStringLiteral("--kml"), kml});
+    const Execucao e = Executa(
+        pasta, QStringLiteral("--locale pt_BR --inicio M1;192848,93;8252943,25;23S --sem-fator-escala --kml").split(u' ')
+                   << kml);
     ASSERT_EQ(e.status, 0) << e.erro.toStdString();
     EXPECT_TRUE(e.linhas[0].endsWith(QStringLiteral(
         ";E (m);N (m);Latitude SIRGAS 2000;Longitude SIRGAS 2000;Convergência (graus);Mensagem")));

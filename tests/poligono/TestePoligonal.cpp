@@ -23,7 +23,6 @@ std::vector<SegmentoPoligonal> Segmentos(const std::vector<QString>& nomes, cons
     return s;
 }
 
-// ---------------------------------------------------------------------------
 // A square of 100 m sides on cardinal bearings, no factors: it closes to the
 // bit and encloses one hectare exactly, whichever way round and from whichever
 // vertex it starts.
@@ -69,7 +68,6 @@ INSTANTIATE_TEST_SUITE_P(
                                  360}),
     [](const auto& i) { return std::string(i.param.nome); });
 
-// ---------------------------------------------------------------------------
 // A rotated polygon whose vertices are set here in UTM; its deed is derived
 // from them (true azimuth = grid azimuth + γ at the start of each side, ground
 // distance = grid distance / (k at the side's middle × R/(R+h))), and the
@@ -136,7 +134,6 @@ INSTANTIATE_TEST_SUITE_P(Poligonal, Girado,
                                          CasoGirado{"aberto_de_V4_para_os_dois_lados", false, true, 850.0, 3}),
                          [](const auto& i) { return std::string(i.param.nome); });
 
-// ---------------------------------------------------------------------------
 // The compass rule on a square whose south side reads 100.10 m: the traverse
 // ends 0.10 m south of its start. Each vertex moves north by 0.10 m × the
 // distance travelled to it / 400.10 m (worked out by hand: 100/400.1 × 0.1 =
@@ -187,7 +184,6 @@ INSTANTIATE_TEST_SUITE_P(
                                   {100, 0}, {100, -100.1 + 0.02501874531367158}}}),
     [](const auto& i) { return std::string(i.param.nome); });
 
-// ---------------------------------------------------------------------------
 // A 10 km square of zone 23S (SIRGAS 2000, EPSG:31983): 10⁸ m² exactly on the
 // plane, and on the ellipsoid what GeographicLib's Planimeter gives. The
 // corners' latitudes and longitudes are PROJ's:
@@ -219,7 +215,6 @@ TEST(AreaElipsoidal, QuadradoDeDezQuilometrosComoOPlanimeter)
 
 }  // namespace
 
-// ---------------------------------------------------------------------------
 // The plane through PROJ: a UTM point's latitude, longitude, γ and k as
 // GeographicLib's GeoConvert gives them (geographiclib-tools 2.1.2, WGS84,
 // whose UTM differs from SIRGAS 2000's by far less than these tolerances):

@@ -62,21 +62,16 @@ TEST_P(DesenhoPoligonoTeste, EmEscalaComGradeEBarra)
     EXPECT_NEAR(d.barraEscala.length(), metros * d.pixelsPorMetro, 1e-9);
 
     // The start vertex M2 lies on round coordinates: the grid lines labelled with them pass through it.
-    const QLocale& agrupado = c.locale;
-    const QString rotuloE = QStringLiteral("E ") + agrupado.toString(300000);
-    const QString rotuloN = QStringLiteral("N ") + agrupado.toString(8200400);
-    bool achouE = false, achouN = false;
+    int achados = 0;
     for (std::size_t i = 0; i < d.grade.size(); ++i) {
-        if (d.rotulosGrade[i].texto == rotuloE) {
-            achouE = true;
-            EXPECT_NEAR(d.grade[i].x1(), d.vertices[1].x(), 1e-6);
-        }
-        if (d.rotulosGrade[i].texto == rotuloN) {
-            achouN = true;
-            EXPECT_NEAR(d.grade[i].y1(), d.vertices[1].y(), 1e-6);
+        const QString& rotulo = d.rotulosGrade[i].texto;
+        if (rotulo == QStringLiteral("E ") + c.locale.toString(300000) && ++achados) {
+            EXPECT_NEAR(d.grade[i].x1(), d.inicial.x(), 1e-6);
+        } else if (rotulo == QStringLiteral("N ") + c.locale.toString(8200400) && ++achados) {
+            EXPECT_NEAR(d.grade[i].y1(), d.inicial.y(), 1e-6);
         }
     }
-    EXPECT_TRUE(achouE && achouN);
+    EXPECT_EQ(achados, 2);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -51,6 +51,7 @@ TEST(Isolinhas, PlanoDaRetasNasPosicoesExatas)
         {"vertical na última coluna", 1, 0, 10, {10, 0}, {10, 5}},
         {"horizontal", 0, -1, -2.25, {0, 2.25}, {10, 2.25}},
         {"inclinada", 1, 2, 7.25, {7.25, 0}, {0, 3.625}},
+        {"diagonal passando só por nós", 1, 1, 2, {0, 2}, {2, 0}},
     };
     for (const CasoPlano& c : casos) {
         SCOPED_TRACE(c.nome);
@@ -145,22 +146,10 @@ TEST(Isolinhas, SelasResolvidasPelaMediaDoCentro)
     }
 }
 
-TEST(Isolinhas, ValoresExatamenteNosNos)
+// A peak exactly on the level touches it at one node: no line.
+TEST(Isolinhas, PicoNoNivelSemLinha)
 {
-    // f = x + y = 2 passes through three nodes: one line, no repeated point.
-    const GradeValores soma = Grade(3, 3, 0, 0, 1, [](double x, double y) { return x + y; });
-    auto linhas = TracaIsolinhas(soma, 2);
-    ASSERT_EQ(linhas.size(), 1u);
-    std::vector<std::pair<double, double>> pontos;
-    for (const PontoPlano& p : linhas[0].pontos)
-        pontos.emplace_back(p.x, p.y);
-    if (pontos.front().first > pontos.back().first)
-        std::reverse(pontos.begin(), pontos.end());
-    EXPECT_EQ(pontos, (std::vector<std::pair<double, double>>{{0, 2}, {1, 1}, {2, 0}}));
-
-    // A peak exactly on the level touches it at one node: no line.
-    const GradeValores pico{3, 3, 0, 0, 1, 1, {0, 0, 0, 0, 1, 0, 0, 0, 0}};
-    EXPECT_TRUE(TracaIsolinhas(pico, 1).empty());
+    EXPECT_TRUE(TracaIsolinhas(GradeValores{3, 3, 0, 0, 1, 1, {0, 0, 0, 0, 1, 0, 0, 0, 0}}, 1).empty());
 }
 
 TEST(Isolinhas, NiveisSaoMultiplosDoIntervalo)

@@ -22,54 +22,41 @@ const QString PastaDados = QStringLiteral(CERAVEL_DADOS_PROJETO);
 constexpr ElementoMapa Elementos[] = {ElementoMapa::Declinacao, ElementoMapa::Inclinacao,
                                       ElementoMapa::Intensidade, ElementoMapa::VariacaoDeclinacao};
 
-TEST(MapaCampo, GradeIgualAoCalculoDoModeloNosMesmosPontos)
+// Each node holds the model's own value at its place, bit for bit (the same
+// polynomials in the same order), and the grid covers the box exactly. Under
+// IGRF-14 the asked year, whichever year the evaluator was asked before.
+TEST(MapaCampo, GradeIgualAoModeloNosNos)
 {
     const LeituraConjuntos leitura = LeConjuntos(PastaDados);
-    ASSERT_TRUE(leitura.conjuntos) << leitura.erro.toStdString();
-    const ConjuntosCoeficientes& c = *leitura.conjuntos;
-    for (const double t : {5.0, 15.999}) {
-        for (const ElementoMapa elemento : Elementos) {
-            const GradeValores g = GradeElementoMapa(c, elemento, t, 19, 10);
-            ASSERT_EQ(g.valores.size(), 190u);
-            for (int j = 0; j < g.linhas; ++j) {
-                for (int i = 0; i < g.colunas; ++i) {
-                    const PontoPlano no = g.no(i, j);
-                    const ResultadoModelo r = CalculaCampo(c.declinacao, c.inclinacao, c.intensidade, no.y + 15,
-                                                           no.x + 55, t);
-                    ASSERT_TRUE(r.elementos);
-                    // Bit for bit: the same polynomials in the same order.
-                    EXPECT_EQ(g.valor(i, j), ValorDoElemento(*r.elementos, elemento))
-                        << "t " << t << " lat " << no.y << " lon " << no.x;
-                }
-            }
-            // The grid covers the box exactly.
-            EXPECT_EQ(g.no(0, 0).x, LongitudeMinimaMapa);
-            EXPECT_EQ(g.no(0, 0).y, LatitudeMinimaMapa);
-            EXPECT_DOUBLE_EQ(g.no(18, 9).x, LongitudeMaximaMapa);
-            EXPECT_DOUBLE_EQ(g.no(18, 9).y, LatitudeMaximaMapa);
-        }
-    }
-}
-
-// Under IGRF-14 the same nodes at the asked year, whichever year the
-// evaluator was asked before.
-TEST(MapaCampo, GradeIgrfNoAnoPedido)
-{
     const LeituraIgrf14 igrf = CarregaIgrf14(PastaDados);
-    ASSERT_TRUE(igrf.modelo) << igrf.erro.toStdString();
+    ASSERT_TRUE(leitura.conjuntos && igrf.modelo);
+    const ConjuntosCoeficientes& c = *leitura.conjuntos;
     AvaliadorIgrf14 avaliador(*igrf.modelo);
-    for (const double ano : {1960.5, 2026.25, 1960.5}) {
-        for (const ElementoMapa elemento : Elementos) {
-            const GradeValores g = GradeElementoMapa(avaliador, elemento, ano, 7, 5);
-            for (const auto& [i, j] : {std::pair{0, 0}, {6, 4}, {3, 2}, {5, 1}}) {
+    for (const ElementoMapa elemento : Elementos) {
+        const GradeValores g = GradeElementoMapa(c, elemento, 15.999, 19, 10);
+        ASSERT_EQ(g.valores.size(), 190u);
+        for (int j = 0; j < g.linhas; ++j)
+            for (int i = 0; i < g.colunas; ++i) {
                 const PontoPlano no = g.no(i, j);
+                const ResultadoModelo r = CalculaCampo(c.declinacao, c.inclinacao, c.intensidade, no.y + 15, no.x + 55, 15.999);
+                ASSERT_TRUE(r.elementos);
+                EXPECT_EQ(g.valor(i, j), ValorDoElemento(*r.elementos, elemento)) << no.y << " " << no.x;
+            }
+        EXPECT_EQ(g.no(0, 0).x, LongitudeMinimaMapa);
+        EXPECT_EQ(g.no(0, 0).y, LatitudeMinimaMapa);
+        EXPECT_DOUBLE_EQ(g.no(18, 9).x, LongitudeMaximaMapa);
+        EXPECT_DOUBLE_EQ(g.no(18, 9).y, LatitudeMaximaMapa);
+        for (const double ano : {1960.5, 2026.25, 1960.5}) {
+            const GradeValores gi = GradeElementoMapa(avaliador, elemento, ano, 7, 5);
+            for (const auto& [i, j] : {std::pair{6, 4}, {5, 1}}) {
+                const PontoPlano no = gi.no(i, j);
                 const auto e = CampoIgrf14(*igrf.modelo, no.y, no.x, ano);
                 ASSERT_TRUE(e);
-                const double esperado = elemento == ElementoMapa::Declinacao    ? static_cast<float>(e->D)
-                                        : elemento == ElementoMapa::Inclinacao  ? static_cast<float>(e->I)
-                                        : elemento == ElementoMapa::Intensidade ? static_cast<float>(e->F)
-                                                                                : static_cast<float>(e->dD * 60);
-                EXPECT_EQ(g.valor(i, j), esperado) << ano << " " << no.y << " " << no.x;
+                const double esperado = elemento == ElementoMapa::Declinacao    ? e->D
+                                        : elemento == ElementoMapa::Inclinacao  ? e->I
+                                        : elemento == ElementoMapa::Intensidade ? e->F
+                                                                                : e->dD * 60;
+                EXPECT_EQ(gi.valor(i, j), static_cast<float>(esperado)) << ano << " " << no.y << " " << no.x;
             }
         }
     }
@@ -142,34 +129,21 @@ TEST(MapaCampo, TextosNoFormatoDaCalculadora)
         EXPECT_EQ(c.obtido, c.esperado);
 }
 
-// The legend's figures must follow the fit's report when the fit is run again.
+// The legend's figures are the fit report's (columns D, I, F, dD), so they
+// follow it when the fit is run again.
 TEST(MapaCampo, ErrosDaLegendaSaoOsDoRelatorioDoAjuste)
 {
     QFile arquivo(PastaDados + QStringLiteral("/ajuste-igrf.md"));
     ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
-    const QString texto = QString::fromUtf8(arquivo.readAll());
-    const auto numeros = [&](const QString& inicio) {
-        std::vector<double> v;
-        for (const QString& linha : texto.split(u'\n'))
-            if (linha.startsWith(inicio)) {
-                const QRegularExpression celula(QStringLiteral("\\|\\s*([0-9.]+)"));
-                for (auto it = celula.globalMatch(linha); it.hasNext();)
-                    v.push_back(it.next().captured(1).toDouble());
-            }
-        return v;
-    };
-    // Columns D, I, F, dD, dI, dF.
-    const auto brasil = numeros(QStringLiteral("| Brazil, max |"));
-    const auto caixa = numeros(QStringLiteral("| whole accepted box, max |"));
-    ASSERT_EQ(brasil.size(), 6u);
-    ASSERT_EQ(caixa.size(), 6u);
-    const std::pair<ElementoMapa, int> colunas[] = {{ElementoMapa::Declinacao, 0},
-                                                    {ElementoMapa::Inclinacao, 1},
-                                                    {ElementoMapa::Intensidade, 2},
-                                                    {ElementoMapa::VariacaoDeclinacao, 3}};
-    for (const auto& [elemento, k] : colunas) {
-        EXPECT_EQ(ErroMaximoMapa(elemento).brasil, brasil[static_cast<std::size_t>(k)]);
-        EXPECT_EQ(ErroMaximoMapa(elemento).caixa, caixa[static_cast<std::size_t>(k)]);
+    const QStringList linhas = QString::fromUtf8(arquivo.readAll()).split(u'\n');
+    const QRegularExpression celula(QStringLiteral("\\|\\s*([0-9.]+)"));
+    for (const auto& [inicio, caixa] : {std::pair{"| Brazil, max |", false}, {"| whole accepted box, max |", true}}) {
+        auto it = celula.globalMatch(linhas.filter(QString::fromLatin1(inicio)).value(0));
+        for (const ElementoMapa elemento : Elementos) {
+            ASSERT_TRUE(it.hasNext()) << inicio;
+            EXPECT_EQ(caixa ? ErroMaximoMapa(elemento).caixa : ErroMaximoMapa(elemento).brasil,
+                      it.next().captured(1).toDouble()) << inicio;
+        }
     }
     EXPECT_TRUE(TextoPrecisaoMapa(ElementoMapa::Declinacao, QLocale(QLocale::Portuguese, QLocale::Brazil))
                     .contains(QStringLiteral("28,5'")));
