@@ -33,7 +33,7 @@ escolhidos=" $* "
 
 bindir=$(sed -n 's/^CERAVEL_BIN_DIR:[A-Z]*=//p' "$build/CMakeCache.txt")
 bindir=${bindir:-$build/bin}
-todos=(test_model test_calc test_present test_export test_lote test_fuzz test_tools test_ui test_impressao)
+todos=(test_model test_calc test_present test_export test_geo test_memorial test_poligono test_lote test_fuzz test_tools test_ui test_impressao)
 trabalho=$(mktemp -d)
 copia=
 arquivo=
