@@ -50,8 +50,10 @@ class AmbienteJanelas : public ::testing::Test {
 protected:
     void SetUp() override;
     void usaLocale(const QLocale& locale);  // rebuilds the windows (the program folder stays)
-    // IGRF-14's table beside the program.
-    void copiaIgrf() { ASSERT_TRUE(QFile::copy(CERAVEL_DADOS_PROJETO "/igrf14coeffs.txt", pasta.filePath("igrf14coeffs.txt"))); }
+    void copiaIgrf()  // IGRF-14's table beside the program
+    {
+        ASSERT_TRUE(QFile::copy(CERAVEL_DADOS_PROJETO "/igrf14coeffs.txt", pasta.filePath("igrf14coeffs.txt")));
+    }
 
     Main& main() { return janelas->main(); }
     QWidget& dcomp() { return janelas->dcomp(); }

@@ -35,7 +35,9 @@ TEST_F(Aleatorio, MilAcoesMantemAsInvariantes)
             preenche(um({"1", "15", "28"}), um({"2", "7"}), um({"1995", "2005"}), {um({"-15", "-23", "-3"})},
                      {um({"-55", "-47", "-60"}), "0", "0"});
         } else if (tipo < 8) {
-            const auto mostrado = [&] { return texto(main(), "DMIN3") + texto(main(), "VD2") + (visivel(main(), "FD") ? "FD" : ""); };
+            const auto mostrado = [&] {
+                return texto(main(), "DMIN3") + texto(main(), "VD2") + (visivel(main(), "FD") ? "FD" : "");
+            };
             const QString antes = mostrado();
             const qsizetype mensagens = mensageiro.mensagens.size();
             clica(main(), "BtCalcular");

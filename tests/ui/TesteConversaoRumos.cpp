@@ -33,7 +33,10 @@ protected:
         copiaIgrf();
     }
 
-    void abre(const std::function<void(ConversaoRumos&)>& f) { abreModal(QStringLiteral("MAConv"), Janela::ConversaoRumos, f); }
+    void abre(const std::function<void(ConversaoRumos&)>& f)
+    {
+        abreModal(QString("MAConv"), Janela::ConversaoRumos, f);
+    }
 
     void aplica(QWidget& janela, const std::vector<Acao>& acoes)
     {
@@ -105,8 +108,9 @@ TEST_F(ConversaoRumosJanela, RefusalShowsTheCoreMessageMovesTheFocusAndEmptiesTh
 TEST_F(ConversaoRumosJanela, UtmPointShowsItsGridAndTheThreeNorths)
 {
     abre([&](ConversaoRumos& janela) {
-        const TextosResultadoConversao t = converte(janela, {{"OpUtm"}, {"Zona", "23"}, {"Leste", "192849"},
-            {"Norte", "8252943"}, {"DiaLev", "15"}, {"MesLev", "06"}, {"AnoLev", "1980"}, {"AngG", "45"}, {"OpQuadricula"}});
+        const TextosResultadoConversao t =
+            converte(janela, {{"OpUtm"}, {"Zona", "23"}, {"Leste", "192849"}, {"Norte", "8252943"}, {"DiaLev", "15"},
+                              {"MesLev", "06"}, {"AnoLev", "1980"}, {"AngG", "45"}, {"OpQuadricula"}});
         EXPECT_TRUE(visivel(janela, "FQ"));
         EXPECT_EQ(texto(janela, "AzQuad") + u'|' + texto(janela, "AzVerd"), t.azQuad + u'|' + t.azVerd);
         EXPECT_TRUE(texto(janela, "UtmProprio").contains(t.utmProprio));
@@ -137,9 +141,10 @@ TEST_F(ConversaoRumosJanela, SuccessFillsEveryLabelWithTheCoreTexts)
                 controle<QLineEdit>(janela, caixa).setText("99x");
             aplica(janela, {{"LatG", "-23"}, {"LatM", "30"}, {"LongG", "-46"}, {"LongM", "37"}, {"LongS", "30"},
                             {"DiaLev", "12"}, {"MesLev", "03"}, {"AnoLev", "1996"}, {"AngG", ""}});
-            const TextosResultadoConversao t = converte(janela, rumo ? std::vector<Acao>{{"OpRumo"}, {"Quadrante", "SO"},
-                {"OpVerdadeiro"}, {"BtAngG"}, {"AngGraus", "35,5"}, {"DiaConv", "01"}, {"MesConv", "07"}, {"AnoConv", "2000"}}
-                                                                     : std::vector<Acao>{});
+            const auto t = converte(janela, rumo ? std::vector<Acao>{{"OpRumo"}, {"Quadrante", "SO"}, {"OpVerdadeiro"},
+                                                                    {"BtAngG"}, {"AngGraus", "35,5"}, {"DiaConv", "01"},
+                                                                    {"MesConv", "07"}, {"AnoConv", "2000"}}
+                                                 : std::vector<Acao>{});
             const std::pair<const char*, QString> textos[] = {
                 {"DecLev", t.decLev}, {"VarLev", t.varLev}, {"DecConv", t.decConv}, {"VarConv", t.varConv},
                 {"DifDec", t.difDec}, {"AzVerd", t.azVerd}, {"RumoVerd", t.rumoVerd}, {"AzMagConv", t.azMagConv},

@@ -40,7 +40,7 @@ int MaisEscuroPerto(const QImage& imagem, QPointF centro, int raio)
 
 class JanelaMapa : public AmbienteJanelas {
 protected:
-    void abre(const std::function<void(MapaCampo&)>& f) { abreModal(QStringLiteral("MAMapa"), Janela::MapaCampo, f); }
+    void abre(const std::function<void(MapaCampo&)>& f) { abreModal(QString("MAMapa"), Janela::MapaCampo, f); }
     void copiaFronteiras()
     {
         for (const char* nome : {"brasil-contorno.txt", "vizinhos-contorno.txt"})
@@ -62,7 +62,8 @@ TEST_F(JanelaMapa, DesenhaOPontoEAsIsolinhasDoUltimoCalculo)
     abre([&](MapaCampo& mapa) {
         ASSERT_TRUE(mapa.cena());
         const CenaMapa& c = *mapa.cena();
-        EXPECT_EQ(QString("%1 %2 %3 %4").arg(c.latitude).arg(c.longitude).arg(c.valorPonto).arg(c.data), "-15 -55 -20 1/7/2000");
+        EXPECT_EQ(QString("%1 %2 %3 %4").arg(c.latitude).arg(c.longitude).arg(c.valorPonto).arg(c.data),
+                  "-15 -55 -20 1/7/2000");
         // D of the test model: -20 + 0.5 (lat + 15) + 0.25 (lon + 55), at the window's date.
         EXPECT_DOUBLE_EQ(c.grade.valor(0, 0), -20 + 0.5 * -20 + 0.25 * -20);
         EXPECT_FALSE(controle(mapa, "Ano").isVisibleTo(&mapa));  // the regional model stays at its date

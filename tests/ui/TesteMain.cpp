@@ -45,12 +45,8 @@ TEST_F(Principal, StartsAndClearsToNoResultsKeepingTheEntryForms)
     clica(main(), "BtLimpar");
     confereSemResultados();
     EXPECT_TRUE(visivel(main(), "LonGraus") && !visivel(main(), "LatGraus"));
-    // The next reference builds the windows afresh, then a calculation fills them.
-    EXPECT_EQ(texto(dcomp(), "CF"), "CF");
-    EXPECT_EQ(texto(relatorio(), "DMIN2"), "DMIN");
-    calculaComSucesso();
-    EXPECT_EQ(texto(dcomp(), "CF"), "23456.7");
-    EXPECT_EQ(texto(relatorio(), "DMIN2"), "-20º00'00''");
+    // Unloaded: the next reference builds them afresh, with their captions.
+    EXPECT_EQ(texto(dcomp(), "CF") + texto(relatorio(), "DMIN2"), "CFDMIN");
 }
 
 // Each press changes only its own coordinate's frame; no box loses its text.

@@ -38,7 +38,7 @@ TEST_F(Modelo, EscolhaLembradaEntreExecucoes)
         {"continua na execução seguinte", [] {}, true},
         {"valor desconhecido", [&] {
              QFile f(configuracao);
-             ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write("[General]\nmodelo=IGRF-14\n") > 0);
+             ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("[General]\nmodelo=IGRF-14\n") > 0);
          }, false},
         {"arquivo ilegível", [&] { QFile::remove(configuracao); QDir().mkpath(configuracao); }, false},
     };

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The deed window's "Polígono no terreno" as wiring: a start vertex and a
-// conversion fill the closure, the vertices and the exports; any change of the
-// deed or of the pane's boxes empties them; a bad box is refused with a message
-// and the focus on it. The traverse, its texts and the files are tested in the
-// core (tests/poligono, tests/present, tests/export).
+// The deed window's "Polígono no terreno" as wiring: a start vertex and a conversion
+// fill the closure, the vertices and the exports; any change empties them; a bad box
+// is refused, focused. The traverse, its texts and files: tests/poligono, present, export.
 #include "AmbienteJanelas.h"
 
 #include "ui/AviventacaoMemorial.h"
