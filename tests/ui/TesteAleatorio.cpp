@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A seeded run of random actions on Main: random texts in every box (signs,
-// separators, blanks, non-Latin, a CR), valid points, entry forms, Calcular
-// and Limpar. After every action the program is alive, the result frame shows
-// exactly when Imprimir, Exportar and the map are enabled, and a refusal
-// leaves the shown results as they were. Set CERAVEL_SEMENTE to replay a run.
+// A seeded run of random actions on Main (odd texts in every box, valid points, forms,
+// Calcular, Limpar): the program lives, the result frame shows exactly when Imprimir,
+// Exportar and the map are on, a refusal keeps the results. CERAVEL_SEMENTE replays a run.
 #include "AmbienteJanelas.h"
 
 #include <random>

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The export dialog over Main: OK writes the file, reports and closes;
-// Cancelar, the title bar, Enter in the name box and Escape write nothing;
-// Enter on a focused button presses it; a failure is reported and the dialog
-// waits with the name, ready to be corrected.
+// The export dialog over Main: what OK, Cancelar, the title bar, Enter and Escape
+// write; a failure reported, the dialog waiting with the name to be corrected.
 #include "AmbienteJanelas.h"
 
 #include "ui/TraducaoQt.h"
@@ -127,11 +125,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasoExportar{"EscapePressesNoButton", Tecla("File", Qt::Key_Escape), true, nullptr}),
     [](const auto& info) { return std::string(info.param.caso); });
 
-// A program folder that cannot be written (as installed, owned by root)
-// exports into the documents folder, here under a temporary home, and asks
-// before replacing a file there; a writable one beside the program, replacing
-// without asking, as before. Root ignores permissions, so it gives its rights
-// up while OK is pressed.
+// A read-only program folder (as installed) exports into the documents folder of a
+// temporary home, asking there before replacing; a writable one replaces beside the
+// program without asking. Root gives its rights up while OK is pressed.
 TEST_F(AmbienteJanelas, ExportGoesBesideTheProgramOrIntoTheDocumentsFolderAskingThereBeforeReplacing)
 {
     const struct {

@@ -54,11 +54,9 @@ std::map<QString, QRectF> Palavras(const QString& pdf)
 
 using Impressao = AmbienteJanelas;
 
-// The page is text, not a picture: every text of the report reads back from
-// the PDF, which holds no image. One twip is 1/20 point on paper: the page
-// comes out at its true size (10680 x 11145 twips) from the printable area's
-// corner, or reduced by the tighter of width and height to fit a smaller one.
-// Printing again gives the same page and leaves the report as it was.
+// Text, not a picture: every text reads back from the PDF, which holds no image. At
+// 1/20 point a twip, the page (10680 x 11145 twips) has its true size from the printable
+// area's corner, or is reduced to fit; printing again gives the same page, report unchanged.
 TEST_F(Impressao, EveryTextAtItsPlaceTheSameEveryTime)
 {
     const struct { bool ptBR; QStringList latitude, longitude; QPageSize::PageSizeId pagina; } casos[] = {
