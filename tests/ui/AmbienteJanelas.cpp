@@ -15,13 +15,12 @@ namespace ceravel::teste {
 
 namespace {
 
-// Widgets need one QApplication for the whole run; no screen is needed.
+// One QApplication for the whole run, no screen, never the user's own settings or folders.
 struct AmbienteQt : ::testing::Environment {
     void SetUp() override
     {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        // Never the user's own settings or folders.
         QStandardPaths::setTestModeEnabled(true);
         app = std::make_unique<QApplication>(argc, argv);
     }
@@ -68,10 +67,10 @@ QString AmbienteJanelas::texto(QWidget& janela, const QString& nome)
     QWidget& c = controle(janela, nome);
     if (auto* rotulo = qobject_cast<QLabel*>(&c))
         return rotulo->text();
-    if (auto* caixa = qobject_cast<QLineEdit*>(&c))
-        return caixa->text();
     if (auto* area = qobject_cast<QPlainTextEdit*>(&c))
         return area->toPlainText();
+    if (auto* caixa = qobject_cast<QLineEdit*>(&c))
+        return caixa->text();
     throw std::runtime_error(("no text in " + nome).toStdString());
 }
 
@@ -95,7 +94,7 @@ void AmbienteJanelas::calculaComSucesso()
     preenche("1", "7", "2000", {"-15", "0", "0"}, {"-55", "0", "0"});
     const auto antes = mensageiro.mensagens.size();
     clica(main(), "BtCalcular");
-    ASSERT_EQ(mensageiro.mensagens.size(), antes) << mensageiro.mensagens.join(u'\n').toStdString();
+    ASSERT_EQ(mensageiro.mensagens.size(), antes) << mensageiro.todas();
     ASSERT_EQ(texto(main(), "DMIN3"), "-20º00'00''");
 }
 

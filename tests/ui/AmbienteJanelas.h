@@ -11,9 +11,10 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QLocale>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <map>
@@ -31,6 +32,7 @@ public:
     Resposta pergunta(const QString& texto) override { perguntas << texto; return resposta; }
     QString arquivoParaSalvar(const QString&, const QString&, const QString&) override { return arquivo; }
     QString arquivoParaAbrir(const QString&, const QString&) override { return arquivo; }
+    std::string todas() const { return mensagens.join(u'\n').toStdString(); }
     QStringList mensagens, perguntas;
     bool confirmacao = false;
     Resposta resposta = Resposta::Cancelar;
@@ -47,9 +49,11 @@ void EscreveCoeficientes(const QString& pasta, const QString& nome, const std::m
 class AmbienteJanelas : public ::testing::Test {
 protected:
     void SetUp() override;
-
-    // Rebuilds the windows under another locale (the program folder stays).
-    void usaLocale(const QLocale& locale);
+    void usaLocale(const QLocale& locale);  // rebuilds the windows (the program folder stays)
+    void copiaIgrf()  // IGRF-14's table beside the program
+    {
+        ASSERT_TRUE(QFile::copy(CERAVEL_DADOS_PROJETO "/igrf14coeffs.txt", pasta.filePath("igrf14coeffs.txt")));
+    }
 
     Main& main() { return janelas->main(); }
     QWidget& dcomp() { return janelas->dcomp(); }
@@ -59,10 +63,9 @@ protected:
     template <class T = QWidget>
     T& controle(QWidget& janela, const QString& nome)
     {
-        T* c = janela.findChild<T*>(nome);
-        if (!c)
-            throw std::runtime_error(("no control " + nome + " in " + janela.objectName()).toStdString());
-        return *c;
+        if (T* c = janela.findChild<T*>(nome))
+            return *c;
+        throw std::runtime_error(("no control " + nome + " in " + janela.objectName()).toStdString());
     }
     QString texto(QWidget& janela, const QString& nome);  // label caption or box text
     bool visivel(QWidget& janela, const QString& nome) { return controle(janela, nome).isVisibleTo(&janela); }
@@ -71,16 +74,38 @@ protected:
     void digita(const QString& caixa, const QString& t) { controle<QLineEdit>(main(), caixa).setText(t); }
     void clica(QWidget& janela, const QString& botao) { controle<QAbstractButton>(janela, botao).click(); }
 
-    // Types a date and a position, each coordinate in the entry form of its
-    // texts (one text: decimal degrees; three: degrees, minutes, seconds).
+    // A date and a position, each coordinate in the form of its texts (one:
+    // decimal degrees; three: degrees, minutes, seconds).
     void preenche(const QString& dia, const QString& mes, const QString& ano, const QStringList& latitude,
                   const QStringList& longitude);
-    // Latitude -15, longitude -55, 1/7/2000: D = -20.
-    void calculaComSucesso();
+    void calculaComSucesso();  // latitude -15, longitude -55, 1/7/2000: D = -20
 
     // Runs `comando`, which opens a modal window; `noModal` sees that window
     // while it is open and must close it. Returns the modal windows seen.
     int comModal(const std::function<void()>& comando, const std::function<void(QWidget&)>& noModal);
+    // Opens the modal window J by Main's action `acao` for `naJanela`, closes it
+    // by its "Fechar" if still open, and checks that it went and was unloaded.
+    template <class J>
+    void abreModal(const QString& acao, Janela tipo, const std::function<void(J&)>& naJanela)
+    {
+        EXPECT_EQ(comModal([&] { aciona(acao); }, [&](QWidget& janela) {
+            auto* j = qobject_cast<J*>(&janela);
+            ASSERT_NE(j, nullptr) << janela.objectName().toStdString();
+            naJanela(*j);
+            if (j->isVisible())
+                clica(*j, "BtFechar");
+        }), 1);
+        EXPECT_FALSE(janelas->existe(tipo));
+    }
+    // The shown top-level window of class J (one that stays beside Main), or null.
+    template <class J>
+    J* janelaAberta()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* j = qobject_cast<J*>(w); j && j->isVisible())
+                return j;
+        return nullptr;
+    }
 
     QTemporaryDir pasta;
     QTemporaryDir perfil;  // the user's settings (Ceravel/Ceravel.ini)

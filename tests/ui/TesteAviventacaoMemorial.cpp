@@ -9,7 +9,6 @@
 #include "ui/AviventacaoMemorial.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -23,8 +22,7 @@ protected:
     void SetUp() override
     {
         AmbienteJanelas::SetUp();
-        ASSERT_TRUE(QFile::copy(QStringLiteral(CERAVEL_DADOS_PROJETO "/igrf14coeffs.txt"),
-                                pasta.filePath("igrf14coeffs.txt")));
+        copiaIgrf();
         abreMemorial();
     }
     // Fresh windows under pt_BR, a calculation (the window starts from its
@@ -34,11 +32,7 @@ protected:
         usaLocale(QLocale(QStringLiteral("pt_BR")));
         calculaComSucesso();
         aciona("MAMemorial");
-        memorial = nullptr;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (auto* m = qobject_cast<AviventacaoMemorial*>(w); m && m->isVisible())
-                memorial = m;
-        ASSERT_NE(memorial, nullptr);
+        ASSERT_NE(memorial = janelaAberta<AviventacaoMemorial>(), nullptr);
         ASSERT_EQ(QApplication::activeModalWidget(), nullptr);  // Main stays usable
     }
     QTableWidget& tabela(const char* nome) { return controle<QTableWidget>(*memorial, nome); }
@@ -61,18 +55,16 @@ TEST_F(MemorialJanela, FecharComAlteracoes)
         bool fechaPrograma;  // Main closed instead of the window's "Fechar"
         const char* altera;  // the box typed in, or none
         Resposta resposta;
-        bool escolheArquivo;
-        bool fecha;  // the window (and, closing Main, the program) goes
+        bool fecha;  // the window (and, closing Main, the program) goes; after Sim, a file was chosen
     } casos[] = {
-        {"sem alterações", false, nullptr, Resposta::Cancelar, false, true},
-        {"Não", false, "Levantamento", Resposta::Nao, false, true},
-        {"Cancelar", false, "Levantamento", Resposta::Cancelar, false, false},
-        {"Sim, salvo", false, "Levantamento", Resposta::Sim, true, true},
-        {"Sim, salvar cancelado", false, "Levantamento", Resposta::Sim, false, false},
-        {"programa: Cancelar", true, "Levantamento", Resposta::Cancelar, false, false},
-        {"programa: Sim, salvo", true, "Levantamento", Resposta::Sim, true, true},
-        {"polígono: Cancelar", false, "LesteInicial", Resposta::Cancelar, false, false},
-        {"polígono: Sim, salvo", false, "LesteInicial", Resposta::Sim, true, true},
+        {"sem alterações", false, nullptr, Resposta::Cancelar, true},
+        {"Não", false, "Levantamento", Resposta::Nao, true},
+        {"Cancelar", false, "Levantamento", Resposta::Cancelar, false},
+        {"Sim, salvo", false, "Levantamento", Resposta::Sim, true},
+        {"Sim, salvar cancelado", false, "Levantamento", Resposta::Sim, false},
+        {"programa: Cancelar", true, "Levantamento", Resposta::Cancelar, false},
+        {"programa: Sim, salvo", true, "Levantamento", Resposta::Sim, true},
+        {"polígono: Sim, salvo", false, "LesteInicial", Resposta::Sim, true},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(c.nome);
@@ -83,7 +75,8 @@ TEST_F(MemorialJanela, FecharComAlteracoes)
         QFile::remove(arquivo);
         mensageiro.perguntas.clear();
         mensageiro.resposta = c.resposta;
-        mensageiro.arquivo = c.escolheArquivo ? arquivo : QString();
+        const bool salva = c.resposta == Resposta::Sim && c.fecha;
+        mensageiro.arquivo = salva ? arquivo : QString();
         QPointer<AviventacaoMemorial> janela = memorial;
         const int encerradas = encerramentos;
         if (c.fechaPrograma)
@@ -93,14 +86,9 @@ TEST_F(MemorialJanela, FecharComAlteracoes)
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_EQ(mensageiro.perguntas, c.altera ? QStringList{"Salvar as alterações?"} : QStringList{});
         EXPECT_EQ(janela.isNull() || !janela->isVisible(), c.fecha);
-        if (c.fechaPrograma) {
-            EXPECT_EQ(encerramentos - encerradas, c.fecha ? 1 : 0);
-        }
-        if (!c.fecha) {
-            ASSERT_TRUE(janela);
-            EXPECT_EQ(controle<QLineEdit>(*janela, c.altera).text(), "1987");  // nothing lost
-        }
-        if (c.escolheArquivo) {
+        EXPECT_EQ(encerramentos - encerradas, c.fechaPrograma && c.fecha ? 1 : 0);
+        EXPECT_TRUE(c.fecha || controle<QLineEdit>(*janela, c.altera).text() == "1987");  // nothing lost
+        if (salva) {
             const LeituraMemorial lido = AbreMemorial(arquivo);
             ASSERT_TRUE(lido.memorial) << lido.erro.toStdString();
             EXPECT_EQ(lido.memorial->dados.levantamento + lido.memorial->poligono.leste, "1987");
@@ -118,7 +106,7 @@ TEST_F(MemorialJanela, ColagemEResultados)
     digitaMemorial("Levantamento", QStringLiteral("1987"));
     memorial->cola(QStringLiteral("M1\tM2\t45°30' NE\t120,5\n"));
     clica(*memorial, "BtConverter");
-    ASSERT_EQ(tabela("Resultados").rowCount(), 1) << mensageiro.mensagens.join(u'\n').toStdString();
+    ASSERT_EQ(tabela("Resultados").rowCount(), 1) << mensageiro.todas();
     EXPECT_TRUE(controle<QPushButton>(*memorial, "BtCopiar").isEnabled());
 
     mensageiro.mensagens.clear();
@@ -127,7 +115,7 @@ TEST_F(MemorialJanela, ColagemEResultados)
     EXPECT_EQ(tabela("Segmentos").item(1, 0)->text(), "M2");  // "De" follows the previous "Para"
     ASSERT_EQ(mensageiro.mensagens.size(), 1);
     EXPECT_TRUE(mensageiro.mensagens[0].contains("Linha 2: Rumo:") && mensageiro.mensagens[0].contains("Linha 3: Distância:"))
-        << mensageiro.mensagens[0].toStdString();
+        << mensageiro.todas();
     EXPECT_EQ(tabela("Resultados").rowCount(), 0);
     EXPECT_FALSE(controle<QPushButton>(*memorial, "BtCopiar").isEnabled());
 }
@@ -136,12 +124,10 @@ TEST_F(MemorialJanela, ColagemEResultados)
 TEST_F(MemorialJanela, PainelPoligonoIdaEVolta)
 {
     Memorial m;
-    m.poligono = {QStringLiteral("P0"), false, QStringLiteral("22"), QStringLiteral("N"), QStringLiteral("1"),
-                  QStringLiteral("2"), QStringLiteral("-23,5"), QStringLiteral("-46,6"), QStringLiteral("sad69-96"),
-                  QStringLiteral("760"), false, true};
+    m.poligono = {"P0", false, "22", "N", "1", "2", "-23,5", "-46,6", "sad69-96", "760", false, true};
     m.dados.posicao.utm = true;
-    m.dados.posicao.posicaoUtm = {QStringLiteral("23"), QStringLiteral("N"), QStringLiteral("3"), QStringLiteral("4")};
-    m.dados.posicao.datum = QStringLiteral("corrego-alegre-1970");
+    m.dados.posicao.posicaoUtm = {"23", "N", "3", "4"};
+    m.dados.posicao.datum = "corrego-alegre-1970";
     memorial->defineMemorial(m);
     EXPECT_EQ(memorial->memorial().poligono, m.poligono);
     EXPECT_EQ(memorial->memorial().dados.posicao, m.dados.posicao);
@@ -153,8 +139,7 @@ TEST_F(MemorialJanela, ArquivoDanificadoNaoApagaOAberto)
     memorial->cola(QStringLiteral("M1\tM2\t45°30' NE\t120,5\n"));
     const QString arquivo = pasta.filePath(QStringLiteral("ruim.memorial.json"));
     QFile f(arquivo);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("{\"formato\": \"ceravel-memorial\", \"versao\": 1, \"segmentos\": [");
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("{\"formato\": \"ceravel-memorial\", \"versao\": 1, \"segmentos\": ["));
     f.close();
     mensageiro.arquivo = arquivo;
     mensageiro.resposta = Resposta::Nao;  // "Salvar as alterações?" before opening another

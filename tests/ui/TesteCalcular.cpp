@@ -36,7 +36,7 @@ TEST_F(Calcular, FillsMainDCompAndRelatorioFromTheActiveForms)
             digita(caixa, "99x");
         preenche("1", "7", "2000", c.latitude, c.longitude);
         clica(main(), "BtCalcular");
-        ASSERT_TRUE(mensageiro.mensagens.isEmpty()) << mensageiro.mensagens.join(u'\n').toStdString();
+        ASSERT_TRUE(mensageiro.mensagens.isEmpty()) << mensageiro.todas();
         const QStringList vistos{texto(main(), "DMIN3"), texto(relatorio(), "DMIN2"), texto(main(), "LatExp"),
                                  texto(main(), "LongExp"), texto(relatorio(), "Latitude"),
                                  texto(relatorio(), "Longitude")};
@@ -99,14 +99,12 @@ TEST_F(Calcular, ARefusalShowsItsMessageMovesTheFocusAndChangesNothingElse)
         const float x2 = controle<Linha>(main(), "NVLine").x2();
         if (f.arquivo)
             EscreveCoeficientes(pasta.path(), f.arquivo, {{1, 1.0}}, f.itens);
-        if (f.arquivo && !f.itens) {
-            ASSERT_TRUE(QFile::remove(pasta.filePath(f.arquivo)));
-        }
+        ASSERT_TRUE(!f.arquivo || f.itens || QFile::remove(pasta.filePath(f.arquivo)));
         digita(f.caixa, f.digitado);
         controle(main(), "LatS").setFocus();
         clica(main(), "BtCalcular");
         ASSERT_EQ(mensageiro.mensagens.size(), 1);
-        EXPECT_TRUE(mensageiro.mensagens[0].contains(f.mensagem)) << mensageiro.mensagens[0].toStdString();
+        EXPECT_TRUE(mensageiro.mensagens[0].contains(f.mensagem)) << mensageiro.todas();
         EXPECT_EQ(QApplication::focusWidget()->objectName(), f.foco);
         EXPECT_EQ(texto(main(), "DMIN3") + texto(main(), "LatExp") + texto(relatorio(), "Latitude"),
                   "-20º00'00''-15-15°0'0''");

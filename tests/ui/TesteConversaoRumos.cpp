@@ -11,7 +11,6 @@
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <variant>
@@ -20,8 +19,7 @@
 namespace ceravel::teste {
 namespace {
 
-// One thing done to the window: a box typed into, a combo set to an item, or
-// (no text) a button clicked.
+// A box typed into, a combo set to an item, or (no text) a button clicked.
 struct Acao {
     const char* controle;
     const char* texto = nullptr;
@@ -32,22 +30,12 @@ protected:
     void SetUp() override
     {
         AmbienteJanelas::SetUp();
-        ASSERT_TRUE(QFile::copy(QStringLiteral(CERAVEL_DADOS_PROJETO "/igrf14coeffs.txt"),
-                                pasta.filePath("igrf14coeffs.txt")));
+        copiaIgrf();
     }
 
-    // Opens the window from Main's menu for `naJanela`, then closes it.
-    void abre(const std::function<void(ConversaoRumos&)>& naJanela)
+    void abre(const std::function<void(ConversaoRumos&)>& f)
     {
-        const int modais = comModal([&] { aciona("MAConv"); }, [&](QWidget& janela) {
-            auto* conversao = qobject_cast<ConversaoRumos*>(&janela);
-            ASSERT_NE(conversao, nullptr) << janela.objectName().toStdString();
-            naJanela(*conversao);
-            if (conversao->isVisible())
-                clica(*conversao, "BtFechar");
-        });
-        EXPECT_EQ(modais, 1);
-        EXPECT_FALSE(janelas->existe(Janela::ConversaoRumos));
+        abreModal(QString("MAConv"), Janela::ConversaoRumos, f);
     }
 
     void aplica(QWidget& janela, const std::vector<Acao>& acoes)
@@ -63,13 +51,15 @@ protected:
         }
     }
 
-    // A conversion that succeeds, from Main's position: results shown.
-    void converteComSucesso(ConversaoRumos& janela)
+    // Converts `acoes` and returns the core's texts for the same inputs.
+    TextosResultadoConversao converte(ConversaoRumos& janela, const std::vector<Acao>& acoes)
     {
-        aplica(janela, {{"DiaLev", "12"}, {"MesLev", "03"}, {"AnoLev", "1940"}, {"AngG", "10"}});
+        aplica(janela, acoes);
+        const ResultadoConversao esperado = CalculaConversao(janela.entrada(), locale, pasta.path());
         clica(janela, "BtConverter");
-        ASSERT_TRUE(mensageiro.mensagens.isEmpty()) << mensageiro.mensagens.join(u'\n').toStdString();
-        ASSERT_TRUE(visivel(janela, "FR"));
+        EXPECT_TRUE(mensageiro.mensagens.isEmpty() && visivel(janela, "FR")) << mensageiro.todas();
+        return std::holds_alternative<Conversao>(esperado) ? std::get<Conversao>(esperado).textos
+                                                           : TextosResultadoConversao{};
     }
 
     // No result left: frame hidden, labels empty, "Copiar" off, nothing kept.
@@ -82,6 +72,8 @@ protected:
         EXPECT_FALSE(janela.ultimaConversao().has_value());
     }
 };
+
+const std::vector<Acao> Levantamento1940{{"DiaLev", "12"}, {"MesLev", "03"}, {"AnoLev", "1940"}, {"AngG", "10"}};
 
 // A refusal: the core's message, the focus on its box, no result left.
 TEST_F(ConversaoRumosJanela, RefusalShowsTheCoreMessageMovesTheFocusAndEmptiesTheResults)
@@ -96,7 +88,7 @@ TEST_F(ConversaoRumosJanela, RefusalShowsTheCoreMessageMovesTheFocusAndEmptiesTh
     for (const auto& c : casos)
         abre([&](ConversaoRumos& janela) {
             SCOPED_TRACE(c.foco);
-            converteComSucesso(janela);
+            converte(janela, Levantamento1940);
             aplica(janela, c.acoes);
             const ResultadoConversao esperado = CalculaConversao(janela.entrada(), locale, pasta.path());
             ASSERT_TRUE(std::holds_alternative<FalhaGuarda>(esperado));
@@ -110,36 +102,35 @@ TEST_F(ConversaoRumosJanela, RefusalShowsTheCoreMessageMovesTheFocusAndEmptiesTh
     EXPECT_EQ(encerramentos, 0);
 }
 
-// A UTM point with a grid bearing: the grid column and the three norths show
-// the core's texts; a changed easting takes them away.
+// A UTM point with a grid bearing: the grid column and the three norths
+// (convergence and the conversion date's declination) show the core's texts;
+// a changed easting takes them away.
 TEST_F(ConversaoRumosJanela, UtmPointShowsItsGridAndTheThreeNorths)
 {
     abre([&](ConversaoRumos& janela) {
-        aplica(janela, {{"OpUtm"}, {"Zona", "23"}, {"Leste", "192849"}, {"Norte", "8252943"}, {"DiaLev", "15"},
-                        {"MesLev", "06"}, {"AnoLev", "1980"}, {"AngG", "45"}, {"OpQuadricula"}});
-        clica(janela, "BtConverter");
-        ASSERT_TRUE(mensageiro.mensagens.isEmpty()) << mensageiro.mensagens.join(u'\n').toStdString();
-        const auto esperado = CalculaConversao(janela.entrada(), locale, pasta.path());
-        const TextosResultadoConversao& t = std::get<Conversao>(esperado).textos;
+        const TextosResultadoConversao t =
+            converte(janela, {{"OpUtm"}, {"Zona", "23"}, {"Leste", "192849"}, {"Norte", "8252943"}, {"DiaLev", "15"},
+                              {"MesLev", "06"}, {"AnoLev", "1980"}, {"AngG", "45"}, {"OpQuadricula"}});
         EXPECT_TRUE(visivel(janela, "FQ"));
-        EXPECT_EQ(texto(janela, "AzQuad"), t.azQuad);
-        EXPECT_EQ(texto(janela, "AzVerd"), t.azVerd);
+        EXPECT_EQ(texto(janela, "AzQuad") + u'|' + texto(janela, "AzVerd"), t.azQuad + u'|' + t.azVerd);
         EXPECT_TRUE(texto(janela, "UtmProprio").contains(t.utmProprio));
-        const auto* nortes = janela.findChild<DiagramaNortes*>(QStringLiteral("DiagramaNortes"));
-        ASSERT_NE(nortes, nullptr);
-        ASSERT_TRUE(nortes->diagrama().has_value());
-        const DiagramaTresNortes& d = *nortes->diagrama();
+        const auto& nortes = controle<DiagramaNortes>(janela, "DiagramaNortes");
+        ASSERT_TRUE(nortes.diagrama().has_value());
+        const DiagramaTresNortes& d = *nortes.diagrama();
         EXPECT_EQ(QStringList({d.verdadeiro.rotulo, d.quadricula.rotulo, d.magnetico.rotulo}),
                   QStringList({"NV", "NQ", "NM"}));
-        EXPECT_EQ(d.convergencia.texto, QStringLiteral("γ ") + t.convergencia.mid(t.convergencia.startsWith(u'-')));
+        const auto semSinal = [](const QString& s) { return s.mid(s.startsWith(u'-')); };
+        EXPECT_EQ(d.convergencia.texto + u'|' + d.declinacao.texto,
+                  "γ " + semSinal(t.convergencia) + "|D " + semSinal(t.decConv));
         aplica(janela, {{"Leste", "192850"}});
         EXPECT_FALSE(visivel(janela, "FQ"));
-        EXPECT_FALSE(nortes->diagrama().has_value());
+        EXPECT_FALSE(nortes.diagrama().has_value());
     });
 }
 
 // A successful conversion writes the core's texts, each on its own label
 // (hidden forms hold rubbish); the bearing rows show only with a bearing.
+// A true rumo of 35°30' SO is the azimuth 215°30'.
 TEST_F(ConversaoRumosJanela, SuccessFillsEveryLabelWithTheCoreTexts)
 {
     for (const bool rumo : {false, true}) {
@@ -150,19 +141,17 @@ TEST_F(ConversaoRumosJanela, SuccessFillsEveryLabelWithTheCoreTexts)
                 controle<QLineEdit>(janela, caixa).setText("99x");
             aplica(janela, {{"LatG", "-23"}, {"LatM", "30"}, {"LongG", "-46"}, {"LongM", "37"}, {"LongS", "30"},
                             {"DiaLev", "12"}, {"MesLev", "03"}, {"AnoLev", "1996"}, {"AngG", ""}});
-            if (rumo)
-                aplica(janela, {{"OpRumo"}, {"Quadrante", "SO"}, {"OpVerdadeiro"}, {"BtAngG"}, {"AngGraus", "35,5"},
-                                {"DiaConv", "01"}, {"MesConv", "07"}, {"AnoConv", "2000"}});
-            const ResultadoConversao esperado = CalculaConversao(janela.entrada(), locale, pasta.path());
-            clica(janela, "BtConverter");
-            ASSERT_TRUE(mensageiro.mensagens.isEmpty()) << mensageiro.mensagens.join(u'\n').toStdString();
-            const TextosResultadoConversao& t = std::get<Conversao>(esperado).textos;
+            const auto t = converte(janela, rumo ? std::vector<Acao>{{"OpRumo"}, {"Quadrante", "SO"}, {"OpVerdadeiro"},
+                                                                    {"BtAngG"}, {"AngGraus", "35,5"}, {"DiaConv", "01"},
+                                                                    {"MesConv", "07"}, {"AnoConv", "2000"}}
+                                                 : std::vector<Acao>{});
             const std::pair<const char*, QString> textos[] = {
                 {"DecLev", t.decLev}, {"VarLev", t.varLev}, {"DecConv", t.decConv}, {"VarConv", t.varConv},
                 {"DifDec", t.difDec}, {"AzVerd", t.azVerd}, {"RumoVerd", t.rumoVerd}, {"AzMagConv", t.azMagConv},
                 {"RumoMagConv", t.rumoMagConv}, {"RegLev", t.regLev}, {"RegConv", t.regConv}, {"Modelo", t.modelo}};
             for (const auto& [nome, valor] : textos)
                 EXPECT_EQ(texto(janela, nome), valor) << nome;
+            EXPECT_EQ(texto(janela, "AzVerd"), rumo ? "215°30'00''" : "");
             for (const char* nome : {"LbCabAz", "AzVerd", "RumoMagConv"})
                 EXPECT_EQ(visivel(janela, nome), rumo) << nome;
             // The regional model's rows only on a date it covers (1996, and 2000 or today).
@@ -180,21 +169,20 @@ TEST_F(ConversaoRumosJanela, ResultsLastOnlyWhileTheInputsAreThoseConverted)
         std::vector<Acao> acoes;
         bool esvazia;
     } casos[] = {{{{"LatS", "1"}}, true}, {{{"BtLonG"}}, true}, {{{"AnoLev", "1941"}}, true},
-                 {{{"OpVerdadeiro"}}, true}, {{{"BtCopiar"}}, false}};
+                 {{{"OpVerdadeiro"}}, true}, {{{"Hemisferio", "N"}}, true}, {{{"BtCopiar"}}, false}};
     calculaComSucesso();
     QClipboard* area = QGuiApplication::clipboard();
     for (const auto& c : casos)
         abre([&](ConversaoRumos& janela) {
             SCOPED_TRACE(c.acoes[0].controle);
-            converteComSucesso(janela);
+            converte(janela, Levantamento1940);
             area->clear();
             aplica(janela, c.acoes);
             if (c.esvazia)
                 return semResultados(janela);
             const TextoCopia copia = TextoCopiaConversao(*janela.ultimaConversao(), locale);
             ASSERT_NE(area->mimeData(), nullptr);
-            EXPECT_EQ(area->mimeData()->text(), copia.texto);
-            EXPECT_EQ(area->mimeData()->html(), copia.html);
+            EXPECT_EQ(area->mimeData()->text() + area->mimeData()->html(), copia.texto + copia.html);
             EXPECT_TRUE(visivel(janela, "FR"));
         });
 }

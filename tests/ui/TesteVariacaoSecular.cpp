@@ -11,7 +11,6 @@
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 
 namespace ceravel::teste {
 namespace {
@@ -20,14 +19,12 @@ namespace {
 // numbers in the locale's form, the readout's year, the saved image.
 TEST_F(AmbienteJanelas, VariacaoSecularNoPontoDoCalculo)
 {
-    ASSERT_TRUE(QFile::copy(QStringLiteral(CERAVEL_DADOS_PROJETO "/igrf14coeffs.txt"),
-                            pasta.filePath(QStringLiteral("igrf14coeffs.txt"))));
+    copiaIgrf();
     const auto e = CampoIgrf14(*CarregaIgrf14(pasta.path()).modelo, -15, -55, AnoDecimal(1, 7, 1957));
     usaLocale(QLocale(QLocale::Portuguese, QLocale::Brazil));
     calculaComSucesso();
-    const int modais = comModal([&] { aciona("MAVariacao"); }, [&](QWidget& janela) {
-        auto* v = qobject_cast<VariacaoSecular*>(&janela);
-        ASSERT_NE(v, nullptr) << janela.objectName().toStdString();
+    abreModal<VariacaoSecular>(QStringLiteral("MAVariacao"), Janela::VariacaoSecular, [&](VariacaoSecular& janela) {
+        VariacaoSecular* v = &janela;
         controle<QComboBox>(*v, "Elemento").setCurrentIndex(static_cast<int>(ElementoSecular::F));
         ASSERT_EQ(v->serieIgrf().size(), 130u);
         EXPECT_EQ(v->serieIgrf()[57].valor, static_cast<float>(e->F));
@@ -52,11 +49,8 @@ TEST_F(AmbienteJanelas, VariacaoSecularNoPontoDoCalculo)
         QTemporaryDir saida;
         mensageiro.mensagens.clear();
         EXPECT_TRUE(v->salvaEm(saida.filePath("grafico.svg")));
-        EXPECT_EQ(mensageiro.mensagens, QStringList{QStringLiteral("Imagem salva em ") + saida.filePath("grafico.svg")});
-        clica(*v, "BtFechar");
+        EXPECT_EQ(mensageiro.mensagens, QStringList{"Imagem salva em " + saida.filePath("grafico.svg")});
     });
-    EXPECT_EQ(modais, 1);
-    EXPECT_FALSE(janelas->existe(Janela::VariacaoSecular));
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The export dialog over Main: OK writes the file, reports and closes;
-// Cancelar, the title bar, Enter in the name box and Escape write nothing;
-// Enter on a focused button presses it; a failure is reported and the dialog
-// waits with the name, ready to be corrected.
+// The export dialog over Main: what OK, Cancelar, the title bar, Enter and Escape
+// write; a failure reported, the dialog waiting with the name to be corrected.
 #include "AmbienteJanelas.h"
 
 #include "ui/TraducaoQt.h"
@@ -28,20 +26,14 @@ QByteArray Conteudo(const QString& caminho)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void Tecla(QWidget& d, int tecla)
-{
-    QKeyEvent aperta(QEvent::KeyPress, tecla, Qt::NoModifier);
-    QApplication::sendEvent(d.findChild<QLineEdit*>("File"), &aperta);
-}
-
-// Enter (or the keypad's) on the button `botao`, focused as by Tab.
-std::function<void(QWidget&)> EnterNoBotao(const char* botao, int tecla, Qt::KeyboardModifiers modificador)
+// A key on the control `nome`, focused as by Tab.
+std::function<void(QWidget&)> Tecla(const char* nome, int tecla, Qt::KeyboardModifiers modificador = Qt::NoModifier)
 {
     return [=](QWidget& d) {
-        auto* b = d.findChild<QAbstractButton*>(botao);
-        b->setFocus();
+        auto* c = d.findChild<QWidget*>(nome);
+        c->setFocus();
         QKeyEvent aperta(QEvent::KeyPress, tecla, modificador);
-        QApplication::sendEvent(b, &aperta);
+        QApplication::sendEvent(c, &aperta);
     };
 }
 
@@ -83,7 +75,7 @@ TEST_P(Exportacao, FromTheMenuToTheBytesOnDisk)
     usaLocale(c.ptBR ? QLocale(QLocale::Portuguese, QLocale::Brazil) : QLocale::c());
     preenche("31", "12", "2004", c.latitude, c.longitude);
     clica(main(), "BtCalcular");
-    ASSERT_TRUE(main().ultimoCalculo().has_value()) << mensageiro.mensagens.join(u'\n').toStdString();
+    ASSERT_TRUE(main().ultimoCalculo().has_value()) << mensageiro.todas();
 
     const int modais = comModal([&] { aciona("MAExp"); }, [&](QWidget& d) {
         ASSERT_EQ(d.objectName(), "Exportar");
@@ -101,9 +93,7 @@ TEST_P(Exportacao, FromTheMenuToTheBytesOnDisk)
     EXPECT_EQ(modais, 1);
     EXPECT_FALSE(janelas->existe(Janela::Exportar));
     EXPECT_EQ(mensageiro.mensagens.size(), c.mensagem ? 1 : 0);
-    if (c.mensagem && !mensageiro.mensagens.isEmpty()) {
-        EXPECT_TRUE(mensageiro.mensagens[0].startsWith(c.mensagem)) << mensageiro.mensagens[0].toStdString();
-    }
+    EXPECT_TRUE(!c.mensagem || mensageiro.mensagens.value(0).startsWith(c.mensagem)) << mensageiro.todas();
     const QStringList csvs = QDir(pasta.path()).entryList({"*.csv"}, QDir::Files);
     if (c.arquivo) {
         EXPECT_EQ(csvs, QStringList{"dados-Ceravel.csv"});
@@ -127,20 +117,17 @@ INSTANTIATE_TEST_SUITE_P(
         CasoExportar{"FailureKeepsTheDialogOpenWithTheName", Clica("BtOK"), true,
                      "Não foi possível salvar o arquivo \"sub/dados-Ceravel.csv\": ", nullptr, "sub/dados"},
         CasoExportar{"TitleBarCloseWritesNothing", [](QWidget& d) { d.close(); }, false, nullptr},
-        CasoExportar{"KeypadEnterOnFocusedOkWrites", EnterNoBotao("BtOK", Qt::Key_Enter, Qt::KeypadModifier), false,
-                     Salvo, "exportacao-ponto-lat-gms-lon-decimal.csv"},
-        CasoExportar{"EnterOnFocusedCancelarWritesNothing", EnterNoBotao("BtCancel", Qt::Key_Return, Qt::NoModifier),
-                     false, nullptr},
+        CasoExportar{"KeypadEnterOnFocusedOkWrites", Tecla("BtOK", Qt::Key_Enter, Qt::KeypadModifier), false, Salvo,
+                     "exportacao-ponto-lat-gms-lon-decimal.csv"},
+        CasoExportar{"EnterOnFocusedCancelarWritesNothing", Tecla("BtCancel", Qt::Key_Return), false, nullptr},
         // Neither button is the default or the cancel button.
-        CasoExportar{"EnterInTheNameBoxPressesNoButton", [](QWidget& d) { Tecla(d, Qt::Key_Return); }, true, nullptr},
-        CasoExportar{"EscapePressesNoButton", [](QWidget& d) { Tecla(d, Qt::Key_Escape); }, true, nullptr}),
+        CasoExportar{"EnterInTheNameBoxPressesNoButton", Tecla("File", Qt::Key_Return), true, nullptr},
+        CasoExportar{"EscapePressesNoButton", Tecla("File", Qt::Key_Escape), true, nullptr}),
     [](const auto& info) { return std::string(info.param.caso); });
 
-// A program folder that cannot be written (as installed, owned by root)
-// exports into the documents folder, here under a temporary home, and asks
-// before replacing a file there; a writable one beside the program, replacing
-// without asking, as before. Root ignores permissions, so it gives its rights
-// up while OK is pressed.
+// A read-only program folder (as installed) exports into the documents folder of a
+// temporary home, asking there before replacing; a writable one replaces beside the
+// program without asking. Root gives its rights up while OK is pressed.
 TEST_F(AmbienteJanelas, ExportGoesBesideTheProgramOrIntoTheDocumentsFolderAskingThereBeforeReplacing)
 {
     const struct {

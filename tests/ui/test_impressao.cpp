@@ -54,11 +54,9 @@ std::map<QString, QRectF> Palavras(const QString& pdf)
 
 using Impressao = AmbienteJanelas;
 
-// The page is text, not a picture: every text of the report reads back from
-// the PDF, which holds no image. One twip is 1/20 point on paper: the page
-// comes out at its true size (10680 x 11145 twips) from the printable area's
-// corner, or reduced by the tighter of width and height to fit a smaller one.
-// Printing again gives the same page and leaves the report as it was.
+// Text, not a picture: every text reads back from the PDF, which holds no image. At
+// 1/20 point a twip, the page (10680 x 11145 twips) has its true size from the printable
+// area's corner, or is reduced to fit; printing again gives the same page, report unchanged.
 TEST_F(Impressao, EveryTextAtItsPlaceTheSameEveryTime)
 {
     const struct { bool ptBR; QStringList latitude, longitude; QPageSize::PageSizeId pagina; } casos[] = {
@@ -68,7 +66,7 @@ TEST_F(Impressao, EveryTextAtItsPlaceTheSameEveryTime)
         usaLocale(c.ptBR ? QLocale(QLocale::Portuguese, QLocale::Brazil) : QLocale::c());
         preenche("1", "7", "2000", c.latitude, c.longitude);
         clica(main(), "BtCalcular");
-        ASSERT_TRUE(main().ultimoCalculo().has_value()) << mensageiro.mensagens.join(u'\n').toStdString();
+        ASSERT_TRUE(main().ultimoCalculo().has_value()) << mensageiro.todas();
         const QImage antes = janelas->relatorio().grab().toImage();
         const auto imprime = [&](const QString& nome) {  // Qt's own PDF output, margins of 10 points
             QPrinter p(QPrinter::HighResolution);
@@ -117,8 +115,8 @@ TEST_F(Impressao, PageThatCannotBeWrittenOrNoPrinterGivesAMessage)
     p.setOutputFileName(destino);
     EXPECT_FALSE(ImprimeOuAvisa(janelas->relatorio(), p, mensageiro));
     ASSERT_EQ(mensageiro.mensagens.size(), 1);
-    EXPECT_TRUE(mensageiro.mensagens[0].startsWith("Não foi possível imprimir o relatório: "));
-    EXPECT_TRUE(mensageiro.mensagens[0].contains(destino)) << mensageiro.mensagens[0].toStdString();
+    EXPECT_TRUE(mensageiro.mensagens[0].startsWith("Não foi possível imprimir o relatório: ")
+                && mensageiro.mensagens[0].contains(destino)) << mensageiro.todas();
 
     ImprimeNaImpressora(janelas->relatorio(), QPrinterInfo(), mensageiro);
     EXPECT_EQ(mensageiro.mensagens.value(1), "Não foi possível imprimir o relatório: nenhuma impressora disponível.");
@@ -142,7 +140,7 @@ TEST_F(Impressao, DefaultPrinterOfThePrintServerGetsOneNonBlankPage)
     const auto antes = arquivos();
     calculaComSucesso();
     aciona("MAImp");
-    EXPECT_TRUE(mensageiro.mensagens.isEmpty()) << mensageiro.mensagens.join(u'\n').toStdString();
+    EXPECT_TRUE(mensageiro.mensagens.isEmpty()) << mensageiro.todas();
 
     // cups-pdf writes the file some seconds later; it is complete once poppler reads it.
     QString novo;
