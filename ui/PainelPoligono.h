@@ -40,7 +40,9 @@ public:
     // Whether any coordinate of the start vertex is typed.
     bool pedido() const;
     // Traverses the converted deed; a refusal says why and focuses its box.
-    void calcula(const ConversaoMemorial& conversao);
+    // Returns the conversion as the polygon left it (CalculaMemorialNoTerreno:
+    // converted again at the start vertices beyond 10 km), empty when refused.
+    std::optional<ConversaoMemorial> calcula(const ConversaoMemorial& conversao);
     void limpa();
     // Writes the polygon in `formato` to a file the user chooses; whether it was written.
     bool exporta(FormatoPoligono formato);
