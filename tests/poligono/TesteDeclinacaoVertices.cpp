@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The declination at each segment's start vertex. A rectangle of cardinal
-// bearings from M1 (UTM 23S, near -15,78; -47,87, where D changes by about
-// 25'' per km): beyond 10 km of perimeter every row takes D (and a grid deed's
-// γ) from the model at its start vertex of the first traverse, and the
-// traverse is done again with the bearings so converted; up to 10 km every
-// row keeps the position's values.
+// The declination at each segment's start vertex, on a rectangle of cardinal
+// bearings from M1 (UTM 23S, near -15,78; -47,87, where D changes by about 25''
+// per km): beyond 10 km of perimeter every row takes D (and a grid deed's γ) at
+// its start vertex of the first traverse, and is traversed again with it.
 #include "calc/RegrasRumos.h"
 #include "memorial/TabelaMemorial.h"
 #include "model/CalculaCampo.h"
@@ -12,36 +10,37 @@
 #include "poligono/DeclinacaoVertices.h"
 #include "present/TextosAngulo.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 
 using namespace ceravel;
 
 namespace {
 
+const QString Dados = QStringLiteral(CERAVEL_DADOS_PROJETO);
+
 struct Caso {
     const char* nome;
-    double norte, leste;  // the rectangle's sides, metres
+    int norte, leste;  // the rectangle's sides, metres
     ReferenciaMemorial referencia;
     ModeloMemorial modelo;
     const char *levantamento, *conversao, *locale;
     bool porVertice;
-    const char* frase;  // in the summary's last line (up to 10 km, followed by the largest difference)
+    const char* frase;  // in the summary's last line; up to 10 km, followed by the largest difference of D(survey)
 };
-
+using R = ReferenciaMemorial;
 const Caso Casos[] = {
-    {"Magnetico12km", 4000, 2000, ReferenciaMemorial::Magnetico, ModeloMemorial::Igrf14, "1960", "07/12/2026",
-     "pt_BR", true, "Perímetro de 12,000 km, mais de 10 km"},
-    {"Quadricula12km", 4000, 2000, ReferenciaMemorial::Quadricula, ModeloMemorial::Igrf14, "1960", "07/12/2026", "C",
-     true, "Perímetro de 12.000 km, mais de 10 km"},
-    {"Verdadeiro12km", 4000, 2000, ReferenciaMemorial::Verdadeiro, ModeloMemorial::Igrf14, "1960", "07/12/2026",
-     "pt_BR", true, "mais de 10 km"},
-    {"Regional12km", 4000, 2000, ReferenciaMemorial::Magnetico, ModeloMemorial::Regional, "1996", "01/07/2004",
-     "pt_BR", true, "mais de 10 km"},
-    {"Exatamente10km", 2500, 2500, ReferenciaMemorial::Magnetico, ModeloMemorial::Igrf14, "1960", "07/12/2026",
-     "pt_BR", false, "(perímetro de 10,000 km, até 10 km): nos vértices de partida ela difere da usada em até "},
+    {"Magnetico12km", 4000, 2000, R::Magnetico, ModeloMemorial::Igrf14, "1960", "07/12/2026", "pt_BR", true,
+     "Perímetro de 12,000 km, mais de 10 km"},
+    {"Quadricula12km", 4000, 2000, R::Quadricula, ModeloMemorial::Igrf14, "1960", "07/12/2026", "C", true,
+     "Perímetro de 12.000 km, mais de 10 km"},
+    {"Regional12km", 4000, 2000, R::Magnetico, ModeloMemorial::Regional, "1996", "01/07/2004", "pt_BR", true, "de -"},
+    {"Exatamente10km", 2500, 2500, R::Magnetico, ModeloMemorial::Igrf14, "1960", "07/12/2026", "pt_BR", false,
+     "(perímetro de 10,000 km, até 10 km): nos vértices de partida ela difere da usada em até "},
 };
 
 class DeclinacaoVertices : public testing::TestWithParam<Caso> {};
@@ -49,7 +48,6 @@ class DeclinacaoVertices : public testing::TestWithParam<Caso> {};
 TEST_P(DeclinacaoVertices, CadaLinhaUsaOsValoresDoSeuVertice)
 {
     const Caso& k = GetParam();
-    const QString dados = QStringLiteral(CERAVEL_DADOS_PROJETO);
     const QLocale locale(QString::fromLatin1(k.locale));
     const auto numero = [&locale](double x) { return QString::number(x, 'f', 2).replace(u'.', locale.decimalPoint()); };
     Memorial m;
@@ -57,55 +55,43 @@ TEST_P(DeclinacaoVertices, CadaLinhaUsaOsValoresDoSeuVertice)
     m.dados.posicao.latGraus = numero(-15.78);
     m.dados.posicao.lonGraus = numero(-47.87);
     const QString n = QString::number(k.norte), l = QString::number(k.leste);
-    m.segmentos = {{"M1", "M2", "0", n, {}}, {"M2", "M3", "90", l, {}}, {"M3", "M4", "180", n, {}},
-                   {"M4", "M1", "270", l, {}}};
-    const auto convertido = ConverteMemorial(m, locale, dados);
-    ASSERT_TRUE(std::holds_alternative<ConversaoMemorial>(convertido));
-    const ConversaoMemorial& c0 = std::get<ConversaoMemorial>(convertido);
+    m.segmentos = {{"M1", "M2", "0", n, {}}, {"M2", "M3", "90", l, {}}, {"M3", "M4", "180", n, {}}, {"M4", "M1", "270", l, {}}};
+    const ConversaoMemorial c0 = std::get<ConversaoMemorial>(ConverteMemorial(m, locale, Dados));
     PedidoPoligono pedido;
     pedido.inicio.posicaoUtm = {"23", "S", numero(192848.93), numero(8252943.25)};
-    const auto primeiro = CalculaPoligonoMemorial(c0, pedido, locale, geo::GeodesiaDaThread(dados));
-    const auto r = CalculaMemorialNoTerreno(c0, pedido, locale, dados);
-    ASSERT_TRUE(std::holds_alternative<PoligonoMemorial>(primeiro) && std::holds_alternative<MemorialNoTerreno>(r));
-    const ConversaoMemorial& c = std::get<MemorialNoTerreno>(r).conversao;
-    const ResultadoPoligonal& pol = std::get<MemorialNoTerreno>(r).poligono.poligonal;
+    const auto primeiro = std::get<PoligonoMemorial>(CalculaPoligonoMemorial(c0, pedido, locale, geo::GeodesiaDaThread(Dados)));
+    const auto r = std::get<MemorialNoTerreno>(CalculaMemorialNoTerreno(c0, pedido, locale, Dados));
+    const ConversaoMemorial& c = r.conversao;
     const TabelaMemorial tabela = TabelaResultados(c, locale);
     EXPECT_EQ(c.porVertice, k.porVertice);
-
-    const igrf::ModeloIgrf& igrf = *CarregaIgrf14(dados).modelo;
     long long diferenca = 0;  // the largest between a start vertex's D(survey) and the position's
     for (int i = 0; i < 4; ++i) {
         SCOPED_TRACE(i);
         // The model evaluated directly at the start vertex of the first traverse.
-        const PontoGeografico g = *std::get<PoligonoMemorial>(primeiro).poligonal.vertices[i].geograficas;
+        const PontoGeografico g = *primeiro.poligonal.vertices[i].geograficas;
         const auto D = [&](double ano) {
             return SegundosArredondados(k.modelo == ModeloMemorial::Regional
-                                            ? CalculaCampo(dados, g.latitude + 15, g.longitude + 55, ano - 1990).elementos->D
-                                            : CampoIgrf14(igrf, g.latitude, g.longitude, ano)->D);
+                                            ? CalculaCampo(Dados, g.latitude + 15, g.longitude + 55, ano - 1990).elementos->D
+                                            : CampoIgrf14(*CarregaIgrf14(Dados).modelo, g.latitude, g.longitude, ano)->D);
         };
-        const auto fatores = geo::GeodesiaDaThread(dados).Fatores({g.latitude, g.longitude}, 23, true);
+        const auto fatores = geo::GeodesiaDaThread(Dados).Fatores({g.latitude, g.longitude}, 23, true);
         const long long gama = SegundosArredondados(std::get<geo::FatoresUtm>(fatores).convergencia);
-        const long long noVertice = D(c.levantamento.anoDecimal);
-        diferenca = std::max(diferenca, std::abs(noVertice - c.levantamento.segundos));
-        const long long lev = k.porVertice ? noVertice : c.levantamento.segundos;
+        diferenca = std::max(diferenca, std::abs(D(c.levantamento.anoDecimal) - c.levantamento.segundos));
+        const long long lev = k.porVertice ? D(c.levantamento.anoDecimal) : c.levantamento.segundos;
         const long long conv = k.porVertice ? D(c.conversao.anoDecimal) : c.conversao.segundos;
-        if (k.porVertice && i > 0) {  // away from the position, the vertex's own D is another
-            EXPECT_NE(lev, c.levantamento.segundos);
-        }
         EXPECT_EQ(tabela.linhas[i][static_cast<int>(ColunaMemorial::DecLevantamento)], TextoGms(lev, locale));
         EXPECT_EQ(tabela.linhas[i][static_cast<int>(ColunaMemorial::DecConversao)], TextoGms(conv, locale));
         // true = magnetic + D(survey), = grid + γ; magnetic now = true − D(conversion).
         const long long dado = i * 90 * 3600;
-        const long long verdadeiro = ReduzAzimute(
-            k.referencia == ReferenciaMemorial::Magnetico    ? dado + lev
-            : k.referencia == ReferenciaMemorial::Quadricula ? dado + (k.porVertice ? gama : c.convergenciaSegundos)
-                                                             : dado);
+        const long long verdadeiro = ReduzAzimute(k.referencia == R::Magnetico    ? dado + lev
+                                                  : k.referencia == R::Quadricula ? dado + (k.porVertice ? gama : c.convergenciaSegundos)
+                                                                                  : dado);
         const SegmentoConvertido& s = *c.segmentos[i].convertido;
         EXPECT_EQ(SegundosArredondados(s.verdadeiro), verdadeiro);
         EXPECT_EQ(SegundosArredondados(s.magneticoConversao), ReduzAzimute(verdadeiro - conv));
         // The traverse kept is the one of these bearings: grid azimuth = true − γ.
-        EXPECT_NEAR(std::remainder(pol.segmentos[i].azimutePlano + pol.segmentos[i].convergencia - s.verdadeiro, 360),
-                    0, 1e-9);
+        const SegmentoPlano& p = r.poligono.poligonal.segmentos[i];
+        EXPECT_NEAR(std::remainder(p.azimutePlano + p.convergencia - s.verdadeiro, 360), 0, 1e-9);
     }
     const QString frase = QString::fromUtf8(k.frase) + (k.porVertice ? QString() : TextoGms(diferenca, locale));
     EXPECT_TRUE(FraseDeclinacao(c, locale).contains(frase)) << FraseDeclinacao(c, locale).toStdString();
@@ -113,5 +99,23 @@ TEST_P(DeclinacaoVertices, CadaLinhaUsaOsValoresDoSeuVertice)
 
 INSTANTIATE_TEST_SUITE_P(Casos, DeclinacaoVertices, testing::ValuesIn(Casos),
                          [](const auto& info) { return std::string(info.param.nome); });
+
+// ceravel-memorial prints the rows of the second conversion and says so.
+TEST(DeclinacaoVerticesExecutavel, LinhasEResumo)
+{
+    QTemporaryDir pasta;
+    QFile f(pasta.filePath("r.txt"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly) && f.write("M1;M2;0;4000\nM2;M3;90;2000\nM3;M4;180;4000\nM4;M1;270;2000\n"));
+    f.close();
+    QProcess p;
+    p.start(QStringLiteral(CERAVEL_MEMORIAL_EXECUTAVEL),
+            {f.fileName(), "--utf8", "--locale", "pt_BR", "--levantamento", "1960", "--posicao", "-15,78;-47,87",
+             "--inicio", "M1;192848,93;8252943,25;23S"});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QStringList linhas = QString::fromUtf8(p.readAllStandardOutput()).split(QStringLiteral("\r\n"));
+    const qsizetype coluna = linhas[0].split(u';').indexOf(QStringLiteral("Declinação no levantamento"));
+    EXPECT_NE(linhas[1].split(u';').value(coluna), linhas[3].split(u';').value(coluna));
+    EXPECT_EQ(linhas.filter(QStringLiteral("Declinação;Perímetro de 12,000 km")).size(), 1);
+}
 
 }  // namespace
