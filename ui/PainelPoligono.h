@@ -27,7 +27,7 @@ class Mensageiro;
 // options, and, once the deed is converted, the vertices' coordinates, the
 // closure and areas, the drawing and the exports. Without a start vertex it
 // stays empty and the window works as before. It only moves texts between
-// its controls and the core (CalculaPoligonoMemorial); any change of its
+// its controls and the core (CalculaMemorialNoTerreno); any change of its
 // boxes empties its results.
 class PainelPoligono : public QWidget {
     Q_OBJECT
