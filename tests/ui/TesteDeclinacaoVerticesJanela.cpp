@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The deed window with a start vertex, as wiring: a deed of 12 km shows each
-// row's own declination (its start vertex's) and says so in the summary. The
-// values are tested in tests/poligono.
+// row's own declination (its start vertex's), in the window and the report,
+// and says so in the summary. The values are tested in tests/poligono.
 #include "AmbienteJanelas.h"
 
 #include "ui/AviventacaoMemorial.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QProcess>
 #include <QSet>
 #include <QTableWidget>
 
@@ -40,6 +41,15 @@ TEST_F(DeclinacaoVerticesJanela, LinhasEResumo)
         declinacoes << tabela.item(i, 7)->text();  // "Declinação no levantamento"
     EXPECT_EQ(declinacoes.size(), 4);
     EXPECT_TRUE(texto(*janela, "Resumo").contains(QStringLiteral("mais de 10 km"))) << texto(*janela, "Resumo").toStdString();
+    // The report's table has the rows' own declinations too.
+    mensageiro.arquivo = pasta.filePath(QStringLiteral("r.pdf"));
+    ASSERT_TRUE(janela->salvarPdf());
+    QProcess pdf;
+    pdf.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), mensageiro.arquivo, QStringLiteral("-")});
+    ASSERT_TRUE(pdf.waitForFinished(30000));
+    const QString impresso = QString::fromUtf8(pdf.readAllStandardOutput());
+    for (const QString& d : declinacoes)
+        EXPECT_TRUE(impresso.contains(d)) << d.toStdString();
 }
 
 }  // namespace
