@@ -10,6 +10,7 @@
 #include "geo/Datum.h"
 #include "memorial/LeituraSegmentos.h"
 #include "model/CalculaCampo.h"
+#include "model/LeCoeficientes.h"
 #include "model/Igrf14.h"
 
 namespace ceravel {
@@ -71,6 +72,75 @@ DeclinacaoMemorial Declinacao(double anoDecimal, double D, double dD)
     return {anoDecimal, D, dD, SegundosArredondados(D)};
 }
 
+// The model chosen, read once: the regional sets, or IGRF-14.
+struct ModeloLido {
+    std::optional<ConjuntosCoeficientes> regional;
+    const igrf::ModeloIgrf* igrf = nullptr;
+};
+
+std::variant<FalhaMemorial, ModeloLido> LeModelo(ModeloMemorial modelo, const QString& pasta)
+{
+    if (modelo == ModeloMemorial::Regional) {
+        LeituraConjuntos leitura = LeConjuntos(pasta);
+        if (!leitura.conjuntos)
+            return FalhaMemorial{leitura.erro, {}};
+        return ModeloLido{std::move(leitura.conjuntos), nullptr};
+    }
+    const LeituraIgrf14 leitura = CarregaIgrf14(pasta);
+    if (!leitura.modelo)
+        return FalhaMemorial{leitura.erro, {}};
+    return ModeloLido{std::nullopt, leitura.modelo};
+}
+
+// The declination at both dates (their decimal years already in `lev` and `conv`) at one place.
+std::optional<FalhaMemorial> Avalia(const ModeloLido& m, double latitude, double longitude, DeclinacaoMemorial& lev,
+                                    DeclinacaoMemorial& conv)
+{
+    for (DeclinacaoMemorial* d : {&lev, &conv}) {
+        if (m.regional) {
+            const ConjuntosCoeficientes& k = *m.regional;
+            const ResultadoModelo r = CalculaCampo(k.declinacao, k.inclinacao, k.intensidade, latitude + 15,
+                                                   longitude + 55, d->anoDecimal - 1990);
+            if (!r.elementos)
+                return FalhaMemorial{r.erro, {}};
+            *d = Declinacao(d->anoDecimal, r.elementos->D, r.elementos->m / 60.0);
+        } else {
+            const auto r = CampoIgrf14(*m.igrf, latitude, longitude, d->anoDecimal);
+            if (!r)
+                return FalhaMemorial{QStringLiteral("O IGRF-14 não pôde ser calculado nesta posição e data."), {}};
+            *d = Declinacao(d->anoDecimal, r->D, r->dD);
+        }
+    }
+    return std::nullopt;
+}
+
+// γ of SIRGAS 2000 / UTM `zona` at a point, degrees.
+std::variant<FalhaMemorial, double> Convergencia(const QString& pasta, const geo::Geografico& ponto, int zona)
+{
+    geo::Geodesia& geodesia = geo::GeodesiaDaThread(pasta);
+    if (!geodesia.erro().isEmpty())
+        return FalhaMemorial{geodesia.erro(), {}};
+    const auto fatores = geodesia.Fatores(ponto, zona, ponto.latitude < 0);
+    if (const auto* falha = std::get_if<geo::FalhaGeo>(&fatores))
+        return FalhaMemorial{falha->mensagem, {}};
+    return std::get<geo::FatoresUtm>(fatores).convergencia;
+}
+
+// The bearing rules of the conversion window on one row's bearing (whole
+// seconds, the deed's reference), with the values as shown.
+SegmentoConvertido ConverteLinha(long long dado, ReferenciaMemorial referencia, const ValoresVertice& v)
+{
+    const bool magnetico = referencia == ReferenciaMemorial::Magnetico;
+    const RumosConvertidos rumos = ConverteRumo(magnetico ? dado : ReduzAzimute(dado + v.convergencia),
+                                                magnetico ? ReferenciaRumo::Magnetico : ReferenciaRumo::Verdadeiro,
+                                                v.levantamento, v.conversao);
+    SegmentoConvertido r;
+    r.azimuteDado = dado / 3600.0;
+    r.verdadeiro = rumos.verdadeiro / 3600.0;
+    r.magneticoConversao = rumos.magneticoConversao / 3600.0;
+    return r;
+}
+
 }  // namespace
 
 ResultadoMemorial ConverteMemorial(const Memorial& memorial, const QLocale& locale, const QString& pastaPrograma)
@@ -119,40 +189,25 @@ ResultadoMemorial ConverteMemorial(const Memorial& memorial, const QLocale& loca
         return *falha;
 
     const auto regional = [](double ano) { return ano >= 1995 && ano <= 2005; };
-    if (d.modelo == ModeloMemorial::Regional && regional(anoLev) && regional(anoConv)) {
-        const ResultadoModelo lev = CalculaCampo(pastaPrograma, c.latitude + 15, c.longitude + 55, tLev - 1990);
-        if (!lev.elementos)
-            return FalhaMemorial{lev.erro, {}};
-        const ResultadoModelo conv = CalculaCampo(pastaPrograma, c.latitude + 15, c.longitude + 55, tConv - 1990);
-        if (!conv.elementos)
-            return FalhaMemorial{conv.erro, {}};
-        c.modelo = ModeloMemorial::Regional;
-        c.levantamento = Declinacao(tLev, lev.elementos->D, lev.elementos->m / 60.0);
-        c.conversao = Declinacao(tConv, conv.elementos->D, conv.elementos->m / 60.0);
-    } else {
-        if (d.modelo == ModeloMemorial::Regional)
-            c.avisoModelo = QStringLiteral("O modelo regional cobre somente 1995 a 2005 nas duas datas; "
-                                           "foi usado o IGRF-14.");
-        const LeituraIgrf14 leitura = CarregaIgrf14(pastaPrograma);
-        if (!leitura.modelo)
-            return FalhaMemorial{leitura.erro, {}};
-        const auto lev = CampoIgrf14(*leitura.modelo, c.latitude, c.longitude, tLev);
-        const auto conv = CampoIgrf14(*leitura.modelo, c.latitude, c.longitude, tConv);
-        if (!lev || !conv)
-            return FalhaMemorial{QStringLiteral("O IGRF-14 não pôde ser calculado nesta posição e data."), {}};
-        c.levantamento = Declinacao(tLev, lev->D, lev->dD);
-        c.conversao = Declinacao(tConv, conv->D, conv->dD);
-    }
+    c.modelo = d.modelo == ModeloMemorial::Regional && regional(anoLev) && regional(anoConv) ? ModeloMemorial::Regional
+                                                                                            : ModeloMemorial::Igrf14;
+    if (c.modelo != d.modelo)
+        c.avisoModelo = QStringLiteral("O modelo regional cobre somente 1995 a 2005 nas duas datas; "
+                                       "foi usado o IGRF-14.");
+    c.levantamento.anoDecimal = tLev;
+    c.conversao.anoDecimal = tConv;
+    const auto modelo = LeModelo(c.modelo, pastaPrograma);
+    if (const auto* falha = std::get_if<FalhaMemorial>(&modelo))
+        return *falha;
+    if (auto falha = Avalia(std::get<ModeloLido>(modelo), c.latitude, c.longitude, c.levantamento, c.conversao))
+        return *falha;
 
     if (d.referencia == ReferenciaMemorial::Quadricula) {
-        geo::Geodesia& geodesia = geo::GeodesiaDaThread(pastaPrograma);
-        if (!geodesia.erro().isEmpty())
-            return FalhaMemorial{geodesia.erro(), {}};
         c.zona = geo::ZonaUtm(c.longitude);
-        const auto fatores = geodesia.Fatores({c.latitude, c.longitude}, c.zona, c.latitude < 0);
-        if (const auto* falha = std::get_if<geo::FalhaGeo>(&fatores))
-            return FalhaMemorial{falha->mensagem, {}};
-        c.convergencia = std::get<geo::FatoresUtm>(fatores).convergencia;
+        const auto gama = Convergencia(pastaPrograma, {c.latitude, c.longitude}, c.zona);
+        if (const auto* falha = std::get_if<FalhaMemorial>(&gama))
+            return *falha;
+        c.convergencia = std::get<double>(gama);
         c.convergenciaSegundos = SegundosArredondados(*c.convergencia);
     }
 
@@ -160,25 +215,58 @@ ResultadoMemorial ConverteMemorial(const Memorial& memorial, const QLocale& loca
     for (const SegmentoMemorial& s : memorial.segmentos) {
         const VerificacaoSegmento v = VerificaSegmento(s, locale);
         if (!v.lido) {
-            c.segmentos.push_back({std::nullopt, v.motivo()});
+            c.segmentos.push_back({std::nullopt, v.motivo(), std::nullopt});
             continue;
         }
-        // The bearing rules of the conversion window, on the declinations as shown.
-        const long long dado = ReduzAzimute(SegundosArredondados(v.lido->azimute));
-        const bool magnetico = d.referencia == ReferenciaMemorial::Magnetico;
-        RumosConvertidos rumos =
-            ConverteRumo(magnetico ? dado : ReduzAzimute(dado + c.convergenciaSegundos),
-                         magnetico ? ReferenciaRumo::Magnetico : ReferenciaRumo::Verdadeiro, c.levantamento.segundos,
-                         c.conversao.segundos);
-        rumos.informado = dado;
-        SegmentoConvertido r;
-        r.azimuteDado = rumos.informado / 3600.0;
-        r.verdadeiro = rumos.verdadeiro / 3600.0;
-        r.magneticoConversao = rumos.magneticoConversao / 3600.0;
+        SegmentoConvertido r = ConverteLinha(ReduzAzimute(SegundosArredondados(v.lido->azimute)), d.referencia,
+                                             {c.levantamento.segundos, c.conversao.segundos, c.convergenciaSegundos});
         r.distancia = v.lido->distancia;
-        c.segmentos.push_back({r, {}});
+        c.segmentos.push_back({r, {}, std::nullopt});
     }
     return c;
+}
+
+ValoresVertice ValoresUsados(const ConversaoMemorial& c, const ResultadoSegmento& s)
+{
+    if (c.porVertice && s.vertice)
+        return *s.vertice;
+    return {c.levantamento.segundos, c.conversao.segundos, c.convergenciaSegundos};
+}
+
+std::optional<FalhaMemorial> ConverteNosVertices(ConversaoMemorial& c, const std::vector<geo::Geografico>& partidas,
+                                                 bool reconverte, const QString& pastaPrograma)
+{
+    const auto modelo = LeModelo(c.modelo, pastaPrograma);
+    if (const auto* falha = std::get_if<FalhaMemorial>(&modelo))
+        return *falha;
+    for (std::size_t i = 0; i < c.segmentos.size() && i < partidas.size(); ++i) {
+        ResultadoSegmento& s = c.segmentos[i];
+        if (!s.convertido)
+            continue;
+        const geo::Geografico& p = partidas[i];
+        DeclinacaoMemorial lev{c.levantamento.anoDecimal}, conv{c.conversao.anoDecimal};
+        if (auto falha = Avalia(std::get<ModeloLido>(modelo), p.latitude, p.longitude, lev, conv))
+            return falha;
+        ValoresVertice v{lev.segundos, conv.segundos, 0};
+        if (c.convergencia) {
+            const auto gama = Convergencia(pastaPrograma, p, c.zona);
+            if (const auto* falha = std::get_if<FalhaMemorial>(&gama))
+                return *falha;
+            v.convergencia = SegundosArredondados(std::get<double>(gama));
+        }
+        s.vertice = v;
+    }
+    if (!reconverte)
+        return std::nullopt;
+    c.porVertice = true;
+    for (ResultadoSegmento& s : c.segmentos)
+        if (s.convertido) {
+            const double distancia = s.convertido->distancia;
+            s.convertido = ConverteLinha(SegundosArredondados(s.convertido->azimuteDado), c.memorial.dados.referencia,
+                                         ValoresUsados(c, s));
+            s.convertido->distancia = distancia;
+        }
+    return std::nullopt;
 }
 
 }  // namespace ceravel

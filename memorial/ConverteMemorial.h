@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "geo/Geodesia.h"
 #include "memorial/Memorial.h"
 
 #include <QLocale>
@@ -28,11 +29,23 @@ struct DeclinacaoMemorial {
     long long segundos = 0;
 };
 
+// The declinations at both dates and a grid deed's γ at one place, in whole
+// seconds as shown.
+struct ValoresVertice {
+    long long levantamento = 0, conversao = 0, convergencia = 0;
+};
+
 // One row's result: converted, or why its bearing or distance is unreadable.
 struct ResultadoSegmento {
     std::optional<SegmentoConvertido> convertido;
     QString motivo;
+    // The values at the row's start vertex, once the polygon gave its place.
+    std::optional<ValoresVertice> vertice;
 };
+
+// Beyond this perimeter (the deed's distances summed, metres) each row takes
+// the declination at its start vertex instead of the position's.
+inline constexpr double PerimetroDeclinacaoVertice = 10000;
 
 struct ConversaoMemorial {
     Memorial memorial;                   // the deed as converted
@@ -48,7 +61,15 @@ struct ConversaoMemorial {
     long long convergenciaSegundos = 0;
     int zona = 0;
     std::vector<ResultadoSegmento> segmentos;  // one per row, in order
+    // Once the polygon is traversed: its perimeter (the deed's distances
+    // summed), and whether every row was converted with its start vertex's
+    // values (perimeter over PerimetroDeclinacaoVertice) rather than the position's.
+    std::optional<double> perimetro;
+    bool porVertice = false;
 };
+
+// The values a row was converted with: its start vertex's or the position's.
+ValoresVertice ValoresUsados(const ConversaoMemorial& conversao, const ResultadoSegmento& segmento);
 
 using ResultadoMemorial = std::variant<FalhaMemorial, ConversaoMemorial>;
 
@@ -61,5 +82,13 @@ using ResultadoMemorial = std::variant<FalhaMemorial, ConversaoMemorial>;
 // the declinations as shown. A true deed keeps its bearings as true; a grid
 // deed's true azimuth = grid azimuth + γ as shown (PROJ, through geo/).
 ResultadoMemorial ConverteMemorial(const Memorial& memorial, const QLocale& locale, const QString& pastaPrograma);
+
+// The same model, dates and grid zone evaluated at each converted row's start
+// vertex (`partidas[i]` for row i, SIRGAS 2000), kept in the rows' `vertice`.
+// With `reconverte`, every row is converted again with its own values (whole
+// seconds as shown) and `porVertice` is set. Empty, or why the model failed there.
+std::optional<FalhaMemorial> ConverteNosVertices(ConversaoMemorial& conversao,
+                                                 const std::vector<geo::Geografico>& partidas, bool reconverte,
+                                                 const QString& pastaPrograma);
 
 }  // namespace ceravel

@@ -5,6 +5,10 @@
 #include "present/Formatacao.h"
 #include "present/TextosAngulo.h"
 
+#include <algorithm>
+#include <array>
+#include <cstdlib>
+
 namespace ceravel {
 
 namespace {
@@ -62,10 +66,6 @@ TabelaMemorial TabelaResultados(const ConversaoMemorial& c, const QLocale& local
     TabelaMemorial t;
     for (int i = 0; i < ColunasMemorial; ++i)
         t.titulos << TituloColuna(static_cast<ColunaMemorial>(i));
-    const QString decLev = TextoGms(c.levantamento.segundos, locale);
-    const QString decConv = TextoGms(c.conversao.segundos, locale);
-    const QString decLevGraus = Graus(c.levantamento.segundos, locale);
-    const QString decConvGraus = Graus(c.conversao.segundos, locale);
     t.linhas.reserve(c.segmentos.size());
     for (size_t i = 0; i < c.segmentos.size(); ++i) {
         const SegmentoMemorial& s = c.memorial.segmentos[i];
@@ -81,10 +81,11 @@ TabelaMemorial TabelaResultados(const ConversaoMemorial& c, const QLocale& local
         } else {
             const SegmentoConvertido& v = *r.convertido;
             const long long verd = SegundosArredondados(v.verdadeiro), mag = SegundosArredondados(v.magneticoConversao);
+            const ValoresVertice d = ValoresUsados(c, r);
             l << TextoNumeroGeral(v.distancia, locale) << s.confrontante << TextoGms(verd, locale)
               << TextoRumo(verd, locale) << TextoGms(mag, locale) << TextoRumo(mag, locale)
-              << decLev << decConv << Graus(verd, locale) << Graus(mag, locale) << decLevGraus
-              << decConvGraus << QString();
+              << TextoGms(d.levantamento, locale) << TextoGms(d.conversao, locale) << Graus(verd, locale)
+              << Graus(mag, locale) << Graus(d.levantamento, locale) << Graus(d.conversao, locale) << QString();
         }
         t.linhas.push_back(std::move(l));
     }
@@ -105,11 +106,13 @@ QStringList ResumoMemorial(const ConversaoMemorial& c, const QLocale& locale)
     QString levantamento = QStringLiteral("Levantamento: %1").arg(d.levantamento.trimmed());
     if (c.levantamentoSoAno)
         levantamento += QStringLiteral(" (só o ano: tomado 1º de julho)");
-    r << levantamento + QStringLiteral("; declinação %1 (variação anual %2'/ano).")
+    const QString declinacao = c.porVertice ? QStringLiteral("declinação na posição") : QStringLiteral("declinação");
+    r << levantamento + QStringLiteral("; %1 %2 (variação anual %3'/ano).")
+                            .arg(declinacao)
                             .arg(TextoGms(c.levantamento.segundos, locale),
                                  locale.toString(c.levantamento.dD * 60.0, 'f', 1));
-    r << QStringLiteral("Conversão: %1; declinação %2 (variação anual %3'/ano).")
-             .arg(d.conversao.trimmed(), TextoGms(c.conversao.segundos, locale),
+    r << QStringLiteral("Conversão: %1; %2 %3 (variação anual %4'/ano).")
+             .arg(d.conversao.trimmed(), declinacao, TextoGms(c.conversao.segundos, locale),
                   locale.toString(c.conversao.dD * 60.0, 'f', 1));
     switch (d.referencia) {
     case ReferenciaMemorial::Magnetico:
@@ -123,17 +126,65 @@ QStringList ResumoMemorial(const ConversaoMemorial& c, const QLocale& locale)
         break;
     case ReferenciaMemorial::Quadricula:
         r << QStringLiteral("Rumos do memorial: de quadrícula (plano UTM, SIRGAS 2000, fuso %1). Convergência "
-                            "meridiana %2 (norte de quadrícula %3 do norte verdadeiro); verdadeiro = quadrícula + "
+                            "meridiana%4 %2 (norte de quadrícula %3 do norte verdadeiro); verdadeiro = quadrícula + "
                             "convergência; magnético na conversão = verdadeiro − declinação na conversão.")
                  .arg(c.zona)
                  .arg(TextoGms(c.convergenciaSegundos, locale),
-                      c.convergenciaSegundos < 0 ? QStringLiteral("a oeste") : QStringLiteral("a leste"));
+                      c.convergenciaSegundos < 0 ? QStringLiteral("a oeste") : QStringLiteral("a leste"),
+                      c.porVertice ? QStringLiteral(" na posição") : QString());
         break;
     }
-    r << QStringLiteral("Uma só declinação serve ao memorial inteiro: numa propriedade de poucos quilômetros a "
-                        "declinação muda bem menos de um segundo de arco de um vértice a outro. Num perímetro de "
-                        "mais de 10 km, calcule-a em cada vértice de partida quando as coordenadas forem conhecidas.");
+    r << FraseDeclinacao(c, locale);
     return r;
+}
+
+QString FraseDeclinacao(const ConversaoMemorial& c, const QLocale& locale)
+{
+    if (!c.perimetro)
+        return QStringLiteral(
+            "Uma só declinação, a da posição, serve ao memorial inteiro. No Brasil ela muda até cerca de 40 segundos "
+            "de arco por quilômetro: entre vértices a poucos quilômetros um do outro, de segundos a um ou dois "
+            "minutos, abaixo do que uma bússola permite ler. Com o vértice inicial do polígono, ela é comparada à de "
+            "cada vértice e, num perímetro de mais de 10 km, cada segmento usa a do seu vértice de partida.");
+    // The least and greatest of one value over the rows' start vertices, and the
+    // largest difference from the position's.
+    const auto extremos = [&c](long long ValoresVertice::*campo, long long daPosicao) {
+        long long menor = 0, maior = 0, diferenca = 0;
+        bool primeiro = true;
+        for (const ResultadoSegmento& s : c.segmentos)
+            if (s.vertice) {
+                const long long v = (*s.vertice).*campo;
+                menor = primeiro ? v : std::min(menor, v);
+                maior = primeiro ? v : std::max(maior, v);
+                diferenca = std::max(diferenca, std::abs(v - daPosicao));
+                primeiro = false;
+            }
+        return std::array<long long, 3>{menor, maior, diferenca};
+    };
+    const auto lev = extremos(&ValoresVertice::levantamento, c.levantamento.segundos);
+    const auto conv = extremos(&ValoresVertice::conversao, c.conversao.segundos);
+    const auto gama = extremos(&ValoresVertice::convergencia, c.convergenciaSegundos);
+    const QString km = locale.toString(*c.perimetro / 1000, 'f', 3);
+    if (!c.porVertice) {
+        QString f = QStringLiteral("Uma só declinação, a da posição, serve ao memorial inteiro (perímetro de %1 km, "
+                                   "até 10 km): nos vértices de partida ela difere da usada em até %2 no levantamento "
+                                   "e %3 na conversão")
+                        .arg(km, TextoGms(lev[2], locale), TextoGms(conv[2], locale));
+        if (c.convergencia)
+            f += QStringLiteral(", e a convergência em até %1").arg(TextoGms(gama[2], locale));
+        return f + u'.';
+    }
+    const auto faixa = [&locale](const std::array<long long, 3>& e) {
+        return e[0] == e[1] ? TextoGms(e[0], locale)
+                            : QStringLiteral("de %1 a %2").arg(TextoGms(e[0], locale), TextoGms(e[1], locale));
+    };
+    QString f = QStringLiteral("Perímetro de %1 km, mais de 10 km: cada segmento usa a declinação do seu vértice de "
+                               "partida, pelas coordenadas do primeiro cálculo do polígono, %2 no levantamento e %3 "
+                               "na conversão")
+                    .arg(km, faixa(lev), faixa(conv));
+    if (c.convergencia)
+        f += QStringLiteral(", e a convergência desse vértice, %1").arg(faixa(gama));
+    return f + QStringLiteral(". A declinação da posição não serve aos segmentos.");
 }
 
 QString CreditoModelo(ModeloMemorial modelo)

@@ -34,8 +34,13 @@ struct TabelaMemorial {
 TabelaMemorial TabelaResultados(const ConversaoMemorial& conversao, const QLocale& locale);
 
 // The lines above the table: position, model, dates and declinations, and
-// why one declination serves the whole deed.
+// FraseDeclinacao.
 QStringList ResumoMemorial(const ConversaoMemorial& conversao, const QLocale& locale);
+
+// Which declination the rows used: why the position's serves the whole deed
+// (with the polygon, how far its start vertices' values lie from it), or that
+// each row took its start vertex's (with their range).
+QString FraseDeclinacao(const ConversaoMemorial& conversao, const QLocale& locale);
 
 // The model's credit, as the report ends.
 QString CreditoModelo(ModeloMemorial modelo);

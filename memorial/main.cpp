@@ -12,7 +12,7 @@
 #include "memorial/TabelaMemorial.h"
 #include "calc/LeituraNumeros.h"
 #include "geo/Geodesia.h"
-#include "poligono/PoligonoMemorial.h"
+#include "poligono/DeclinacaoVertices.h"
 #include "present/TextosPoligono.h"
 
 #include <QCoreApplication>
@@ -86,7 +86,10 @@ QString Ajuda()
         "                          (graus decimais); sem nome, o primeiro \"De\". Os\n"
         "                          vértices seguem no plano UTM SIRGAS 2000 da zona:\n"
         "                          azimute plano = verdadeiro - convergência no início do\n"
-        "                          lado; distância plana = distância x k no meio do lado\n"
+        "                          lado; distância plana = distância x k no meio do\n"
+        "                          lado. Num perímetro de mais de 10 km, cada segmento\n"
+        "                          é convertido de novo com a declinação (e a\n"
+        "                          convergência) do seu vértice de partida\n"
         "      --datum NOME        sirgas2000 (padrão), sad69, sad69-96,\n"
         "                          corrego-alegre-1970 ou corrego-alegre-1961\n"
         "      --sem-fator-escala  as distâncias já estão no plano: sem o fator k\n"
@@ -107,7 +110,8 @@ QString Ajuda()
         "\"N (m)\" do vértice final do segmento, sua \"Latitude SIRGAS 2000\" e \"Longitude\n"
         "SIRGAS 2000\", a \"Convergência (graus)\" no início do segmento (e \"E compensado\n"
         "(m)\", \"N compensado (m)\" com --compensar); depois das linhas, o resumo:\n"
-        "perímetro, áreas plana e elipsoidal, erro de fechamento e precisão relativa.\n"
+        "perímetro, áreas plana e elipsoidal, erro de fechamento, precisão relativa e\n"
+        "a declinação usada (a da posição, ou a de cada vértice de partida).\n"
         "\n"
         "Código de saída: 0 se todos os segmentos foram convertidos, 1 se alguma linha\n"
         "foi recusada, 2 se nada foi convertido (opção, dados do memorial, arquivo do\n"
@@ -336,9 +340,22 @@ int main(int argc, char* argv[])
         EscreveErro(falha->mensagem);
         return NadaConvertido;
     }
-    const ConversaoMemorial& c = std::get<ConversaoMemorial>(resultado);
-    TabelaMemorial tabela = TabelaResultados(c, *locale);
+    const ConversaoMemorial& convertido = std::get<ConversaoMemorial>(resultado);
     bool falhou = false;
+
+    // The polygon first: beyond 10 km it converts the rows again at their start vertices.
+    std::optional<MemorialNoTerreno> terreno;
+    if (!opcoes->inicio.isEmpty()) {
+        auto r = CalculaMemorialNoTerreno(convertido, pedido, *locale, QCoreApplication::applicationDirPath());
+        if (const auto* f = std::get_if<FalhaGuarda>(&r)) {
+            EscreveErro(QStringLiteral("o polígono não foi calculado: %1").arg(f->mensagem));
+            falhou = true;
+        } else {
+            terreno = std::get<MemorialNoTerreno>(std::move(r));
+        }
+    }
+    const ConversaoMemorial& c = terreno ? terreno->conversao : convertido;
+    TabelaMemorial tabela = TabelaResultados(c, *locale);
     tabela.titulos.prepend(QStringLiteral("Linha"));
     for (size_t i = 0; i < tabela.linhas.size(); ++i) {
         QStringList& l = tabela.linhas[i];
@@ -350,36 +367,30 @@ int main(int argc, char* argv[])
 
     // The polygon: its columns before the message, its summary after the rows.
     std::vector<std::pair<QString, QString>> resumo;
-    if (!opcoes->inicio.isEmpty()) {
-        const auto poligono = CalculaPoligonoMemorial(c, pedido, *locale,
-                                                      geo::GeodesiaDaThread(QCoreApplication::applicationDirPath()));
-        if (const auto* f = std::get_if<FalhaGuarda>(&poligono)) {
-            EscreveErro(QStringLiteral("o polígono não foi calculado: %1").arg(f->mensagem));
-            falhou = true;
-        } else {
-            const PoligonoMemorial& p = std::get<PoligonoMemorial>(poligono);
-            const auto colunas = ColunasPoligono(p.poligonal, *locale);
-            const QStringList titulos = TitulosPoligono(pedido.compensar && p.poligonal.fechamento);
-            for (qsizetype k = 0; k < titulos.size(); ++k)
-                tabela.titulos.insert(tabela.titulos.size() - 1, titulos[k]);
-            for (size_t i = 0; i < tabela.linhas.size(); ++i)
-                for (const QString& x : colunas[i])
-                    tabela.linhas[i].insert(tabela.linhas[i].size() - 1, x);
-            resumo = ResumoPoligono(p.poligonal,
-                                    {p.inicio.zona, p.inicio.sul, pedido.fatorEscala, pedido.altitude, pedido.compensar},
-                                    *locale);
-            const PoligonoExportado exportado = PoligonoParaExportar(
-                p.poligonal, QFileInfo(opcoes->entrada).completeBaseName(), p.inicio.zona, p.inicio.sul);
-            const std::pair<const QString&, FormatoPoligono> exportacoes[] = {
-                {opcoes->kml, FormatoPoligono::Kml}, {opcoes->geojson, FormatoPoligono::GeoJson},
-                {opcoes->dxf, FormatoPoligono::Dxf}};
-            for (const auto& [arquivo, formato] : exportacoes) {
-                if (arquivo.isEmpty())
-                    continue;
-                if (const QString erro = ExportaPoligono(formato, arquivo, exportado, *locale); !erro.isEmpty()) {
-                    EscreveErro(erro);
-                    falhou = true;
-                }
+    if (terreno) {
+        const PoligonoMemorial& p = terreno->poligono;
+        const auto colunas = ColunasPoligono(p.poligonal, *locale);
+        const QStringList titulos = TitulosPoligono(pedido.compensar && p.poligonal.fechamento);
+        for (qsizetype k = 0; k < titulos.size(); ++k)
+            tabela.titulos.insert(tabela.titulos.size() - 1, titulos[k]);
+        for (size_t i = 0; i < tabela.linhas.size(); ++i)
+            for (const QString& x : colunas[i])
+                tabela.linhas[i].insert(tabela.linhas[i].size() - 1, x);
+        resumo = ResumoPoligono(p.poligonal,
+                                {p.inicio.zona, p.inicio.sul, pedido.fatorEscala, pedido.altitude, pedido.compensar},
+                                *locale);
+        resumo.emplace_back(QStringLiteral("Declinação"), FraseDeclinacao(c, *locale));
+        const PoligonoExportado exportado = PoligonoParaExportar(
+            p.poligonal, QFileInfo(opcoes->entrada).completeBaseName(), p.inicio.zona, p.inicio.sul);
+        const std::pair<const QString&, FormatoPoligono> exportacoes[] = {
+            {opcoes->kml, FormatoPoligono::Kml}, {opcoes->geojson, FormatoPoligono::GeoJson},
+            {opcoes->dxf, FormatoPoligono::Dxf}};
+        for (const auto& [arquivo, formato] : exportacoes) {
+            if (arquivo.isEmpty())
+                continue;
+            if (const QString erro = ExportaPoligono(formato, arquivo, exportado, *locale); !erro.isEmpty()) {
+                EscreveErro(erro);
+                falhou = true;
             }
         }
     }

@@ -472,7 +472,11 @@ void AviventacaoMemorial::converter()
     }
     m_ultima = std::move(std::get<ConversaoMemorial>(r));
     mostra(*m_ultima);
-    m_poligono->calcula(*m_ultima);
+    // The polygon tells which declination each row used, and beyond 10 km converts them again.
+    if (auto terreno = m_poligono->calcula(*m_ultima)) {
+        m_ultima = std::move(*terreno);
+        mostra(*m_ultima);
+    }
 }
 
 void AviventacaoMemorial::mostra(const ConversaoMemorial& c)

@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <array>
+#include <span>
 
 namespace ceravel {
 
@@ -35,6 +36,21 @@ constexpr std::array<ColunaImpressa, 10> Colunas{{
     {ColunaMemorial::RumoMagnetico, "Rumo magnético (conversão)", 0.115},
     {ColunaMemorial::Confrontante, "Confrontante", 0.12},
     {ColunaMemorial::Mensagem, "Observação", 0.15},
+}};
+// With the declination at each start vertex, each row's own beside its bearings.
+constexpr std::array<ColunaImpressa, 12> ColunasPorVertice{{
+    {ColunaMemorial::De, "De", 0.055},
+    {ColunaMemorial::Para, "Para", 0.05},
+    {ColunaMemorial::Rumo, "Rumo no memorial", 0.08},
+    {ColunaMemorial::Distancia, "Distância (m)", 0.07},
+    {ColunaMemorial::AzVerdadeiro, "Azimute verdadeiro", 0.085},
+    {ColunaMemorial::RumoVerdadeiro, "Rumo verdadeiro", 0.1},
+    {ColunaMemorial::AzMagnetico, "Azimute magnético (conversão)", 0.085},
+    {ColunaMemorial::RumoMagnetico, "Rumo magnético (conversão)", 0.1},
+    {ColunaMemorial::DecLevantamento, "Declinação no levantamento", 0.1},
+    {ColunaMemorial::DecConversao, "Declinação na conversão", 0.09},
+    {ColunaMemorial::Confrontante, "Confrontante", 0.095},
+    {ColunaMemorial::Mensagem, "Observação", 0.09},
 }};
 
 QString Falha(const QString& motivo)
@@ -61,13 +77,15 @@ bool ImprimeMemorial(const ConversaoMemorial& c, const QLocale& locale, QPrinter
                 celula = FonteArial(7.5);
     const double alturaRodape = 6 * mm;
 
+    const std::span<const ColunaImpressa> colunas = c.porVertice ? std::span<const ColunaImpressa>(ColunasPorVertice)
+                                                                 : std::span<const ColunaImpressa>(Colunas);
     // Rows are laid out first, so the page count is known for the footers.
     p.setFont(celula);
     const double folga = 0.8 * mm;
     const auto alturaLinha = [&](const QStringList& l, const QFont& fonte) {
         p.setFont(fonte);
         double h = 0;
-        for (const ColunaImpressa& col : Colunas) {
+        for (const ColunaImpressa& col : colunas) {
             const QString t = l[static_cast<int>(col.coluna)];
             const QRectF r = p.boundingRect(QRectF(0, 0, col.largura * area.width() - 2 * folga, 1e6),
                                             Qt::TextWordWrap, t);
@@ -78,7 +96,7 @@ bool ImprimeMemorial(const ConversaoMemorial& c, const QLocale& locale, QPrinter
     QStringList titulos;
     for (int i = 0; i < ColunasMemorial; ++i)
         titulos << QString();
-    for (const ColunaImpressa& col : Colunas)
+    for (const ColunaImpressa& col : colunas)
         titulos[static_cast<int>(col.coluna)] = QString::fromUtf8(col.titulo);
     const double alturaTitulos = alturaLinha(titulos, cabecalho);
 
@@ -119,13 +137,14 @@ bool ImprimeMemorial(const ConversaoMemorial& c, const QLocale& locale, QPrinter
     const auto desenhaLinha = [&](const QStringList& l, double topo, double h, const QFont& fonte, bool fundo) {
         p.setFont(fonte);
         double x = 0;
-        for (const ColunaImpressa& col : Colunas) {
+        for (const ColunaImpressa& col : colunas) {
             const QRectF r(x, topo, col.largura * area.width(), h);
             if (fundo)
                 p.fillRect(r, QColor(230, 230, 230));
             p.drawRect(r);
             const bool numero = col.coluna == ColunaMemorial::Distancia || col.coluna == ColunaMemorial::AzVerdadeiro
-                || col.coluna == ColunaMemorial::AzMagnetico;
+                || col.coluna == ColunaMemorial::AzMagnetico || col.coluna == ColunaMemorial::DecLevantamento
+                || col.coluna == ColunaMemorial::DecConversao;
             p.drawText(r.adjusted(folga, folga, -folga, -folga),
                        Qt::TextWordWrap | (numero && !fundo ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignTop,
                        l[static_cast<int>(col.coluna)]);

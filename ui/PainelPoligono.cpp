@@ -4,6 +4,7 @@
 #include "calc/LeituraNumeros.h"
 #include "geo/Geodesia.h"
 #include "memorial/NomesPoligono.h"
+#include "poligono/DeclinacaoVertices.h"
 #include "present/TextosPoligono.h"
 #include "ui/Controles.h"
 #include "ui/DesenhoPoligonoTela.h"
@@ -206,11 +207,11 @@ void PainelPoligono::limpa()
         b->setEnabled(false);
 }
 
-void PainelPoligono::calcula(const ConversaoMemorial& conversao)
+std::optional<ConversaoMemorial> PainelPoligono::calcula(const ConversaoMemorial& conversao)
 {
     limpa();
     if (!pedido())
-        return;
+        return std::nullopt;
     PedidoPoligono p;
     p.inicio = {m_vertice->text(), m_utm->isChecked(),
                 {m_zona->text(), m_hemisferio->currentText(), m_leste->text(), m_norte->text()},
@@ -223,10 +224,10 @@ void PainelPoligono::calcula(const ConversaoMemorial& conversao)
         if (!p.altitude || *p.altitude < -500 || *p.altitude > 9000) {
             m_mensageiro.informa(QStringLiteral("A altitude média deve ser um número de metros, de -500 a 9000."));
             m_altitude->setFocus();
-            return;
+            return std::nullopt;
         }
     }
-    const auto r = CalculaPoligonoMemorial(conversao, p, m_locale, geo::GeodesiaDaThread(m_pasta));
+    auto r = CalculaMemorialNoTerreno(conversao, p, m_locale, m_pasta);
     if (const auto* f = std::get_if<FalhaGuarda>(&r)) {
         m_mensageiro.informa(f->mensagem);
         QWidget* foco = m_vertice;
@@ -241,9 +242,10 @@ void PainelPoligono::calcula(const ConversaoMemorial& conversao)
         default: break;
         }
         foco->setFocus();
-        return;
+        return std::nullopt;
     }
-    m_ultimo = std::get<PoligonoMemorial>(r);
+    MemorialNoTerreno& terreno = std::get<MemorialNoTerreno>(r);
+    m_ultimo = std::move(terreno.poligono);
     const ResultadoPoligonal& pol = m_ultimo->poligonal;
     const DescricaoPlano plano{m_ultimo->inicio.zona, m_ultimo->inicio.sul, p.fatorEscala, p.altitude,
                                p.compensar && pol.fechamento};
@@ -258,11 +260,16 @@ void PainelPoligono::calcula(const ConversaoMemorial& conversao)
             m_vertices->setItem(i, k, new QTableWidgetItem(linhas[static_cast<std::size_t>(i)][k]));
     m_vertices->setColumnHidden(5, !plano.compensado);
     m_vertices->setColumnHidden(6, !plano.compensado);
-    m_impresso = {pol, std::get<std::vector<SegmentoPoligonal>>(LadosDoMemorial(conversao)), plano,
-                  static_cast<double>(conversao.conversao.segundos) / 3600};
+    // The norths show the declination the start vertex's side used (its own
+    // beyond 10 km, the position's otherwise), on the conversion date.
+    const auto& lados = terreno.conversao.segmentos;
+    const auto& ladoInicial = lados[std::min<std::size_t>(pol.indiceInicial, lados.size() - 1)];
+    m_impresso = {pol, std::get<std::vector<SegmentoPoligonal>>(LadosDoMemorial(terreno.conversao)), plano,
+                  static_cast<double>(ValoresUsados(terreno.conversao, ladoInicial).conversao) / 3600};
     m_desenho->define(pol, m_impresso->segmentos, m_impresso->declinacao);
     for (QPushButton* b : m_exportar)
         b->setEnabled(true);
+    return std::move(terreno.conversao);
 }
 
 void PainelPoligono::defineArquivo(const QString& caminhoMemorial) { m_arquivoMemorial = caminhoMemorial; }

@@ -28,7 +28,7 @@ class Mensageiro;
 // options, and, once the deed is converted, the vertices' coordinates, the
 // closure and areas, the drawing and the exports. Without a start vertex it
 // stays empty and the window works as before. It only moves texts between
-// its controls and the core (CalculaPoligonoMemorial); any change of its
+// its controls and the core (CalculaMemorialNoTerreno); any change of its
 // boxes empties its results.
 class PainelPoligono : public QWidget {
     Q_OBJECT
@@ -41,7 +41,9 @@ public:
     // Whether any coordinate of the start vertex is typed.
     bool pedido() const;
     // Traverses the converted deed; a refusal says why and focuses its box.
-    void calcula(const ConversaoMemorial& conversao);
+    // Returns the conversion as the polygon left it (CalculaMemorialNoTerreno:
+    // converted again at the start vertices beyond 10 km), empty when refused.
+    std::optional<ConversaoMemorial> calcula(const ConversaoMemorial& conversao);
     void limpa();
     // Writes the polygon in `formato` to a file the user chooses; whether it was written.
     bool exporta(FormatoPoligono formato);

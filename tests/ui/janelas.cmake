@@ -14,4 +14,5 @@ ceravel_teste(test_ui
     ${CMAKE_CURRENT_LIST_DIR}/TesteAviventacaoMemorial.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TestePainelPoligono.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteRelatorioPoligono.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TesteDeclinacaoVerticesJanela.cpp
   BIBLIOTECAS ceravel_ui Qt6::Test)
