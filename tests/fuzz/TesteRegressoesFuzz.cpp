@@ -29,8 +29,7 @@ TEST_P(Corpus, CadaEntradaGuardadaMantemAsInvariantes)
         SCOPED_TRACE(nome.toStdString());
         QFile arquivo(pasta.filePath(nome));
         ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
-        const QByteArray dados = arquivo.readAll();
-        GetParam().roda(dados);
+        GetParam().roda(arquivo.readAll());
     }
 }
 
