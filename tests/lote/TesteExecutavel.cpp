@@ -16,7 +16,6 @@
 #include <QThread>
 
 #include <csignal>
-#include <sys/stat.h>
 
 namespace ceravel::teste {
 namespace {
@@ -36,7 +35,6 @@ TEST(Opcoes, Interpretadas)
         {{"a.txt", "b.txt"}, "só um arquivo de entrada é aceito (foram dados 2)."},
         {{"--modelo=igrf14", "--modelo=Regional"}, "||||||||||0"},
         {{"--modelo", "wmm"}, "modelo desconhecido: wmm (use regional ou igrf14)."},
-        {{"--modelo"}, "a opção --modelo precisa de um valor."},
         {{"--entrada", "utm", "--datum=sad69", "-j", "1"}, "||||||||utm|sad69|1"},
         {{"--entrada=geograficas", "-j", "0"}, "a opção -j precisa de um número inteiro de 1 a 256."},
     };
@@ -51,8 +49,6 @@ TEST(Opcoes, Interpretadas)
                                  QString::number(o.nucleos)};
         EXPECT_EQ((o.erro.isEmpty() ? campos.join(u'|') : o.erro).toStdString(), esperado);
     }
-    // QLocale falls back to C for unknown names: only C itself may give it.
-    EXPECT_EQ(lote::LocaleDoNome(QStringLiteral("C"))->decimalPoint(), QStringLiteral("."));
 }
 
 // The bar only for a large input (by its size, or by its points through a
@@ -105,12 +101,12 @@ protected:
         return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray("<ausente>");
     }
 
-    // In the temporary folder, never the program's.
-    Execucao Roda(const QStringList& argumentos, const QByteArray& entradaPadrao = {}) const
+    // A bash command line in the temporary folder, never the program's; `lote` runs the program.
+    Execucao Roda(const QString& comando, const QByteArray& entradaPadrao = {}) const
     {
         QProcess processo;
         processo.setWorkingDirectory(pasta.path());
-        processo.start(QStringLiteral(CERAVEL_LOTE_EXECUTAVEL), argumentos);
+        processo.start("bash", {"-c", "lote() { \"$0\" \"$@\"; }; " + comando, CERAVEL_LOTE_EXECUTAVEL});
         processo.write(entradaPadrao);
         processo.closeWriteChannel();
         if (!processo.waitForFinished(60000))
@@ -128,7 +124,7 @@ protected:
 // whose shortest text is 25050.027; X = F in double.
 TEST_F(Executavel, ArquivoEmWindows1252ComCrLfEVirgula)
 {
-    const Execucao e = Roda({"--coeficientes", "coef", "--locale", "pt_BR", "pontos.txt", "-o", "campo.csv"});
+    const Execucao e = Roda("lote --coeficientes coef --locale pt_BR pontos.txt -o campo.csv");
     EXPECT_EQ(e.codigo, 1) << e.erro.toStdString();  // one line refused
     EXPECT_EQ(Le("campo.csv").toStdString(),
               (lote::CabecalhoSaida().toLatin1() + "\r\n"
@@ -142,93 +138,69 @@ TEST_F(Executavel, ArquivoEmWindows1252ComCrLfEVirgula)
         << e.erro.toStdString();
 }
 
-// Into a terminal (here one `script` opens) the output is in UTF-8; into
-// files and pipes, Windows-1252.
-TEST_F(Executavel, Utf8NumTerminal)
-{
-    QProcess terminal;
-    terminal.setWorkingDirectory(pasta.path());
-    terminal.start("script", {"-qec", "'" CERAVEL_LOTE_EXECUTAVEL "' -q --coeficientes coef pontos.txt", "/dev/null"});
-    ASSERT_TRUE(terminal.waitForFinished(60000));
-    EXPECT_TRUE(terminal.readAllStandardOutput().contains("0\xC2\xBA" "00'00''"));
-}
-
 // Each run's status, standard output and standard error (regular expressions
 // over UTF-8 text; null: nothing written). Nothing calculated is status 2
 // with the reason on standard error (the help, status 0, on standard output),
-// the output file neither created nor touched; a point computed but
-// unwritable counts as a failure (status 1).
+// the output file neither created nor touched, no temporary file left.
 TEST_F(Executavel, StatusSaidaEErro)
 {
     Grava("campo.csv", "resultado anterior\r\n");
     Grava("utf16.txt", QByteArray("\xFF\xFE-\0" "2\0" "3\0", 8));
     Grava("menos.txt", "\xE2\x88\x92" "23,5;\xE2\x88\x92" "46,625;31/12/2004\n");
+    Grava("muitos.txt", QByteArray("-23.5;-46.625;31/12/2004\n").repeated(100000));  // rows beyond the 1 MiB buffer
     const struct {
-        QStringList argumentos;
+        const char* comando;
         QByteArray entrada;
         int codigo;
         const char *saida, *erro;
     } casos[] = {
-        // Standard input with a UTF-8 mark, the program's coefficients; a date the regional model refuses points to IGRF-14.
-        {{"--utf8", "-q"}, "\xEF\xBB\xBF-23.5;-46.625;31/12/2004\n-23.5;-46.625;1/1/1950\n", 1,
+        // Standard input with a UTF-8 mark, the program's coefficients; a date the regional model refuses
+        // points to IGRF-14.
+        {"lote --utf8 -q", "\xEF\xBB\xBF-23.5;-46.625;31/12/2004\n-23.5;-46.625;1/1/1950\n", 1,
          "^Linha;Latitude;.*\r\n1;-23\\.5;-46\\.625;31/12/2004;2005;.*º\\d\\d'\\d\\d'';\r\n"
          "2;.*Com --modelo igrf14, datas de 1900 a 2029 são aceitas\\.\r\n$", nullptr},
-        {{"--modelo", "igrf14", "--utf8", "--locale", "C", "-q"}, "-15.79;-47.88;1/1/1900\n-15.79;-47.88;1/1/2030\n", 1,
-         "\r\n1;-15\\.79;-47\\.88;1/1/1900;1900\\.0027397260274;-?\\d.*'';\r\n2;.*;O modelo IGRF-14 é válido somente para datas entre "
-         "1900 e 2029\\.\r\n$", nullptr},
-        // Córrego Alegre 1961 through IBGE's grid beside the program, not in the coefficients' folder (TesteLoteUtm).
-        {{"--coeficientes", "coef", "--entrada", "geograficas", "--datum", "corrego-alegre-1961", "--locale", "C", "-q"},
-         "-25.43;-49.27;15/06/2000\n", 0, ";;-25\\.43037779\\d*;-49\\.27055541\\d*;-0\\.742834\\d*;0\\.99997353\\d*\r\n$",
-         nullptr},
-        {{"--coeficientes", "sumiu", "pontos.txt", "-o", "novo.csv"}, {}, 2, nullptr,
+        {"lote --modelo igrf14 --utf8 --locale C -q", "-15.79;-47.88;1/1/1900\n-15.79;-47.88;1/1/2030\n", 1,
+         "\r\n1;-15\\.79;-47\\.88;1/1/1900;1900\\.0027397260274;-?\\d.*'';\r\n"
+         "2;.*;O modelo IGRF-14 é válido somente para datas entre 1900 e 2029\\.\r\n$", nullptr},
+        // Córrego Alegre 1961 through IBGE's grid beside the program, not in the coefficients' folder.
+        {"lote --coeficientes coef --entrada geograficas --datum corrego-alegre-1961 --locale C -q",
+         "-25.43;-49.27;15/06/2000\n", 0,
+         ";;-25\\.43037779\\d*;-49\\.27055541\\d*;-0\\.742834\\d*;0\\.99997353\\d*\r\n$", nullptr},
+        // UTF-8 into a terminal (one `script` opens), Windows-1252 into files and pipes.
+        {"script -qec \"'$0' -q --coeficientes coef pontos.txt\" /dev/null", {}, 1, "0º00'00''", nullptr},
+        // A named output that is no regular file (a FIFO, /dev/stdout into a pipe) is written directly:
+        // a file renamed over it would replace it (and the FIFO's reader would wait in vain).
+        {"mkfifo fila; timeout 20 cat fila & lote --coeficientes coef -q pontos.txt -o fila; s=$?; wait; "
+         "test -p fila && echo FIFO; exit $s", {}, 1, "^Linha;.*\r\n4;-23\\.5;.*\r\n5;.*\r\n6;.*\r\nFIFO\n$", nullptr},
+        {"lote --coeficientes coef -q pontos.txt -o /dev/stdout | cat; exit ${PIPESTATUS[0]}", {}, 1,
+         "^Linha;.*\r\n4;-23\\.5;.*\r\n5;.*\r\n6;.*\r\n$", nullptr},
+        // Standard output closed early (| head): the write error, never a death by SIGPIPE (status 141).
+        {"lote --coeficientes coef -q muitos.txt | head -c 100 >/dev/null; exit ${PIPESTATUS[0]}", {}, 2, "",
+         "^ceravel-lote: não foi possível gravar a saída: quem lia a saída a fechou antes do fim\\.\n$"},
+        {"lote --coeficientes sumiu pontos.txt -o novo.csv", {}, 2, nullptr,
          "COEF-D2000 não foi encontrado na pasta sumiu\\."},  // the folder given, not the program's
-        {{"--coeficientes", "coef", "utf16.txt", "-o", "campo.csv"}, {}, 2, nullptr, "UTF-16"},
-        {{"--coeficientes", "coef", "nao-existe.txt", "-o", "campo.csv"}, {}, 2, nullptr,
+        {"lote --coeficientes coef utf16.txt -o campo.csv", {}, 2, nullptr, "UTF-16"},
+        {"lote --coeficientes coef nao-existe.txt -o campo.csv", {}, 2, nullptr,
          "não foi possível abrir nao-existe\\.txt: o arquivo ou a pasta não existe"},
-        {{"--modelo", "igrf14", "--coeficientes", "sumiu", "pontos.txt"}, {}, 2, nullptr, "Não foi possível ler o arquivo"},
-        {{"--rapido"}, {}, 2, nullptr, "opção desconhecida: --rapido"},
-        {{"--locale", "klingon"}, {}, 2, nullptr, "localidade desconhecida: klingon"},
-        {{"--help"}, {}, 0, "^Uso: ceravel-lote \\[opções\\] \\[ENTRADA\\]", nullptr},
-        // Computed under a locale whose minus is U+2212, but its texts cannot be written.
-        {{"--coeficientes", "coef", "--locale", "sv_SE", "menos.txt", "-o", "menos.csv"}, {}, 1, nullptr,
+        {"lote --modelo igrf14 --coeficientes sumiu pontos.txt", {}, 2, nullptr, "Não foi possível ler o arquivo"},
+        {"lote --rapido", {}, 2, nullptr, "opção desconhecida: --rapido"},
+        {"lote --locale klingon", {}, 2, nullptr, "localidade desconhecida: klingon"},
+        {"lote --help", {}, 0, "^Uso: ceravel-lote \\[opções\\] \\[ENTRADA\\]", nullptr},
+        // Computed under a locale whose minus is U+2212, but its texts cannot be written: a failure.
+        {"lote --coeficientes coef --locale sv_SE menos.txt -o menos.csv", {}, 1, nullptr,
          "^ceravel-lote: 1 ponto, 1 com falha"},
     };
     for (const auto& c : casos) {
-        const Execucao e = Roda(c.argumentos, c.entrada);
-        SCOPED_TRACE(c.argumentos.join(u' ').toStdString() + "\n" + (e.saida + e.erro).toStdString());
+        const Execucao e = Roda(QString::fromUtf8(c.comando), c.entrada);
+        SCOPED_TRACE(c.comando + ("\n" + e.saida + e.erro).toStdString());
         EXPECT_EQ(e.codigo, c.codigo);
         for (const auto& [texto, padrao] : {std::pair{e.saida, c.saida}, {e.erro, c.erro}})
             EXPECT_TRUE(padrao ? QString::fromUtf8(texto).contains(QRegularExpression(QString::fromUtf8(padrao)))
                                : texto.isEmpty()) << padrao;
     }
-    EXPECT_FALSE(QFile::exists(Caminho("novo.csv")));
     EXPECT_EQ(Le("campo.csv"), "resultado anterior\r\n");
-    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files).size(), 5);  // and pontos.txt, utf16.txt, menos.txt, menos.csv
-}
-
-// A named output that exists and is not a regular file (a FIFO, /dev/stdout
-// into a pipe) is written directly: a file renamed over it would replace it.
-TEST_F(Executavel, SaidaQueNaoEArquivoComumEscritaDiretamente)
-{
-    const QByteArray fifo = QFile::encodeName(Caminho("fila"));
-    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
-    // A reader that gives up if the program never opens the FIFO (as when a file was renamed over it).
-    QProcess leitor;
-    leitor.start(QStringLiteral("timeout"), {QStringLiteral("20"), QStringLiteral("cat"), Caminho("fila")});
-    ASSERT_TRUE(leitor.waitForStarted());
-    const Execucao e = Roda({"--coeficientes", "coef", "-q", "pontos.txt", "-o", "fila"});
-    ASSERT_TRUE(leitor.waitForFinished(30000));
-    const QByteArray recebido = leitor.readAllStandardOutput();
-    EXPECT_EQ(e.codigo, 1) << e.erro.toStdString();
-    EXPECT_TRUE(recebido.startsWith(lote::CabecalhoSaida().toLatin1() + "\r\n4;-23.5;")) << recebido.toStdString();
-    EXPECT_EQ(recebido.count('\n'), 4);
-    struct stat info {};
-    ASSERT_EQ(::lstat(fifo.constData(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::System).size(), 2);  // no temporary file left
-    const Execucao padrao = Roda({"--coeficientes", "coef", "-q", "pontos.txt", "-o", "/dev/stdout"});
-    EXPECT_EQ(padrao.codigo, 1) << padrao.erro.toStdString();
-    EXPECT_EQ(padrao.saida, recebido);
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).join(u' ').toStdString(),
+              "campo.csv fila menos.csv menos.txt muitos.txt pontos.txt utf16.txt");
 }
 
 // -j N gives the file, summary (less its time) and status of -j 1, and
@@ -239,31 +211,14 @@ TEST_F(Executavel, MesmoArquivoResumoEStatusComVariosNucleos)
     Grava("muitos.txt", QByteArray(Pontos).append('\n').repeated(2000));
     Grava("varios.csv", QByteArray(1 << 20, 'v'));
     const auto roda = [&](const char* nucleos, const char* saida) {
-        const Execucao e = Roda({"--coeficientes", "coef", "--locale", "pt_BR", "-j", nucleos, "muitos.txt", "-o",
-                                 saida});
+        const Execucao e = Roda(QStringLiteral("lote --coeficientes coef --locale pt_BR -j %1 muitos.txt -o %2")
+                                    .arg(QLatin1StringView(nucleos), QLatin1StringView(saida)));
         return std::tuple{e.codigo, e.erro.left(e.erro.indexOf("falha") + 5), Le(saida)};  // the time taken differs
     };
     const auto um = roda("1", "um.csv");
     EXPECT_EQ(std::get<0>(um), 1);
     EXPECT_EQ(std::get<1>(um).toStdString(), "ceravel-lote: 7999 pontos, 3999 com falha");
     EXPECT_TRUE(roda("3", "varios.csv") == um);
-}
-
-// Standard output closed early (a pipe into head): the write error's message
-// and status 2, never a death by SIGPIPE or a hang.
-TEST_F(Executavel, SaidaFechadaAntesDoFim)
-{
-    Grava("muitos.txt", QByteArray("-23.5;-46.625;31/12/2004\n").repeated(100000));  // rows beyond the 1 MiB buffer
-    QProcess shell;
-    shell.setWorkingDirectory(pasta.path());
-    shell.start(QStringLiteral("bash"),
-                {"-c", "\"$0\" --coeficientes coef -q muitos.txt 2>erro.txt | head -c 100 >/dev/null; "
-                       "exit ${PIPESTATUS[0]}",
-                 QStringLiteral(CERAVEL_LOTE_EXECUTAVEL)});
-    ASSERT_TRUE(shell.waitForFinished(60000));
-    EXPECT_EQ(shell.exitCode(), 2);  // 141 would be a death by SIGPIPE
-    EXPECT_EQ(Le("erro.txt").toStdString(),
-              "ceravel-lote: não foi possível gravar a saída: quem lia a saída a fechou antes do fim.\n");
 }
 
 // Ctrl-C while the batch runs: status 2, the reason, and no file at all, not
