@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The whole Calculate command without windows, on random texts in the eleven
-// boxes and both entry forms of each coordinate: a refusal has a message and
-// puts the focus on a box of the active form; a success has a position in
-// the accepted box, finite values, every text non-empty and an export whose
-// lines keep their fields.
+// The Calculate command without windows on random boxes and entry forms: a refusal has a message and its
+// focus on a box of the active form; a success is in the model's box and period, finite, fully shown and exported.
 #include "tests/fuzz/Fuzz.h"
 
 #include "calc/Calculo.h"
@@ -44,7 +41,8 @@ void AlvoCalculo(QByteArrayView dados)
     const PedidoValidado& p = c.pedido;
     Confere(p.latitude >= -36 && p.latitude <= 11 && p.longitude >= -76 && p.longitude <= -29,
             "a posição aceita fica na caixa do modelo");
-    Confere(p.anoDecimal >= 1995 && p.anoDecimal <= 2006, "a data aceita fica no período do modelo");  // 31/12/2005 is 2006.0
+    // 31/12/2005 is 2006.0.
+    Confere(p.anoDecimal >= 1995 && p.anoDecimal <= 2006, "a data aceita fica no período do modelo");
     const ElementosCampo& m = c.elementos;
     for (const double v : {double(m.D), double(m.I), double(m.F), m.X, m.Y, m.Z, double(m.m), double(m.n),
                            double(m.dF), m.dX, m.dY, m.dZ})

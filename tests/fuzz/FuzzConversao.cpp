@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The bearing conversion without windows, on random texts in its boxes and
-// every entry form, kind and reference of bearing: a refusal has a message
-// and its focus on a box the window shows; a success has finite
-// declinations, azimuths in [0, 360) and every text it promises.
+// The bearing conversion without windows on random boxes, forms, kinds and references: a refusal focuses a
+// box the window shows; a success has finite declinations, azimuths in [0, 360) and every text it promises.
 #include "tests/fuzz/Fuzz.h"
 
 #include "calc/ConversaoRumos.h"
@@ -47,7 +45,7 @@ void AlvoConversao(QByteArrayView dados)
     e.latGraus = t[0], e.latG = t[1], e.latM = t[2], e.latS = t[3], e.lonGraus = t[4], e.longG = t[5], e.longM = t[6];
     e.longS = t[7], e.diaLev = t[8], e.mesLev = t[9], e.anoLev = t[10], e.diaConv = t[11], e.mesConv = t[12];
     e.anoConv = t[13], e.angGraus = t[14], e.angG = t[15], e.angM = t[16], e.angS = t[17];
-    const auto forma = [](bool decimal) { return decimal ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos; };
+    const auto forma = [](bool d) { return d ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos; };
     e.formaLatitude = forma(a & 1), e.formaLongitude = forma(a & 2), e.formaAngulo = forma(a & 4);
     e.tipo = a & 8 ? TipoRumo::Rumo : TipoRumo::Azimute;
     e.referencia = a & 16 ? ReferenciaRumo::Verdadeiro : ReferenciaRumo::Magnetico;
@@ -69,10 +67,12 @@ void AlvoConversao(QByteArrayView dados)
     Confere(!std::holds_alternative<FalhaModelo>(r), "com a tabela do programa o IGRF nunca falha",
             std::holds_alternative<FalhaModelo>(r) ? std::get<FalhaModelo>(r).mensagem : QString());
     const Conversao& c = std::get<Conversao>(r);
-    for (const DeclinacaoNaData* d : {&c.levantamento, &c.conversao})
-        Confere(std::isfinite(d->D) && std::isfinite(d->dD) && d->anoDecimal >= 1900 && d->anoDecimal <= 2030
-                    && (!d->regional || (std::isfinite(*d->regional) && d->anoDecimal >= 1995 && d->anoDecimal <= 2006)),
-                "declinações finitas, a regional só no seu período");
+    for (const DeclinacaoNaData* d : {&c.levantamento, &c.conversao}) {
+        Confere(std::isfinite(d->D) && std::isfinite(d->dD) && d->anoDecimal >= 1900 && d->anoDecimal <= 2030,
+                "declinação finita numa data do período");
+        Confere(!d->regional || (std::isfinite(*d->regional) && d->anoDecimal >= 1995 && d->anoDecimal <= 2006),
+                "declinação regional finita, só no seu período");
+    }
     const TextosResultadoConversao& x = c.textos;
     for (const QString* texto : {&x.decLev, &x.varLev, &x.decConv, &x.varConv, &x.difDec, &x.modelo})
         Confere(TextoExibivel(*texto), "todo texto de uma conversão é exibível", *texto);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The batch program's reading: each line decoded (UTF-8, else Windows-1252)
-// and split into its fields, then the whole input through ProcessaLote in
-// both output encodings, in the geographic and UTM line forms with or without
-// a datum. Every row has the header's fields, one per point.
+// The batch's reading (each line decoded, UTF-8 else Windows-1252, and split) and the whole input through
+// ProcessaLote in both encodings and every line form and datum: every row has the header's fields.
 #include "tests/fuzz/Fuzz.h"
 
 #include "lote/CamposLinha.h"
@@ -37,7 +35,7 @@ void AlvoLote(QByteArrayView dados)
                 "UTF-8 quando válido, senão um caractere por byte", texto);
         const lote::LinhaSeparada separada = lote::SeparaLinha(texto, forma.utm);
         for (const QStringView campo : {separada.zona, separada.latitude, separada.longitude, separada.data})
-            Confere(!campo.contains(u';') && campo == campo.trimmed(), "campos sem o separador e sem brancos nas pontas",
+            Confere(!campo.contains(u';') && campo == campo.trimmed(), "campos sem ';' e sem brancos nas pontas",
                     campo.toString());
         Confere((separada.tipo == lote::LinhaSeparada::Tipo::Invalida) == !separada.mensagem.isEmpty(),
                 "só uma linha inválida tem mensagem", texto);
@@ -47,7 +45,7 @@ void AlvoLote(QByteArrayView dados)
     lote::ModeloLote modelo(zeros);
     modelo.posicao = forma;
     const qsizetype campos = lote::CabecalhoSaida(forma).count(u';') + 1;
-    for (const lote::CodificacaoSaida codificacao : {lote::CodificacaoSaida::Windows1252, lote::CodificacaoSaida::Utf8}) {
+    for (const auto codificacao : {lote::CodificacaoSaida::Windows1252, lote::CodificacaoSaida::Utf8}) {
         QBuffer origem(&entrada);
         origem.open(QIODevice::ReadOnly);
         QByteArray bytes;

@@ -237,7 +237,7 @@ TEST_F(Executavel, CtrlCNaoDeixaArquivo)
         QFile status(QStringLiteral("/proc/%1/status").arg(processo.processId()));
         const QByteArray texto = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
         const qsizetype i = texto.indexOf("SigCgt:") + 7;
-        return i >= 7 && (texto.mid(i, texto.indexOf('\n', i) - i).trimmed().toULongLong(nullptr, 16) >> (SIGINT - 1)) & 1;
+        return i >= 7 && ((texto.mid(i, 17).trimmed().toULongLong(nullptr, 16) >> (SIGINT - 1)) & 1);  // 16 hex digits
     };
     for (int i = 0; i < 1000 && !capturaSigint(); ++i)
         QThread::msleep(10);

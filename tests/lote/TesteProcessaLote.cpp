@@ -188,15 +188,14 @@ TEST(Saida, LinhasDeNumerosLongos)
     ASSERT_EQ(linhas.size(), 1001);
     const QStringList c = linhas[0].split(u';');
     ASSERT_EQ(c.size(), 19);
-    EXPECT_EQ(std::tuple(c[5].toFloat(), c[4].toDouble(), c[15].toDouble(), c[16].toDouble()), std::tuple(-g, -m, -m, m));
+    EXPECT_EQ(std::tuple(c[5].toFloat(), c[4].toDouble(), c[15].toDouble(), c[16].toDouble()),
+              std::tuple(-g, -m, -m, m)) << "D, the year, Z, dZ";
     for (int i = 1; i < 1000; ++i)
         ASSERT_EQ(linhas[i], QString::number(i) + linhas[0].mid(1));
 }
 
-// A mixed input drawn from kinds of line of known outcome (points, failures
-// under the regional model and under IGRF-14), with CR LF and LF line ends;
-// `deslocamento` pads the start so that the reader's buffer boundaries fall
-// in other places.
+// A mixed input drawn from kinds of line of known outcome (points, failures under the regional model
+// and under IGRF-14), with CR LF and LF line ends; `deslocamento` moves the reader's buffer boundaries.
 struct Mista {
     QByteArray texto;
     int pontos = 0, falhas[2] = {};
@@ -249,20 +248,19 @@ TEST(Paralelismo, ContagensExatasEMesmaSaidaQueUmNucleo)
                 EXPECT_EQ(um.resumo.falhas, entrada.falhas[igrf14]);
                 const QList<QByteArray> linhas = um.saida.split('\n');
                 ASSERT_EQ(linhas.size(), entrada.pontos + 2);  // the header, then after the last CR LF nothing
-                for (const QByteArray& linha : linhas.first(entrada.pontos + 1)) {
-                    ASSERT_EQ(linha.count(';') + 1, campos) << linha.left(300).toStdString();
-                    ASSERT_EQ(linha.indexOf('\r'), linha.size() - 1) << linha.left(300).toStdString();
+                for (const QByteArray& linha : linhas.first(entrada.pontos + 1))
+                    ASSERT_TRUE(linha.count(';') + 1 == campos && linha.indexOf('\r') == linha.size() - 1)
+                        << linha.left(300).toStdString();
+                // Threads, lines per block; the smallest reader buffer: its boundaries fall inside CR LF pairs
+                // and long lines.
+                for (const auto& [nucleos, linhasPorBloco] : {std::pair{3, 1}, {3, 4096}, {8, 1}, {8, 4096}}) {
+                    SCOPED_TRACE(std::to_string(nucleos) + " nucleos, " + std::to_string(linhasPorBloco));
+                    const Processado r = Processa(entrada.texto, Modelo(igrf14), locale, codificacao,
+                                                  {nucleos, linhasPorBloco, nullptr}, Maximo + 1);
+                    EXPECT_TRUE(r.saida == um.saida);
+                    EXPECT_EQ(std::tuple(r.resumo.pontos, r.resumo.falhas, r.resumo.erro),
+                              std::tuple(um.resumo.pontos, um.resumo.falhas, QString()));
                 }
-                for (const int nucleos : {3, 8})
-                    for (const int linhasPorBloco : {1, 4096}) {
-                        SCOPED_TRACE(std::to_string(nucleos) + " nucleos, " + std::to_string(linhasPorBloco));
-                        // The smallest reader buffer: its boundaries fall inside CR LF pairs and long lines.
-                        const Processado r = Processa(entrada.texto, Modelo(igrf14), locale, codificacao,
-                                                      {nucleos, linhasPorBloco, nullptr}, Maximo + 1);
-                        EXPECT_TRUE(r.saida == um.saida);
-                        EXPECT_EQ(std::tuple(r.resumo.pontos, r.resumo.falhas, r.resumo.erro),
-                                  std::tuple(um.resumo.pontos, um.resumo.falhas, QString()));
-                    }
             }
 }
 
@@ -327,11 +325,13 @@ TEST_P(LoteUtm, PosicaoSirgasConvergenciaEscalaECampoNoPonto)
     };
     const QString mensagem = rows[1][rows[0].indexOf(QStringLiteral("Mensagem"))];
     if (c.recusa) {
-        EXPECT_TRUE(mensagem.contains(QString::fromUtf8(c.recusa)) && rows[1].last().isEmpty()) << mensagem.toStdString();
+        EXPECT_TRUE(mensagem.contains(QString::fromUtf8(c.recusa)) && rows[1].last().isEmpty())
+            << rows[1].join(u';').toStdString();
         return;
     }
     ASSERT_EQ(mensagem, QString()) << rows[1].join(u';').toStdString();
-    const double lat = coluna(rows, "Latitude SIRGAS 2000", locale), lon = coluna(rows, "Longitude SIRGAS 2000", locale);
+    const double lat = coluna(rows, "Latitude SIRGAS 2000", locale);
+    const double lon = coluna(rows, "Longitude SIRGAS 2000", locale);
     EXPECT_NEAR(lat, c.latSirgas, 1e-9);
     EXPECT_NEAR(lon, c.lonSirgas, 1e-9);
     EXPECT_NEAR(coluna(rows, "Convergência (graus)", locale), c.gama, 2e-8);
@@ -356,8 +356,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasoUtm{"pt_BR", "23X;192848,93;8252943,25;15/06/2000", true, {}, 0, 0, 0, 0, "hemisfério deve ser S"},
         CasoUtm{"pt_BR", "23S;192848,93;8252943,25;15/06/2000;x", true, {}, 0, 0, 0, 0, "quatro campos"},
         CasoUtm{"pt_BR", "23S;192848,93;8252943,25;15/06/1990", true, {}, 0, 0, 0, 0, "1995"},
-        CasoUtm{"pt_BR", "24S;555000;9590000;01/01/2000", true, geo::Datum::CorregoAlegre61, 0, 0, 0, 0, "Córrego Alegre 1961"},
-        CasoUtm{"pt_BR", "-3,1;-60;01/01/2000", false, geo::Datum::CorregoAlegre7072, 0, 0, 0, 0, "Córrego Alegre 1970-72"}));
+        CasoUtm{"pt_BR", "24S;555000;9590000;01/01/2000", true, geo::Datum::CorregoAlegre61, 0, 0, 0, 0,
+                "Córrego Alegre 1961"},
+        CasoUtm{"pt_BR", "-3,1;-60;01/01/2000", false, geo::Datum::CorregoAlegre7072, 0, 0, 0, 0,
+                "Córrego Alegre 1970-72"}));
 
 }  // namespace
 }  // namespace ceravel::teste
