@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every point of a batch is split into its fields, fills the calculator's
-// boxes as a user would type them, and gives, bit for bit and text for text,
-// what its Calculate command gives.
+// Every point of a batch is split into its fields, fills the calculator's boxes as a user would type them,
+// and gives, bit for bit and text for text, what its Calculate command gives.
 #include "calc/Calculo.h"
 #include "lote/CalculaPonto.h"
 #include "lote/CamposLinha.h"
@@ -29,8 +28,7 @@ std::string Caixas(const TextosEntrada& t)
     return (QString(forma(t.formaLatitude)) + forma(t.formaLongitude) + u' ' + caixas.join(u'|')).toStdString();
 }
 
-// bit-exact: the batch runs the calculator's own checks and model, so every
-// value carries the same bits, signs of zero included.
+// The batch runs the calculator's own checks and model: the same bits, signs of zero included.
 void ConfereIgual(const TextosEntrada& caixas, const QLocale& locale)
 {
     static const LeituraConjuntos leitura = LeConjuntos(PastaDados);

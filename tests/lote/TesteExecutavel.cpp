@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program as run: its command line and progress bar, and the built
-// ceravel-lote on small files (output bytes, standard error, exit status,
-// the same file on any number of threads, Ctrl-C).
+// The program as run: its command line and progress bar, and the built ceravel-lote on small files (output
+// bytes, standard error, exit status, the same file on any number of threads, Ctrl-C).
 #include "lote/LinhaSaida.h"
 #include "lote/OpcoesLote.h"
 #include "lote/Progresso.h"
@@ -51,8 +50,7 @@ TEST(Opcoes, Interpretadas)
     }
 }
 
-// The bar only for a large input (by its size, or by its points through a
-// pipe), erased at the end.
+// The bar only for a large input (by its size, or by its points through a pipe), erased at the end.
 TEST(Progresso, BarraSoParaEntradaGrande)
 {
     EXPECT_EQ(lote::Progresso::Barra(1000, 500, 12345).toStdString(),
@@ -138,9 +136,8 @@ TEST_F(Executavel, ArquivoEmWindows1252ComCrLfEVirgula)
         << e.erro.toStdString();
 }
 
-// Each run's status, standard output and standard error (regular expressions
-// over UTF-8 text; null: nothing written). Nothing calculated is status 2
-// with the reason on standard error (the help, status 0, on standard output),
+// Each run's status, standard output and standard error (regular expressions over UTF-8; null: nothing).
+// Nothing calculated is status 2 with the reason on standard error (the help, status 0, on standard output),
 // the output file neither created nor touched, no temporary file left.
 TEST_F(Executavel, StatusSaidaEErro)
 {
@@ -203,9 +200,8 @@ TEST_F(Executavel, StatusSaidaEErro)
               "campo.csv fila menos.csv menos.txt muitos.txt pontos.txt utf16.txt");
 }
 
-// -j N gives the file, summary (less its time) and status of -j 1, and
-// replaces a longer file already there (written in place, its old bytes
-// would stay after the rows). Many copies of pontos.txt: several blocks.
+// -j N gives the file, summary (less its time) and status of -j 1, replacing a longer file already there
+// (written in place, its old bytes would stay). Many copies of pontos.txt: several blocks.
 TEST_F(Executavel, MesmoArquivoResumoEStatusComVariosNucleos)
 {
     Grava("muitos.txt", QByteArray(Pontos).append('\n').repeated(2000));
@@ -221,9 +217,8 @@ TEST_F(Executavel, MesmoArquivoResumoEStatusComVariosNucleos)
     EXPECT_TRUE(roda("3", "varios.csv") == um);
 }
 
-// Ctrl-C while the batch runs: status 2, the reason, and no file at all, not
-// even a temporary one. The input comes through a pipe held open, so the
-// signal lands while the program is certainly still working.
+// Ctrl-C while the batch runs: status 2, the reason, no file at all, not even a temporary one. The input comes
+// through a pipe held open, so the signal lands while the program is certainly still working.
 TEST_F(Executavel, CtrlCNaoDeixaArquivo)
 {
     QProcess processo;

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A whole batch in the process: its lines, which lines count and their rows,
-// both input encodings, what stops the batch, the output's columns, a mixed
-// input's exact counts (several threads write byte for byte what one writes),
-// and the UTM lines and datum option against independent values.
+// A whole batch in the process: its lines and rows, both input encodings, what stops it, the output's columns,
+// a mixed input's exact counts on any number of threads, the UTM lines and datums against independent values.
 #include "lote/DecodificaLinha.h"
 #include "lote/LeitorLinhas.h"
 #include "lote/LinhaSaida.h"
@@ -44,7 +42,8 @@ TEST(Leitura, LinhasSemOFimAtravessandoAsLeituras)
     QByteArrayView linha;
     while (leitor.proxima(linha)) {
         EXPECT_EQ(leitor.numero(), static_cast<qint64>(linhas.size() + 1));
-        linhas.push_back(leitor.longaDemais() ? "LONGA:" + std::to_string(linha.size()) : linha.toByteArray().toStdString());
+        linhas.push_back(leitor.longaDemais() ? "LONGA:" + std::to_string(linha.size())
+                                              : linha.toByteArray().toStdString());
     }
     EXPECT_EQ(leitor.bytesLidos(), conteudo.size());
     const std::string cortada = "LONGA:" + std::to_string(Maximo);
@@ -83,9 +82,8 @@ Processado Processa(QByteArray entrada, const lote::ModeloLote& modelo, const QL
     return r;
 }
 
-// Rows exactly: only the first line with content may be column names; a
-// fourth field, an overlong line (a comment too), a character Windows-1252 lacks, a control
-// character in a field and a model overflow each fail their point only.
+// Rows exactly: only the first line with content may be column names; a fourth field, an overlong line (a
+// comment too), a character Windows-1252 lacks, a control character in a field, an overflow fail their point only.
 TEST(ProcessaLote, LinhasQueNaoSaoPontosFalhamEOLoteContinua)
 {
     ConjuntosCoeficientes estouro;
@@ -142,10 +140,8 @@ std::string Escrito(F escreve, QStringView separador = u".", CodificacaoSaida co
     return bytes.toStdString();
 }
 
-// Every value in the column the header names for it; IGRF's rates of D and I
-// come in degrees per year, their columns hold minutes; H is not a column.
-// The UTM form's zone before E and N; the geodesic fields last, after the
-// message, empty on a refused point.
+// Every value in its header's column; IGRF's rates of D and I come in degrees per year, the columns hold
+// minutes; no H. The UTM zone before E and N; the geodesic fields last, empty on a refused point.
 TEST(Saida, ColunasNaOrdemDoCabecalho)
 {
     igrf::ElementosIgrf e;
@@ -172,9 +168,8 @@ TEST(Saida, ColunasNaOrdemDoCabecalho)
     EXPECT_EQ(Escrito([](lote::SaidaLote& s) { s.numero(-0.5); }, arabe), "");
 }
 
-// Rows far longer than usual (the smallest double takes hundreds of digits),
-// enough to cross the point where the buffer is written out: each piece
-// makes its own room, and every field reads back exactly.
+// Rows of numbers hundreds of digits long, past the point where the buffer is written out: each piece makes
+// its own room, and every field reads back exactly.
 TEST(Saida, LinhasDeNumerosLongos)
 {
     const double m = std::numeric_limits<double>::denorm_min();
@@ -226,10 +221,8 @@ Mista EntradaMista(int linhas, int deslocamento)
     return m;
 }
 
-// ";" separates the output's fields, so no message may hold one: every row
-// has the header's fields and no CR inside, under C and pt_BR, in both
-// output encodings, with either model; the counts are the sums of each
-// kind's known outcome; and several threads write, byte for byte, the same.
+// Under C and pt_BR, in both encodings, with either model: every row has the header's fields (no message
+// holds a ";") and no CR inside; the counts add up the kinds' outcomes; several threads write the same bytes.
 TEST(Paralelismo, ContagensExatasEMesmaSaidaQueUmNucleo)
 {
     const qsizetype campos = lote::CabecalhoSaida().count(u';') + 1;
@@ -251,8 +244,7 @@ TEST(Paralelismo, ContagensExatasEMesmaSaidaQueUmNucleo)
                 for (const QByteArray& linha : linhas.first(entrada.pontos + 1))
                     ASSERT_TRUE(linha.count(';') + 1 == campos && linha.indexOf('\r') == linha.size() - 1)
                         << linha.left(300).toStdString();
-                // Threads, lines per block; the smallest reader buffer: its boundaries fall inside CR LF pairs
-                // and long lines.
+                // Threads, lines per block; the smallest reader buffer, cutting CR LF pairs and long lines.
                 for (const auto& [nucleos, linhasPorBloco] : {std::pair{3, 1}, {3, 4096}, {8, 1}, {8, 4096}}) {
                     SCOPED_TRACE(std::to_string(nucleos) + " nucleos, " + std::to_string(linhasPorBloco));
                     const Processado r = Processa(entrada.texto, Modelo(igrf14), locale, codificacao,
@@ -264,8 +256,7 @@ TEST(Paralelismo, ContagensExatasEMesmaSaidaQueUmNucleo)
             }
 }
 
-// A full disk (found once the 1 MiB buffer is written out, the threads at
-// work) or an interruption stops every thread, with its message.
+// A full disk (found once 1 MiB is written out, the threads at work) or an interruption stops every thread.
 TEST(Paralelismo, FalhaDeSaidaEInterrupcaoParamTudo)
 {
     const QByteArray entrada = EntradaMista(12000, 0).texto;
@@ -307,9 +298,8 @@ struct CasoUtm {
 
 class LoteUtm : public testing::TestWithParam<CasoUtm> {};
 
-// A computed row: its SIRGAS 2000 columns, and its field equal to the row of
-// a geographic line at that position. A refused one: its message, the
-// geodesic fields empty.
+// A computed row: its SIRGAS 2000 columns, and the field of a geographic line at that position. A refused
+// one: its message, the geodesic fields empty.
 TEST_P(LoteUtm, PosicaoSirgasConvergenciaEscalaECampoNoPonto)
 {
     const CasoUtm& c = GetParam();
