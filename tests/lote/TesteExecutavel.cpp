@@ -172,7 +172,7 @@ TEST_F(Executavel, StatusSaidaEErro)
         {"lote --coeficientes coef -q pontos.txt -o /dev/stdout | cat; exit ${PIPESTATUS[0]}", {}, 1,
          "^Linha;.*\r\n4;-23\\.5;.*\r\n5;.*\r\n6;.*\r\n$", nullptr},
         // Standard output closed early (| head): the write error, never a death by SIGPIPE (status 141).
-        {"lote --coeficientes coef -q muitos.txt | head -c 100 >/dev/null; exit ${PIPESTATUS[0]}", {}, 2, "",
+        {"lote --coeficientes coef -q muitos.txt | head -c 100 >/dev/null; exit ${PIPESTATUS[0]}", {}, 2, nullptr,
          "^ceravel-lote: não foi possível gravar a saída: quem lia a saída a fechou antes do fim\\.\n$"},
         {"lote --coeficientes sumiu pontos.txt -o novo.csv", {}, 2, nullptr,
          "COEF-D2000 não foi encontrado na pasta sumiu\\."},  // the folder given, not the program's
