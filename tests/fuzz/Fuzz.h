@@ -36,8 +36,7 @@ inline QList<QString> Textos(QByteArrayView dados, qsizetype quantos)
     return textos;
 }
 
-// The locales the program is used under: the C locale, Brazil's, and one
-// whose minus sign (U+2212) and separator differ from the keyboard's.
+// The C locale, Brazil's, and one whose minus sign (U+2212) and separator differ from the keyboard's.
 inline QLocale LocaleDoByte(std::uint8_t byte)
 {
     static const QLocale locales[] = {QLocale::c(), QLocale(QLocale::Portuguese, QLocale::Brazil),

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The memorial file reader: a file that opens saves back to a file that opens
-// to the same memorial and saves to the same bytes; a refused one has a
-// reason and gives no memorial (never half-loaded).
+// The memorial file reader: what opens saves to what opens alike, to the same bytes; a refusal has a reason
+// and no memorial (never half-loaded).
 #include "tests/fuzz/Fuzz.h"
 
 #include "memorial/ArquivoMemorial.h"

@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The whole Calculate command without windows, on random texts in the eleven
-// boxes and both entry forms of each coordinate: a refusal has a message and
-// puts the focus on a box of the active form; a success has a position in
-// the accepted box, finite values, every text non-empty and an export whose
-// lines keep their fields.
+// The Calculate command without windows on random boxes and entry forms: a refusal has a message and its
+// focus on a box of the active form; a success is in the model's box and period, finite, fully shown and exported.
 #include "tests/fuzz/Fuzz.h"
 
 #include "calc/Calculo.h"
@@ -14,28 +11,6 @@
 
 namespace ceravel::fuzz {
 
-namespace {
-
-// The fields of each export line, fixed by the file's layout.
-constexpr int SeparadoresExportacao[26] = {0, 0, 0, 0, 0, 3, 1, 0, 1, 1, 0, 0, 0,
-                                           3, 3, 3, 3, 0, 0, 3, 0, 0, 3, 0, 0, 3};
-
-bool CaixaAtiva(Campo foco, const TextosEntrada& e)
-{
-    const bool latGms = e.formaLatitude == FormaEntrada::GrausMinutosSegundos,
-               lonGms = e.formaLongitude == FormaEntrada::GrausMinutosSegundos;
-    switch (foco) {
-    case Campo::Nenhum: case Campo::Dia: case Campo::Mes: case Campo::Ano: return true;
-    case Campo::LatGraus: return !latGms;
-    case Campo::LatG: case Campo::LatM: case Campo::LatS: return latGms;
-    case Campo::LonGraus: return !lonGms;
-    case Campo::LongG: case Campo::LongM: case Campo::LongS: return lonGms;
-    default: return false;  // the bearing window's boxes
-    }
-}
-
-}  // namespace
-
 void AlvoCalculo(QByteArrayView dados)
 {
     if (dados.isEmpty())
@@ -44,13 +19,20 @@ void AlvoCalculo(QByteArrayView dados)
     const QLocale locale = LocaleDoByte(opcoes >> 2);
     const QList<QString> t = Textos(dados.sliced(1), 11);
     TextosEntrada e{t[0], t[1], t[2], t[3], t[4], t[5], t[6], t[7], t[8], t[9], t[10]};
-    e.formaLatitude = opcoes & 1 ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
-    e.formaLongitude = opcoes & 2 ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
+    const bool latGms = !(opcoes & 1), lonGms = !(opcoes & 2);
+    e.formaLatitude = latGms ? FormaEntrada::GrausMinutosSegundos : FormaEntrada::GrausDecimais;
+    e.formaLongitude = lonGms ? FormaEntrada::GrausMinutosSegundos : FormaEntrada::GrausDecimais;
 
     const ResultadoCalculo r = Calcula(e, locale, QStringLiteral(CERAVEL_DADOS_PROJETO));
     if (const auto* falha = std::get_if<FalhaGuarda>(&r)) {
         Confere(TextoExibivel(falha->mensagem), "uma recusa tem mensagem");
-        Confere(CaixaAtiva(falha->foco, e), "o foco vai para uma caixa da forma ativa", NomeCampo(falha->foco));
+        const Campo f = falha->foco;
+        const bool ativa = f == Campo::LatGraus ? !latGms
+                           : f == Campo::LatG || f == Campo::LatM || f == Campo::LatS ? latGms
+                           : f == Campo::LonGraus ? !lonGms
+                           : f == Campo::LongG || f == Campo::LongM || f == Campo::LongS ? lonGms
+                           : f == Campo::Nenhum || f == Campo::Dia || f == Campo::Mes || f == Campo::Ano;
+        Confere(ativa, "o foco vai para uma caixa da forma ativa", NomeCampo(f));
         return;
     }
     Confere(!std::holds_alternative<FalhaModelo>(r), "com os arquivos do programa o modelo nunca falha",
@@ -59,7 +41,8 @@ void AlvoCalculo(QByteArrayView dados)
     const PedidoValidado& p = c.pedido;
     Confere(p.latitude >= -36 && p.latitude <= 11 && p.longitude >= -76 && p.longitude <= -29,
             "a posição aceita fica na caixa do modelo");
-    Confere(p.anoDecimal >= 1995 && p.anoDecimal <= 2006, "a data aceita fica no período do modelo");  // 31/12/2005 is 2006.0
+    // 31/12/2005 is 2006.0.
+    Confere(p.anoDecimal >= 1995 && p.anoDecimal <= 2006, "a data aceita fica no período do modelo");
     const ElementosCampo& m = c.elementos;
     for (const double v : {double(m.D), double(m.I), double(m.F), m.X, m.Y, m.Z, double(m.m), double(m.n),
                            double(m.dF), m.dX, m.dY, m.dZ})
@@ -69,11 +52,12 @@ void AlvoCalculo(QByteArrayView dados)
                                  &x.vx2, &x.vy2, &x.vz2, &x.vf2, &x.inc2, &x.aimin2, &x.vi2, &x.relData,
                                  &x.relEpoca, &x.relLatitude, &x.relLongitude})
         Confere(TextoExibivel(*texto), "todo texto de um resultado é exibível", *texto);
+    // The fields of each export line, fixed by the file's layout.
+    constexpr int Separadores[26] = {0, 0, 0, 0, 0, 3, 1, 0, 1, 1, 0, 0, 0, 3, 3, 3, 3, 0, 0, 3, 0, 0, 3, 0, 0, 3};
     const QStringList linhas = LinhasExportacao(c);
     Confere(linhas.size() == 26, "26 linhas de exportação");
     for (qsizetype i = 0; i < linhas.size(); ++i)
-        Confere(!linhas[i].contains(u'\r') && !linhas[i].contains(u'\n')
-                    && linhas[i].count(u';') == SeparadoresExportacao[i],
+        Confere(!linhas[i].contains(u'\r') && !linhas[i].contains(u'\n') && linhas[i].count(u';') == Separadores[i],
                 "cada linha exportada tem os seus campos e nenhuma quebra", linhas[i]);
 }
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The coefficient file reader on any file content: 31 finite values, or a
-// message that names the file and quotes only printable characters.
+// The coefficient file reader on any content: 31 finite values, or a short printable message naming the file.
 #include "tests/fuzz/Fuzz.h"
 
 #include "model/LeCoeficientes.h"

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The bearing conversion without windows, on random texts in its boxes and
-// every entry form, kind and reference of bearing: a refusal has a message
-// and its focus on a box the window shows; a success has finite
-// declinations, azimuths in [0, 360) and every text it promises.
+// The bearing conversion without windows on random boxes, forms, kinds and references: a refusal focuses a
+// box the window shows; a success has finite declinations, azimuths in [0, 360) and every text it promises.
 #include "tests/fuzz/Fuzz.h"
 
 #include "calc/ConversaoRumos.h"
@@ -47,9 +45,8 @@ void AlvoConversao(QByteArrayView dados)
     e.latGraus = t[0], e.latG = t[1], e.latM = t[2], e.latS = t[3], e.lonGraus = t[4], e.longG = t[5], e.longM = t[6];
     e.longS = t[7], e.diaLev = t[8], e.mesLev = t[9], e.anoLev = t[10], e.diaConv = t[11], e.mesConv = t[12];
     e.anoConv = t[13], e.angGraus = t[14], e.angG = t[15], e.angM = t[16], e.angS = t[17];
-    e.formaLatitude = a & 1 ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
-    e.formaLongitude = a & 2 ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
-    e.formaAngulo = a & 4 ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos;
+    const auto forma = [](bool d) { return d ? FormaEntrada::GrausDecimais : FormaEntrada::GrausMinutosSegundos; };
+    e.formaLatitude = forma(a & 1), e.formaLongitude = forma(a & 2), e.formaAngulo = forma(a & 4);
     e.tipo = a & 8 ? TipoRumo::Rumo : TipoRumo::Azimute;
     e.referencia = a & 16 ? ReferenciaRumo::Verdadeiro : ReferenciaRumo::Magnetico;
     e.quadrante = static_cast<Quadrante>((a >> 5) % 4);
@@ -63,8 +60,8 @@ void AlvoConversao(QByteArrayView dados)
 
     const ResultadoConversao r = CalculaConversao(e, locale, QStringLiteral(CERAVEL_DADOS_PROJETO));
     if (const auto* falha = std::get_if<FalhaGuarda>(&r)) {
-        Confere(TextoExibivel(falha->mensagem), "uma recusa tem mensagem");
-        Confere(CaixaAtiva(falha->foco, e), "o foco vai para uma caixa que a janela mostra", NomeCampo(falha->foco));
+        Confere(TextoExibivel(falha->mensagem) && CaixaAtiva(falha->foco, e),
+                "uma recusa tem mensagem e põe o foco numa caixa que a janela mostra", NomeCampo(falha->foco));
         return;
     }
     Confere(!std::holds_alternative<FalhaModelo>(r), "com a tabela do programa o IGRF nunca falha",
@@ -73,9 +70,8 @@ void AlvoConversao(QByteArrayView dados)
     for (const DeclinacaoNaData* d : {&c.levantamento, &c.conversao}) {
         Confere(std::isfinite(d->D) && std::isfinite(d->dD) && d->anoDecimal >= 1900 && d->anoDecimal <= 2030,
                 "declinação finita numa data do período");
-        Confere(!d->regional || std::isfinite(*d->regional), "declinação regional finita");
-        Confere(!d->regional || (d->anoDecimal >= 1995 && d->anoDecimal <= 2006),
-                "modelo regional só no seu período");
+        Confere(!d->regional || (std::isfinite(*d->regional) && d->anoDecimal >= 1995 && d->anoDecimal <= 2006),
+                "declinação regional finita, só no seu período");
     }
     const TextosResultadoConversao& x = c.textos;
     for (const QString* texto : {&x.decLev, &x.varLev, &x.decConv, &x.varConv, &x.difDec, &x.modelo})

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The IGRF table reader on any file content: a model or a message naming the
-// file, never both; a model has increasing epochs, one snapshot each and only
-// finite coefficients; a table that passes the program's checks gives finite
-// elements over Brazil at every date of its period.
+// The IGRF table reader on any content: a model (increasing epochs, finite coefficients) or a message naming
+// the file; a table the program accepts gives finite elements over Brazil throughout its period.
 #include "tests/fuzz/Fuzz.h"
 
 #include "model/Igrf14.h"

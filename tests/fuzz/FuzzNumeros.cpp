@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The locale number reading and the leading-number reading: a value read is
-// always finite; the fast paths agree with QLocale; blanks around a box and
+// The locale and leading-number readings: finite values, the fast paths as QLocale, blanks around a box and
 // a character that cannot continue a number change nothing.
 #include "tests/fuzz/Fuzz.h"
 

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The deed's bearing notations: every text is either refused with a reason
-// or read as an azimuth in [0°, 360°) in whole seconds; blanks around it
-// change nothing, and a rumo read back from the program's own texts is the
-// same azimuth.
+// The deed's bearing notations: refused with a reason or an azimuth in [0°, 360°) in whole seconds; blanks
+// change nothing, and the program's own texts read back to the same azimuth.
 #include "tests/fuzz/Fuzz.h"
 
 #include "calc/LeituraRumo.h"

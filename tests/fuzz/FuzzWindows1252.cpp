@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Windows-1252 encoder and decoder: decode(encode(x)) == x for every text
-// the encoder accepts, both encoders agree, a refusal names the character,
-// and every byte decodes to exactly one character.
+// The Windows-1252 encoder and decoder: decode(encode(x)) == x, both encoders agree, a refusal names the
+// character, every byte decodes to one character.
 #include "tests/fuzz/Fuzz.h"
 
 #include "export/Windows1252.h"

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Every fuzz target on its seed corpus and on every input that ever broke it
-// (corpus/<alvo>/, one file per input, failures named "falha-..."), as a
-// plain test of every build. A broken invariant aborts with its name.
+// Every fuzz target on its seeds and on every input that ever broke it (corpus/<alvo>/, failures named
+// "falha-..."), in every build; a broken invariant aborts with its name.
 #include "tests/fuzz/Fuzz.h"
 
 #include <gtest/gtest.h>
@@ -29,8 +28,7 @@ TEST_P(Corpus, CadaEntradaGuardadaMantemAsInvariantes)
         SCOPED_TRACE(nome.toStdString());
         QFile arquivo(pasta.filePath(nome));
         ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
-        const QByteArray dados = arquivo.readAll();
-        GetParam().roda(dados);
+        GetParam().roda(arquivo.readAll());
     }
 }
 

@@ -1,76 +1,69 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program as run: its command line and progress bar, and the built
-// ceravel-lote on small files (output bytes, standard error, exit status).
-#include "calc/AnoDecimal.h"
-#include "calc/CalculoIgrf.h"
+// The program as run: its command line and progress bar, and the built ceravel-lote on small files (output
+// bytes, standard error, exit status, the same file on any number of threads, Ctrl-C).
 #include "lote/LinhaSaida.h"
 #include "lote/OpcoesLote.h"
 #include "lote/Progresso.h"
-#include "model/Igrf14.h"
-#include "present/FormataResultados.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QThread>
 
-#include <sys/stat.h>
+#include <csignal>
 
 namespace ceravel::teste {
 namespace {
 
-// The options as entrada|saida|coeficientes|locale|codificacao|silencioso|ajuda|modelo, or the message.
+// The options as entrada|saida|coeficientes|locale|codificacao|q|h|modelo|forma|datum|nucleos, or the message.
 TEST(Opcoes, Interpretadas)
 {
     const std::pair<QStringList, const char*> casos[] = {
-        {{"--saida=campo.csv", "--locale=C", "--coeficientes", "/dados", "-"}, "-|campo.csv|/dados|C||||"},
-        {{"-o", "-", "--utf8", "-q", "-h", "--", "-p.txt"}, "-p.txt||||utf8|q|h|"},
+        {{"--saida=campo.csv", "--locale=C", "--coeficientes", "/dados", "-"}, "-|campo.csv|/dados|C|||||||0"},
+        {{"-o", "-", "--utf8", "-q", "-h", "--", "-p.txt"}, "-p.txt||||utf8|q|h||||0"},
         {{"p.txt", "-o"}, "a opção -o precisa de um valor."},
         {{"--locale="}, "a opção --locale precisa de um valor."},
         {{"--utf8=sim"}, "a opção --utf8 não aceita valor."},
-        {{"--utf8", "--codificacao=Windows1252"}, "||||windows1252|||"},
-        {{"--codificacao", "UTF8", "--modelo", "IGRF14"}, "||||utf8|||igrf14"},
+        {{"--utf8", "--codificacao=Windows1252"}, "||||windows1252||||||0"},
+        {{"--codificacao", "UTF8", "--modelo", "IGRF14"}, "||||utf8|||igrf14|||0"},
         {{"--codificacao", "latin1"}, "codificação desconhecida: latin1 (use utf8 ou windows1252)."},
         {{"a.txt", "b.txt"}, "só um arquivo de entrada é aceito (foram dados 2)."},
-        {{"--modelo=igrf14", "--modelo=Regional"}, "|||||||"},
+        {{"--modelo=igrf14", "--modelo=Regional"}, "||||||||||0"},
         {{"--modelo", "wmm"}, "modelo desconhecido: wmm (use regional ou igrf14)."},
-        {{"--modelo"}, "a opção --modelo precisa de um valor."},
+        {{"--entrada", "utm", "--datum=sad69", "-j", "1"}, "||||||||utm|sad69|1"},
+        {{"--entrada=geograficas", "-j", "0"}, "a opção -j precisa de um número inteiro de 1 a 256."},
     };
     for (const auto& [argumentos, esperado] : casos) {
         const lote::OpcoesLote o = lote::InterpretaArgumentos(argumentos);
-        const QStringList campos{o.entrada, o.saida, o.coeficientes, o.locale,
-                                 !o.codificacao                                    ? ""
-                                 : *o.codificacao == lote::CodificacaoSaida::Utf8 ? "utf8"
-                                                                                   : "windows1252",
-                                 o.silencioso ? "q" : "", o.ajuda ? "h" : "",
-                                 o.modelo == lote::ModeloCampo::Igrf14 ? "igrf14" : ""};
+        const char* codificacao = !o.codificacao                                    ? ""
+                                  : *o.codificacao == lote::CodificacaoSaida::Utf8 ? "utf8"
+                                                                                    : "windows1252";
+        const QStringList campos{o.entrada, o.saida, o.coeficientes, o.locale, codificacao, o.silencioso ? "q" : "",
+                                 o.ajuda ? "h" : "", o.modelo == lote::ModeloCampo::Igrf14 ? "igrf14" : "",
+                                 o.entradaUtm ? "utm" : "", o.datum ? geo::Dados(*o.datum).opcao : "",
+                                 QString::number(o.nucleos)};
         EXPECT_EQ((o.erro.isEmpty() ? campos.join(u'|') : o.erro).toStdString(), esperado);
     }
-    // QLocale falls back to C for unknown names: only C itself may give it.
-    EXPECT_EQ(lote::LocaleDoNome(QStringLiteral("C"))->decimalPoint(), QStringLiteral("."));
 }
 
+// The bar only for a large input (by its size, or by its points through a pipe), erased at the end.
 TEST(Progresso, BarraSoParaEntradaGrande)
 {
     EXPECT_EQ(lote::Progresso::Barra(1000, 500, 12345).toStdString(),
               "[###############...............]  50%  12345 pontos");
-    EXPECT_EQ(lote::Progresso::Barra(-1, 5000, 250000).toStdString(), "250000 pontos");  // a pipe: size unknown
+    EXPECT_EQ(lote::Progresso::Barra(-1, 5000, 250000).toStdString(), "250000 pontos");
     QByteArray escrito;
-    const auto escreve = [&](const QByteArray& b) { escrito += b; };
-    lote::Progresso pequeno(1000, escreve), pipeCurto(-1, escreve);
-    for (qint64 p = 1; p <= 50000; ++p) {
-        pequeno.atualiza(p / 50, p);
-        pipeCurto.atualiza(p * 20, p);
+    for (const qint64 total : {qint64{1000}, qint64{-1}, lote::Progresso::BytesGrande}) {
+        lote::Progresso progresso(total, [&](const QByteArray& b) { escrito += b; });
+        for (qint64 p = 4096; p <= 50000; p += 4096)
+            progresso.atualiza(p * 20, p);
+        progresso.termina();
     }
-    pequeno.termina();
-    pipeCurto.termina();
-    EXPECT_TRUE(escrito.isEmpty());
-    lote::Progresso grande(lote::Progresso::BytesGrande, escreve);
-    grande.atualiza(0, 4096);
-    grande.termina();
-    EXPECT_EQ(escrito.toStdString(), "\r[..............................]   0%  4096 pontos\r\x1b[K");  // left clean
+    EXPECT_EQ(escrito.toStdString(), "\r[..............................]   1%  4096 pontos\r\x1b[K");
 }
 
 struct Execucao {
@@ -89,11 +82,7 @@ protected:
         Grava("coef/COEF-D2000", zeros);
         Grava("coef/COEF-I2000", zeros);
         Grava("coef/COEF-F2000", "25000\r\n0\r\n0\r\n10\r\n" + zeros);
-        Grava("pontos.txt", "# pontos de teste\n\n"
-                            "latitude;longitude;data\n"
-                            "-23.5;-46.625;31/12/2004\r\n"
-                            "-15 30 0;-47 52 30;01/01/1995\n"
-                            "-23.5;-96;31/12/2004");
+        Grava("pontos.txt", Pontos);
     }
 
     QString Caminho(const char* nome) const { return QDir(pasta.path()).filePath(QString::fromUtf8(nome)); }
@@ -110,12 +99,12 @@ protected:
         return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray("<ausente>");
     }
 
-    // In the temporary folder, never the program's.
-    Execucao Roda(const QStringList& argumentos, const QByteArray& entradaPadrao = {}) const
+    // A bash command line in the temporary folder, never the program's; `lote` runs the program.
+    Execucao Roda(const QString& comando, const QByteArray& entradaPadrao = {}) const
     {
         QProcess processo;
         processo.setWorkingDirectory(pasta.path());
-        processo.start(QStringLiteral(CERAVEL_LOTE_EXECUTAVEL), argumentos);
+        processo.start("bash", {"-c", "lote() { \"$0\" \"$@\"; }; " + comando, CERAVEL_LOTE_EXECUTAVEL});
         processo.write(entradaPadrao);
         processo.closeWriteChannel();
         if (!processo.waitForFinished(60000))
@@ -124,6 +113,8 @@ protected:
                 processo.readAllStandardOutput(), processo.readAllStandardError()};
     }
 
+    static constexpr const char* Pontos = "# pontos de teste\n\nlatitude;longitude;data\n-23.5;-46.625;31/12/2004\r\n"
+                                          "-15 30 0;-47 52 30;01/01/1995\n-23.5;-96;31/12/2004";
     QTemporaryDir pasta;
 };
 
@@ -131,7 +122,7 @@ protected:
 // whose shortest text is 25050.027; X = F in double.
 TEST_F(Executavel, ArquivoEmWindows1252ComCrLfEVirgula)
 {
-    const Execucao e = Roda({"--coeficientes", "coef", "--locale", "pt_BR", "pontos.txt", "-o", "campo.csv"});
+    const Execucao e = Roda("lote --coeficientes coef --locale pt_BR pontos.txt -o campo.csv");
     EXPECT_EQ(e.codigo, 1) << e.erro.toStdString();  // one line refused
     EXPECT_EQ(Le("campo.csv").toStdString(),
               (lote::CabecalhoSaida().toLatin1() + "\r\n"
@@ -145,158 +136,116 @@ TEST_F(Executavel, ArquivoEmWindows1252ComCrLfEVirgula)
         << e.erro.toStdString();
 }
 
-// Standard input to standard output in UTF-8, the coefficients from the
-// program's folder; a date the regional model refuses points to IGRF-14.
-TEST_F(Executavel, EntradaPadraoEmUtf8ComOsCoeficientesDoPrograma)
-{
-    const Execucao e = Roda({"--utf8", "-q"}, "\xEF\xBB\xBF-23.5;-46.625;31/12/2004\n-23.5;-46.625;1/1/1950\n");
-    EXPECT_EQ(e.codigo, 1) << e.erro.toStdString();
-    EXPECT_TRUE(e.erro.isEmpty()) << e.erro.toStdString();
-    const QList<QByteArray> linhas = e.saida.split('\n');
-    ASSERT_EQ(linhas.size(), 4) << e.saida.toStdString();
-    EXPECT_TRUE(linhas[2].endsWith("Com --modelo igrf14, datas de 1900 a 2029 são aceitas.\r")) << linhas[2].toStdString();
-    EXPECT_EQ(linhas[0], (lote::CabecalhoSaida() + u'\r').toUtf8());
-    EXPECT_TRUE(linhas[1].startsWith("1;-23.5;-46.625;31/12/2004;2005;") && linhas[1].contains("\xC2\xBA")
-                && linhas[1].endsWith("'';\r"))
-        << linhas[1].toStdString();
-}
-
-// The encoding follows the destination unless asked for: UTF-8 into a
-// terminal (here one `script` opens), Windows-1252 into files and pipes.
-TEST_F(Executavel, CodificacaoPeloDestino)
-{
-    EXPECT_EQ(lote::CodificacaoEscolhida(std::nullopt, false), lote::CodificacaoSaida::Windows1252);
-    EXPECT_EQ(lote::CodificacaoEscolhida(lote::CodificacaoSaida::Utf8, false), lote::CodificacaoSaida::Utf8);
-    const std::tuple<QString, QByteArray, QByteArray> casos[] = {
-        {"", "0\xC2\xBA" "00'00''", "0\xBA" "00'00''"},
-        {"--codificacao windows1252", "0\xBA" "00'00''", "0\xC2\xBA" "00'00''"}};
-    for (const auto& [opcao, presente, ausente] : casos) {
-        QProcess terminal;
-        terminal.setWorkingDirectory(pasta.path());
-        terminal.start("script", {"-qec", "'" CERAVEL_LOTE_EXECUTAVEL "' -q --coeficientes coef pontos.txt " + opcao,
-                                  "/dev/null"});
-        ASSERT_TRUE(terminal.waitForFinished(60000));
-        const QByteArray saida = terminal.readAllStandardOutput();
-        EXPECT_TRUE(saida.contains(presente) && !saida.contains(ausente)) << opcao.toStdString() << saida.toStdString();
-    }
-}
-
-// With --modelo igrf14 every row holds, bit for bit, what the core's IGRF-14
-// gives at the point (shortest exact texts read back to the same double),
-// dates from 1900 to 2029 pass and the others are refused with their message.
-TEST_F(Executavel, Igrf14IgualAoDoNucleo)
-{
-    const LeituraIgrf14 tabela = CarregaIgrf14(QStringLiteral(CERAVEL_DADOS_PROJETO));
-    ASSERT_TRUE(tabela.modelo) << tabela.erro.toStdString();
-    const struct {
-        double lat, lon, dia, mes, ano;
-    } pontos[] = {{-15.79, -47.88, 1, 1, 1900}, {-33.7, -53.4, 29, 2, 1996}, {-3.1, -60, 31, 12, 2029}};
-    QByteArray entrada;
-    for (const auto& p : pontos)
-        entrada += QString::asprintf("%g;%g;%g/%g/%g\n", p.lat, p.lon, p.dia, p.mes, p.ano).toLatin1();
-    entrada += "-15.79;-47.88;31/12/1899\n-15.79;-47.88;01/01/2030\n";
-    const Execucao e = Roda({"--modelo", "igrf14", "--utf8", "-q"}, entrada);
-    EXPECT_EQ(e.codigo, 1) << e.erro.toStdString();
-    const QList<QByteArray> linhas = e.saida.split('\n');
-    ASSERT_EQ(linhas.size(), 7) << e.saida.toStdString();
-    for (std::size_t i = 0; i < std::size(pontos); ++i) {
-        const auto& p = pontos[i];
-        SCOPED_TRACE(p.ano);
-        const QList<QByteArray> campos = linhas[static_cast<qsizetype>(i) + 1].trimmed().split(';');
-        ASSERT_EQ(campos.size(), 19);
-        const double ano = AnoDecimal(p.dia, p.mes, p.ano);
-        const auto c = CampoIgrf14(*tabela.modelo, p.lat, p.lon, ano);
-        ASSERT_TRUE(c);
-        const double esperados[] = {ano, c->D, c->dD * 60, c->I, c->dI * 60, c->F, c->dF,
-                                    c->X, c->dX, c->Y, c->dY, c->Z, c->dZ};
-        for (std::size_t k = 0; k < std::size(esperados); ++k)
-            EXPECT_EQ(campos[static_cast<qsizetype>(k) + 4].toDouble(), esperados[k]) << "coluna " << k + 5;
-        EXPECT_EQ(QString::fromUtf8(campos[17]), TextoDeclinacao(static_cast<float>(c->D), QLocale::c()));
-    }
-    for (const qsizetype i : {4, 5})
-        EXPECT_TRUE(linhas[i].trimmed().endsWith(MensagemPeriodoIgrf14().toUtf8())) << linhas[i].toStdString();
-}
-
-// A named output that exists and is not a regular file (a FIFO, /dev/stdout
-// into a pipe) is written directly: a file renamed over it would replace it.
-TEST_F(Executavel, SaidaQueNaoEArquivoComumEscritaDiretamente)
-{
-    const QByteArray fifo = QFile::encodeName(Caminho("fila"));
-    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
-    // A reader that gives up if the program never opens the FIFO (as when a file was renamed over it).
-    QProcess leitor;
-    leitor.start(QStringLiteral("timeout"), {QStringLiteral("20"), QStringLiteral("cat"), Caminho("fila")});
-    ASSERT_TRUE(leitor.waitForStarted());
-    const Execucao e = Roda({"--coeficientes", "coef", "-q", "pontos.txt", "-o", "fila"});
-    ASSERT_TRUE(leitor.waitForFinished(30000));
-    const QByteArray recebido = leitor.readAllStandardOutput();
-    EXPECT_EQ(e.codigo, 1) << e.erro.toStdString();
-    EXPECT_TRUE(recebido.startsWith(lote::CabecalhoSaida().toLatin1() + "\r\n4;-23.5;")) << recebido.toStdString();
-    EXPECT_EQ(recebido.count('\n'), 4);
-    struct stat info {};
-    ASSERT_EQ(::lstat(fifo.constData(), &info), 0);
-    EXPECT_TRUE(S_ISFIFO(info.st_mode));
-    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::System).size(), 2);  // no temporary file left
-
-    const Execucao padrao = Roda({"--coeficientes", "coef", "-q", "pontos.txt", "-o", "/dev/stdout"});
-    EXPECT_EQ(padrao.codigo, 1) << padrao.erro.toStdString();
-    EXPECT_EQ(padrao.saida, recebido);
-}
-
-// Standard output closed early (a pipe into head): the write error's message
-// and status 2, never a death by SIGPIPE or a hang.
-TEST_F(Executavel, SaidaFechadaAntesDoFim)
-{
-    Grava("muitos.txt", QByteArray("-23.5;-46.625;31/12/2004\n").repeated(100000));  // rows beyond the 1 MiB buffer
-    QProcess shell;
-    shell.setWorkingDirectory(pasta.path());
-    shell.start(QStringLiteral("bash"),
-                {"-c", "\"$0\" --coeficientes coef -q muitos.txt 2>erro.txt | head -c 100 >/dev/null; "
-                       "exit ${PIPESTATUS[0]}",
-                 QStringLiteral(CERAVEL_LOTE_EXECUTAVEL)});
-    ASSERT_TRUE(shell.waitForFinished(60000));
-    EXPECT_EQ(shell.exitCode(), 2);  // 141 would be a death by SIGPIPE
-    EXPECT_EQ(Le("erro.txt").toStdString(),
-              "ceravel-lote: não foi possível gravar a saída: quem lia a saída a fechou antes do fim.\n");
-}
-
-// Nothing calculated: exit status 2, the reason on standard error (the help,
-// status 0, on standard output), no output file created or touched, none left
-// behind; a point computed but unwritable counts as a failure (status 1).
-TEST_F(Executavel, NenhumPonto)
+// Each run's status, standard output and standard error (regular expressions over UTF-8; null: nothing).
+// Nothing calculated is status 2 with the reason on standard error (the help, status 0, on standard output),
+// the output file neither created nor touched, no temporary file left.
+TEST_F(Executavel, StatusSaidaEErro)
 {
     Grava("campo.csv", "resultado anterior\r\n");
     Grava("utf16.txt", QByteArray("\xFF\xFE-\0" "2\0" "3\0", 8));
-    ASSERT_TRUE(QDir(pasta.path()).mkdir(QStringLiteral("curta")));
-    Grava("curta/COEF-D2000", QByteArray("0\n").repeated(31));
-    Grava("curta/COEF-I2000", QByteArray("0\n").repeated(30));
     Grava("menos.txt", "\xE2\x88\x92" "23,5;\xE2\x88\x92" "46,625;31/12/2004\n");
-    const std::tuple<QStringList, int, QString> casos[] = {
-        {{"--coeficientes", "sumiu", "pontos.txt", "-o", "novo.csv"}, 2,
-         QStringLiteral("COEF-D2000 não foi encontrado na pasta sumiu.")},  // the folder given, not the program's
-        {{"--coeficientes", "curta", "pontos.txt"}, 2, QStringLiteral("COEF-I2000 terminou antes do 31º coeficiente")},
-        {{"--coeficientes", "coef", "utf16.txt", "-o", "campo.csv"}, 2, QStringLiteral("UTF-16")},
-        {{"--coeficientes", "coef", "nao-existe.txt", "-o", "campo.csv"}, 2,
-         QStringLiteral("não foi possível abrir nao-existe.txt: o arquivo ou a pasta não existe")},
-        {{"--modelo", "igrf14", "--coeficientes", "sumiu", "pontos.txt"}, 2,
-         QStringLiteral("Não foi possível ler o arquivo")},
-        {{"--rapido"}, 2, QStringLiteral("opção desconhecida: --rapido")},
-        {{"--locale", "klingon"}, 2, QStringLiteral("localidade desconhecida: klingon")},
-        {{"--help"}, 0, QStringLiteral("Uso: ceravel-lote [opções] [ENTRADA]")},
+    Grava("muitos.txt", QByteArray("-23.5;-46.625;31/12/2004\n").repeated(100000));  // rows beyond the 1 MiB buffer
+    const struct {
+        const char* comando;
+        QByteArray entrada;
+        int codigo;
+        const char *saida, *erro;
+    } casos[] = {
+        // Standard input with a UTF-8 mark, the program's coefficients; a date the regional model refuses
+        // points to IGRF-14.
+        {"lote --utf8 -q", "\xEF\xBB\xBF-23.5;-46.625;31/12/2004\n-23.5;-46.625;1/1/1950\n", 1,
+         "^Linha;Latitude;.*\r\n1;-23\\.5;-46\\.625;31/12/2004;2005;.*º\\d\\d'\\d\\d'';\r\n"
+         "2;.*Com --modelo igrf14, datas de 1900 a 2029 são aceitas\\.\r\n$", nullptr},
+        {"lote --modelo igrf14 --utf8 --locale C -q", "-15.79;-47.88;1/1/1900\n-15.79;-47.88;1/1/2030\n", 1,
+         "\r\n1;-15\\.79;-47\\.88;1/1/1900;1900\\.0027397260274;-?\\d.*'';\r\n"
+         "2;.*;O modelo IGRF-14 é válido somente para datas entre 1900 e 2029\\.\r\n$", nullptr},
+        // Córrego Alegre 1961 through IBGE's grid beside the program, not in the coefficients' folder.
+        {"lote --coeficientes coef --entrada geograficas --datum corrego-alegre-1961 --locale C -q",
+         "-25.43;-49.27;15/06/2000\n", 0,
+         ";;-25\\.43037779\\d*;-49\\.27055541\\d*;-0\\.742834\\d*;0\\.99997353\\d*\r\n$", nullptr},
+        // UTF-8 into a terminal (one `script` opens), Windows-1252 into files and pipes.
+        {"script -qec \"'$0' -q --coeficientes coef pontos.txt\" /dev/null", {}, 1, "0º00'00''", nullptr},
+        // A named output that is no regular file (a FIFO, /dev/stdout into a pipe) is written directly:
+        // a file renamed over it would replace it (and the FIFO's reader would wait in vain).
+        {"mkfifo fila; timeout 20 cat fila & lote --coeficientes coef -q pontos.txt -o fila; s=$?; wait; "
+         "test -p fila && echo FIFO; exit $s", {}, 1, "^Linha;.*\r\n4;-23\\.5;.*\r\n5;.*\r\n6;.*\r\nFIFO\n$", nullptr},
+        {"lote --coeficientes coef -q pontos.txt -o /dev/stdout | cat; exit ${PIPESTATUS[0]}", {}, 1,
+         "^Linha;.*\r\n4;-23\\.5;.*\r\n5;.*\r\n6;.*\r\n$", nullptr},
+        // Standard output closed early (| head): the write error, never a death by SIGPIPE (status 141).
+        {"lote --coeficientes coef -q muitos.txt | head -c 100 >/dev/null; exit ${PIPESTATUS[0]}", {}, 2, nullptr,
+         "^ceravel-lote: não foi possível gravar a saída: quem lia a saída a fechou antes do fim\\.\n$"},
+        {"lote --coeficientes sumiu pontos.txt -o novo.csv", {}, 2, nullptr,
+         "COEF-D2000 não foi encontrado na pasta sumiu\\."},  // the folder given, not the program's
+        {"lote --coeficientes coef utf16.txt -o campo.csv", {}, 2, nullptr, "UTF-16"},
+        {"lote --coeficientes coef nao-existe.txt -o campo.csv", {}, 2, nullptr,
+         "não foi possível abrir nao-existe\\.txt: o arquivo ou a pasta não existe"},
+        {"lote --modelo igrf14 --coeficientes sumiu pontos.txt", {}, 2, nullptr, "Não foi possível ler o arquivo"},
+        {"lote --rapido", {}, 2, nullptr, "opção desconhecida: --rapido"},
+        {"lote --locale klingon", {}, 2, nullptr, "localidade desconhecida: klingon"},
+        {"lote --help", {}, 0, "^Uso: ceravel-lote \\[opções\\] \\[ENTRADA\\]", nullptr},
         // Computed under a locale whose minus is U+2212, but its texts cannot be written: a failure.
-        {{"--coeficientes", "coef", "--locale", "sv_SE", "menos.txt", "-o", "menos.csv"}, 1,
-         QStringLiteral("1 ponto, 1 com falha")},
+        {"lote --coeficientes coef --locale sv_SE menos.txt -o menos.csv", {}, 1, nullptr,
+         "^ceravel-lote: 1 ponto, 1 com falha"},
     };
-    for (const auto& [argumentos, codigo, mensagem] : casos) {
-        const Execucao e = Roda(argumentos);
-        EXPECT_EQ(e.codigo, codigo) << mensagem.toStdString();
-        EXPECT_TRUE(QString::fromUtf8(codigo ? e.erro : e.saida).contains(mensagem))
-            << (e.erro + e.saida).toStdString();
-        EXPECT_TRUE((codigo ? e.saida : e.erro).isEmpty());
+    for (const auto& c : casos) {
+        const Execucao e = Roda(QString::fromUtf8(c.comando), c.entrada);
+        SCOPED_TRACE(c.comando + ("\n" + e.saida + e.erro).toStdString());
+        EXPECT_EQ(e.codigo, c.codigo);
+        for (const auto& [texto, padrao] : {std::pair{e.saida, c.saida}, {e.erro, c.erro}})
+            EXPECT_TRUE(padrao ? QString::fromUtf8(texto).contains(QRegularExpression(QString::fromUtf8(padrao)))
+                               : texto.isEmpty()) << padrao;
     }
-    EXPECT_FALSE(QFile::exists(Caminho("novo.csv")));
     EXPECT_EQ(Le("campo.csv"), "resultado anterior\r\n");
-    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files).size(), 5);  // and menos.txt, menos.csv
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).join(u' ').toStdString(),
+              "campo.csv fila menos.csv menos.txt muitos.txt pontos.txt utf16.txt");
+}
+
+// -j N gives the file, summary (less its time) and status of -j 1, replacing a longer file already there
+// (written in place, its old bytes would stay). Many copies of pontos.txt: several blocks.
+TEST_F(Executavel, MesmoArquivoResumoEStatusComVariosNucleos)
+{
+    Grava("muitos.txt", QByteArray(Pontos).append('\n').repeated(2000));
+    Grava("varios.csv", QByteArray(1 << 20, 'v'));
+    const auto roda = [&](const char* nucleos, const char* saida) {
+        const Execucao e = Roda(QStringLiteral("lote --coeficientes coef --locale pt_BR -j %1 muitos.txt -o %2")
+                                    .arg(QLatin1StringView(nucleos), QLatin1StringView(saida)));
+        return std::tuple{e.codigo, e.erro.left(e.erro.indexOf("falha") + 5), Le(saida)};  // the time taken differs
+    };
+    const auto um = roda("1", "um.csv");
+    EXPECT_EQ(std::get<0>(um), 1);
+    EXPECT_EQ(std::get<1>(um).toStdString(), "ceravel-lote: 7999 pontos, 3999 com falha");
+    EXPECT_TRUE(roda("3", "varios.csv") == um);
+}
+
+// Ctrl-C while the batch runs: status 2, the reason, no file at all, not even a temporary one. The input comes
+// through a pipe held open, so the signal lands while the program is certainly still working.
+TEST_F(Executavel, CtrlCNaoDeixaArquivo)
+{
+    QProcess processo;
+    processo.setWorkingDirectory(pasta.path());
+    processo.start(QStringLiteral(CERAVEL_LOTE_EXECUTAVEL), {"-j", "2", "-o", "campo.csv"});
+    ASSERT_TRUE(processo.waitForStarted());
+    processo.write(QByteArray("-23.5;-46.625;31/12/2004\n").repeated(5000));
+    ASSERT_TRUE(processo.waitForBytesWritten(10000));
+    // Once the program catches SIGINT (the handler goes in once the output is open), as the kernel reports it.
+    const auto capturaSigint = [&] {
+        QFile status(QStringLiteral("/proc/%1/status").arg(processo.processId()));
+        const QByteArray texto = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
+        const qsizetype i = texto.indexOf("SigCgt:") + 7;
+        return i >= 7 && ((texto.mid(i, 17).trimmed().toULongLong(nullptr, 16) >> (SIGINT - 1)) & 1);  // 16 hex digits
+    };
+    for (int i = 0; i < 1000 && !capturaSigint(); ++i)
+        QThread::msleep(10);
+    ASSERT_TRUE(capturaSigint());
+    ASSERT_EQ(::kill(static_cast<pid_t>(processo.processId()), SIGINT), 0);
+    processo.closeWriteChannel();
+    ASSERT_TRUE(processo.waitForFinished(60000));
+    EXPECT_EQ(processo.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(processo.exitCode(), 2);
+    EXPECT_EQ(processo.readAllStandardError().toStdString(),
+              "ceravel-lote: interrompido antes do fim. O arquivo campo.csv não foi alterado.\n");
+    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              QStringList{QStringLiteral("pontos.txt")});
 }
 
 }  // namespace

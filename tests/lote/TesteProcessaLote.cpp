@@ -1,20 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A whole batch in the process: its lines, which lines count and their rows,
-// both input encodings, what stops the batch, and the output's columns and
-// numbers (a mixed input's counts: TesteParalelismo).
+// A whole batch in the process: its lines and rows, both input encodings, what stops it, the output's columns,
+// a mixed input's exact counts on any number of threads, the UTM lines and datums against independent values.
 #include "lote/DecodificaLinha.h"
 #include "lote/LeitorLinhas.h"
 #include "lote/LinhaSaida.h"
+#include "lote/MensagensLote.h"
 #include "lote/ProcessaLote.h"
 #include "lote/SaidaLote.h"
 #include "model/Igrf14.h"
+#include "model/LeCoeficientes.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
 #include <QFile>
 
+#include <atomic>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -39,11 +42,23 @@ TEST(Leitura, LinhasSemOFimAtravessandoAsLeituras)
     QByteArrayView linha;
     while (leitor.proxima(linha)) {
         EXPECT_EQ(leitor.numero(), static_cast<qint64>(linhas.size() + 1));
-        linhas.push_back(leitor.longaDemais() ? "LONGA:" + std::to_string(linha.size()) : linha.toByteArray().toStdString());
+        linhas.push_back(leitor.longaDemais() ? "LONGA:" + std::to_string(linha.size())
+                                              : linha.toByteArray().toStdString());
     }
     EXPECT_EQ(leitor.bytesLidos(), conteudo.size());
     const std::string cortada = "LONGA:" + std::to_string(Maximo);
     EXPECT_EQ(linhas, (Linhas{"a;b", "", "a\rb", "c", cheia.toStdString(), cortada, "b;c", cortada}));
+}
+
+const ConjuntosCoeficientes Zeros;  // every point passing the checks is computed
+
+// The program's regional model or IGRF-14.
+const lote::ModeloLote& Modelo(bool igrf14)
+{
+    static const LeituraConjuntos regional = LeConjuntos(QStringLiteral(CERAVEL_DADOS_PROJETO));
+    static const LeituraIgrf14 igrf = CarregaIgrf14(QStringLiteral(CERAVEL_DADOS_PROJETO));
+    static const lote::ModeloLote modelos[] = {lote::ModeloLote(*regional.conjuntos), lote::ModeloLote(*igrf.modelo)};
+    return modelos[igrf14];
 }
 
 struct Processado {
@@ -51,27 +66,24 @@ struct Processado {
     lote::ResumoLote resumo;
 };
 
-// Blocks of 7 lines, so the counts add up over many blocks.
+// By default one thread and blocks of 7 lines, so the counts add up over many blocks.
 Processado Processa(QByteArray entrada, const lote::ModeloLote& modelo, const QLocale& locale = QLocale::c(),
-                    CodificacaoSaida codificacao = Windows1252, QIODevice* destino = nullptr)
+                    CodificacaoSaida codificacao = Windows1252, lote::OpcoesProcessamento opcoes = {1, 7, nullptr},
+                    qsizetype blocoLeitor = 1 << 20, QIODevice* destino = nullptr)
 {
     QBuffer origem(&entrada);
     origem.open(QIODevice::ReadOnly);
     Processado r;
     QBuffer buffer(&r.saida);
     buffer.open(QIODevice::WriteOnly);
-    lote::LeitorLinhas leitor(origem);
+    lote::LeitorLinhas leitor(origem, blocoLeitor);
     lote::SaidaLote saida(destino ? *destino : buffer, codificacao, locale.decimalPoint());
-    r.resumo = lote::ProcessaLote(leitor, saida, modelo, locale, nullptr, {1, 7, nullptr});
+    r.resumo = lote::ProcessaLote(leitor, saida, modelo, locale, nullptr, opcoes);
     return r;
 }
 
-const ConjuntosCoeficientes Zeros;  // every point passing the checks is computed
-const QByteArray Cabecalho = lote::CabecalhoSaida().toLatin1() + "\r\n";
-
-// Rows exactly: only the first line with content may be column names; a
-// fourth field, an overlong line (a comment too), a character Windows-1252 lacks, a control
-// character in a field and a model overflow each fail their point only.
+// Rows exactly: only the first line with content may be column names; a fourth field, an overlong line (a
+// comment too), a character Windows-1252 lacks, a control character in a field, an overflow fail their point only.
 TEST(ProcessaLote, LinhasQueNaoSaoPontosFalhamEOLoteContinua)
 {
     ConjuntosCoeficientes estouro;
@@ -98,7 +110,7 @@ TEST(ProcessaLote, LinhasQueNaoSaoPontosFalhamEOLoteContinua)
     for (const auto& [entrada, modelo, linhas] : casos) {
         SCOPED_TRACE(entrada.left(40).toStdString());
         const Processado r = Processa(entrada, *modelo);
-        EXPECT_EQ(r.saida, Cabecalho + linhas);
+        EXPECT_EQ(r.saida, lote::CabecalhoSaida().toLatin1() + "\r\n" + linhas);
         EXPECT_EQ(r.resumo.pontos, linhas.count("\r\n"));
         EXPECT_EQ(r.resumo.falhas, linhas.count("\r\n") - linhas.count(";0\xBA"));
     }
@@ -113,11 +125,6 @@ TEST(ProcessaLote, LinhasQueNaoSaoPontosFalhamEOLoteContinua)
     // A byte order mark of UTF-16 stops the batch; a leading "ÿ" is no mark.
     EXPECT_FALSE(lote::ExaminaInicio(QByteArrayView("\xFE\xFF\0l", 4)).erro.isEmpty());
     EXPECT_TRUE(lote::ExaminaInicio("\xFF" "a").erro.isEmpty());
-    // A full disk stops the batch.
-    QFile cheio(QStringLiteral("/dev/full"));
-    ASSERT_TRUE(cheio.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    EXPECT_EQ(Processa(ponto, Zeros, QLocale::c(), Windows1252, &cheio).resumo.erro.toStdString(),
-              "não foi possível gravar a saída: não há espaço livre no disco.");
 }
 
 // Everything `escreve` puts in a fresh output, as bytes.
@@ -133,10 +140,8 @@ std::string Escrito(F escreve, QStringView separador = u".", CodificacaoSaida co
     return bytes.toStdString();
 }
 
-// Every value in the column the header names for it; IGRF's rates of D and I
-// come in degrees per year, their columns hold minutes; H is not a column.
-// The UTM form's zone before E and N; the geodesic fields last, after the
-// message, empty on a refused point.
+// Every value in its header's column; IGRF's rates of D and I come in degrees per year, the columns hold
+// minutes; no H. The UTM zone before E and N; the geodesic fields last, empty on a refused point.
 TEST(Saida, ColunasNaOrdemDoCabecalho)
 {
     igrf::ElementosIgrf e;
@@ -157,53 +162,194 @@ TEST(Saida, ColunasNaOrdemDoCabecalho)
         {recusado, utm, true, "9;23S;E;N;d;;;;;;;;;;;;;;;m;;;;\r\n"}};
     for (const auto& [r, textos, geo, esperado] : casos)
         EXPECT_EQ(Escrito([&](lote::SaidaLote& s) { lote::EscreveLinhaPonto(s, 9, textos, r, geo); }), esperado);
+    // The locale's separator in every number; one Windows-1252 lacks (U+066B) stops everything.
+    const QString arabe = QLocale(QLocale::Arabic, QLocale::Egypt).decimalPoint();
+    EXPECT_EQ(Escrito([](lote::SaidaLote& s) { s.numero(-0.5); }, arabe, CodificacaoSaida::Utf8), "-0\xD9\xAB" "5");
+    EXPECT_EQ(Escrito([](lote::SaidaLote& s) { s.numero(-0.5); }, arabe), "");
 }
 
-// Rows far longer than usual (the smallest doubles take hundreds of digits),
-// enough to cross the point where the buffer is written out: each piece
-// makes its own room, and every field reads back exactly.
+// Rows of numbers hundreds of digits long, past the point where the buffer is written out: each piece makes
+// its own room, and every field reads back exactly.
 TEST(Saida, LinhasDeNumerosLongos)
 {
-    const double minimo = std::numeric_limits<double>::denorm_min();
-    const float maximo = std::numeric_limits<float>::max();
-    const lote::ResultadoPonto r{ElementosCampo{-maximo, maximo, maximo, -minimo, minimo, -minimo, maximo, -maximo,
-                                                maximo, minimo, -minimo, minimo},
-                                 std::nullopt, -minimo, QStringLiteral("x"), {}, {}};
-    const QString escrito = QString::fromStdString(Escrito([&](lote::SaidaLote& s) {
+    const double m = std::numeric_limits<double>::denorm_min();
+    const float g = std::numeric_limits<float>::max();
+    const lote::ResultadoPonto r{ElementosCampo{-g, g, g, -m, m, -m, g, -g, g, m, -m, m}, std::nullopt, -m,
+                                 QStringLiteral("x"), {}, {}};
+    const QStringList linhas = QString::fromStdString(Escrito([&](lote::SaidaLote& s) {
         for (int i = 0; i < 1000; ++i)
             lote::EscreveLinhaPonto(s, i, {u"a", u"b", u"c", {}, false}, r);
-    }));
-    const QStringList linhas = escrito.split(QStringLiteral("\r\n"));
+    })).split(QStringLiteral("\r\n"));
     ASSERT_EQ(linhas.size(), 1001);
     const QStringList c = linhas[0].split(u';');
     ASSERT_EQ(c.size(), 19);
-    EXPECT_EQ(c[5].toFloat(), -maximo);  // D
-    for (const int k : {4, 11, 15})  // the year, X, Z
-        EXPECT_EQ(c[k].toDouble(), -minimo);
-    EXPECT_EQ(c[16].toDouble(), minimo);  // dZ
+    EXPECT_EQ(std::tuple(c[5].toFloat(), c[4].toDouble(), c[15].toDouble(), c[16].toDouble()),
+              std::tuple(-g, -m, -m, m)) << "D, the year, Z, dZ";
     for (int i = 1; i < 1000; ++i)
         ASSERT_EQ(linhas[i], QString::number(i) + linhas[0].mid(1));
 }
 
-// The fewest digits that read back as the value of its own type, never an
-// exponent, with the locale's separator.
-TEST(Saida, NumerosExatosComOSeparadorDoLocale)
+// A mixed input drawn from kinds of line of known outcome (points, failures under the regional model
+// and under IGRF-14), with CR LF and LF line ends; `deslocamento` moves the reader's buffer boundaries.
+struct Mista {
+    QByteArray texto;
+    int pontos = 0, falhas[2] = {};
+};
+Mista EntradaMista(int linhas, int deslocamento)
 {
-    const QString arabe = QLocale(QLocale::Arabic, QLocale::Egypt).decimalPoint();  // U+066B
-    const std::tuple<double, bool, QString, CodificacaoSaida, const char*> casos[] = {
-        {25050.02734375, true, ",", Windows1252, "25050,027"},  // the double would need all its digits
-        {25050.02734375, false, ",", Windows1252, "25050,02734375"},
-        {1e-7, true, ",", Windows1252, "0,0000001"},
-        {3e20, true, ".", Windows1252, "300000006012263202816"},  // every whole digit is needed anyway
-        {-0.0, true, ".", Windows1252, "-0"},
-        {-0.5, false, arabe, CodificacaoSaida::Utf8, "-0\xD9\xAB" "5"},
-        {-0.5, false, arabe, Windows1252, ""},  // a separator Windows-1252 lacks stops everything
+    static const struct {
+        QByteArray linha;
+        int pontos, falhaRegional, falhaIgrf;  // 0 or 1 each
+    } tipos[] = {
+        {"-23.5;-46.625;31/12/2004", 1, 0, 0}, {"-15 30 0;-47 52 30;01/01/1995", 1, 0, 0},
+        {"-23;-46;1/1/1950", 1, 1, 0}, {"-23.5;-46.625;31/12/2004;extra", 1, 1, 1}, {"1 2;-46;1/1/2000", 1, 1, 1},
+        {"-23;-46;1/1", 1, 1, 1}, {"abc;-46;1/1/2000", 1, 1, 1}, {"20;-46;1/1/2000", 1, 1, 1},
+        {"-15 70 0;-47 0 0;1/1/2000", 1, 1, 1}, {"-23;;1/1/2000", 1, 1, 1}, {"-23;-46;31/2/2000", 1, 1, 1},
+        {"-23;-46;1/1/99", 1, 1, 1}, {"-23;-46;1/1/2031", 1, 1, 1}, {"-23;\xE5\x8C\x97;1/1/2000", 1, 1, 1},
+        {"-23\xBA;-46;1/1/2000", 1, 1, 1}, {"\xE2\x88\x92" "23;-46;1/1/2000", 1, 1, 1},
+        {QByteArray(Maximo + 5, '7'), 1, 1, 1}, {"-23\r5;-46;1/1/2000", 1, 1, 1},
+        {QByteArray("-23;-46\0;1/1/2000", 17), 1, 1, 1}, {"# nota: \xC2\xBA", 0, 0, 0}, {"# n\xBA", 0, 0, 0},
+        {"", 0, 0, 0}, {" ; ;; ", 0, 0, 0},
     };
-    for (const auto& [valor, simples, separador, codificacao, esperado] : casos)
-        EXPECT_EQ(Escrito([&](lote::SaidaLote& s) { simples ? s.numero(float(valor)) : s.numero(valor); },
-                          separador, codificacao),
-                  esperado);
+    Mista m{"# " + QByteArray(deslocamento, 'x') + "\nlat;lon;data\r\n"};
+    std::mt19937 sorteio(static_cast<unsigned>(linhas + deslocamento));
+    for (int i = 0; i < linhas; ++i) {
+        const auto& t = tipos[sorteio() % std::size(tipos)];
+        m.texto += t.linha + (i % 3 ? "\n" : "\r\n");
+        m.pontos += t.pontos, m.falhas[0] += t.falhaRegional, m.falhas[1] += t.falhaIgrf;
+    }
+    return m;
 }
+
+// Under C and pt_BR, in both encodings, with either model: every row has the header's fields (no message
+// holds a ";") and no CR inside; the counts add up the kinds' outcomes; several threads write the same bytes.
+TEST(Paralelismo, ContagensExatasEMesmaSaidaQueUmNucleo)
+{
+    const qsizetype campos = lote::CabecalhoSaida().count(u';') + 1;
+    int deslocamento = 0;
+    for (const bool igrf14 : {false, true})
+        for (const char* nomeLocale : {"C", "pt_BR"})
+            for (const CodificacaoSaida codificacao : {Windows1252, CodificacaoSaida::Utf8}) {
+                deslocamento = (deslocamento + 4093) % 4099;  // 0, 4093, 4087, ...
+                SCOPED_TRACE(std::string(nomeLocale) + (igrf14 ? " igrf14 " : " regional ")
+                             + std::to_string(static_cast<int>(codificacao)));
+                const QLocale locale(QString::fromLatin1(nomeLocale));
+                const Mista entrada = EntradaMista(600, deslocamento);
+                const Processado um = Processa(entrada.texto, Modelo(igrf14), locale, codificacao);
+                ASSERT_TRUE(um.resumo.erro.isEmpty()) << um.resumo.erro.toStdString();
+                EXPECT_EQ(um.resumo.pontos, entrada.pontos);
+                EXPECT_EQ(um.resumo.falhas, entrada.falhas[igrf14]);
+                const QList<QByteArray> linhas = um.saida.split('\n');
+                ASSERT_EQ(linhas.size(), entrada.pontos + 2);  // the header, then after the last CR LF nothing
+                for (const QByteArray& linha : linhas.first(entrada.pontos + 1))
+                    ASSERT_TRUE(linha.count(';') + 1 == campos && linha.indexOf('\r') == linha.size() - 1)
+                        << linha.left(300).toStdString();
+                // Threads, lines per block; the smallest reader buffer, cutting CR LF pairs and long lines.
+                for (const auto& [nucleos, linhasPorBloco] : {std::pair{3, 1}, {3, 4096}, {8, 1}, {8, 4096}}) {
+                    SCOPED_TRACE(std::to_string(nucleos) + " nucleos, " + std::to_string(linhasPorBloco));
+                    const Processado r = Processa(entrada.texto, Modelo(igrf14), locale, codificacao,
+                                                  {nucleos, linhasPorBloco, nullptr}, Maximo + 1);
+                    EXPECT_TRUE(r.saida == um.saida);
+                    EXPECT_EQ(std::tuple(r.resumo.pontos, r.resumo.falhas, r.resumo.erro),
+                              std::tuple(um.resumo.pontos, um.resumo.falhas, QString()));
+                }
+            }
+}
+
+// A full disk (found once 1 MiB is written out, the threads at work) or an interruption stops every thread.
+TEST(Paralelismo, FalhaDeSaidaEInterrupcaoParamTudo)
+{
+    const QByteArray entrada = EntradaMista(12000, 0).texto;
+    QFile cheio(QStringLiteral("/dev/full"));
+    ASSERT_TRUE(cheio.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const std::atomic<bool> interrompido{true};
+    for (const int nucleos : {1, 3}) {
+        SCOPED_TRACE(nucleos);
+        EXPECT_EQ(Processa(entrada, Modelo(false), QLocale::c(), Windows1252, {nucleos, 64, nullptr}, 1 << 20, &cheio)
+                      .resumo.erro.toStdString(),
+                  "não foi possível gravar a saída: não há espaço livre no disco.");
+        EXPECT_EQ(Processa(entrada, Modelo(false), QLocale::c(), Windows1252, {nucleos, 64, &interrompido})
+                      .resumo.erro.toStdString(),
+                  lote::MensagemInterrompido().toStdString());
+    }
+}
+
+// The header's fields, then the row's, of one line in the given form (the program's regional model).
+QList<QStringList> Campos(const QByteArray& linha, lote::FormaPosicaoLote forma, const QLocale& locale)
+{
+    lote::ModeloLote modelo = Modelo(false);
+    modelo.posicao = forma;
+    modelo.posicao.pastaGrades = QStringLiteral(CERAVEL_DADOS_PROJETO);
+    QList<QStringList> rows;
+    for (const QString& row : QString::fromUtf8(Processa(linha + "\n", modelo, locale, CodificacaoSaida::Utf8).saida)
+                                  .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
+        rows.append(row.split(u';'));
+    return rows;
+}
+
+struct CasoUtm {
+    const char* locale;
+    const char* linha;
+    bool utm;
+    std::optional<geo::Datum> datum;
+    double latSirgas, lonSirgas, gama, k;  // GeoConvert -c, cs2cs with IBGE's grids
+    const char* recusa = nullptr;           // a part of the row's message
+};
+
+class LoteUtm : public testing::TestWithParam<CasoUtm> {};
+
+// A computed row: its SIRGAS 2000 columns, and the field of a geographic line at that position. A refused
+// one: its message, the geodesic fields empty.
+TEST_P(LoteUtm, PosicaoSirgasConvergenciaEscalaECampoNoPonto)
+{
+    const CasoUtm& c = GetParam();
+    const QLocale locale(QString::fromLatin1(c.locale));
+    const auto rows = Campos(c.linha, {c.utm, c.datum, {}}, locale);
+    ASSERT_EQ(rows.size(), 2);
+    ASSERT_EQ(rows[1].size(), rows[0].size());
+    const auto coluna = [](const QList<QStringList>& r, const char* nome, const QLocale& l) {
+        bool ok = false;
+        const double v = l.toDouble(r[1][r[0].indexOf(QString::fromUtf8(nome))], &ok);
+        EXPECT_TRUE(ok) << nome << ": " << r[1].join(u';').toStdString();
+        return v;
+    };
+    const QString mensagem = rows[1][rows[0].indexOf(QStringLiteral("Mensagem"))];
+    if (c.recusa) {
+        EXPECT_TRUE(mensagem.contains(QString::fromUtf8(c.recusa)) && rows[1].last().isEmpty())
+            << rows[1].join(u';').toStdString();
+        return;
+    }
+    ASSERT_EQ(mensagem, QString()) << rows[1].join(u';').toStdString();
+    const double lat = coluna(rows, "Latitude SIRGAS 2000", locale);
+    const double lon = coluna(rows, "Longitude SIRGAS 2000", locale);
+    EXPECT_NEAR(lat, c.latSirgas, 1e-9);
+    EXPECT_NEAR(lon, c.lonSirgas, 1e-9);
+    EXPECT_NEAR(coluna(rows, "Convergência (graus)", locale), c.gama, 2e-8);
+    EXPECT_NEAR(coluna(rows, "Fator de escala", locale), c.k, 2e-10);
+    const auto geografica = Campos(QByteArray::number(lat, 'f', 13) + ";" + QByteArray::number(lon, 'f', 13)
+                                       + ";15/06/2000", {}, QLocale::c());
+    EXPECT_EQ(coluna(rows, "D (graus)", locale), coluna(geografica, "D (graus)", QLocale::c()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Casos, LoteUtm,
+    testing::Values(
+        CasoUtm{"pt_BR", "23S;192848,93;8252943,25;15/06/2000", true, {}, -15.78329998673, -47.86670002231,
+                0.780356172, 1.00076689699},
+        CasoUtm{"C", "23s; 192848.93 ;8252943.25;15/06/2000", true, geo::Datum::Sirgas2000, -15.78329998673,
+                -47.86670002231, 0.780356172, 1.00076689699},
+        // Geographic Córrego Alegre 1961: the position through the grid, γ and k in its own zone 22S.
+        CasoUtm{"pt_BR", "-25,43;-49,27;15/06/2000", false, geo::Datum::CorregoAlegre61, -25.430377796,
+                -49.270555414, -0.74283479, 0.9999735380},
+        // The line's own shapes; the checks' rules are the core's (tests/calc), here only passed on.
+        CasoUtm{"pt_BR", "23;192848,93;8252943,25;15/06/2000", true, {}, 0, 0, 0, 0, "letra do hemisfério"},
+        CasoUtm{"pt_BR", "23X;192848,93;8252943,25;15/06/2000", true, {}, 0, 0, 0, 0, "hemisfério deve ser S"},
+        CasoUtm{"pt_BR", "23S;192848,93;8252943,25;15/06/2000;x", true, {}, 0, 0, 0, 0, "quatro campos"},
+        CasoUtm{"pt_BR", "23S;192848,93;8252943,25;15/06/1990", true, {}, 0, 0, 0, 0, "1995"},
+        CasoUtm{"pt_BR", "24S;555000;9590000;01/01/2000", true, geo::Datum::CorregoAlegre61, 0, 0, 0, 0,
+                "Córrego Alegre 1961"},
+        CasoUtm{"pt_BR", "-3,1;-60;01/01/2000", false, geo::Datum::CorregoAlegre7072, 0, 0, 0, 0,
+                "Córrego Alegre 1970-72"}));
 
 }  // namespace
 }  // namespace ceravel::teste
