@@ -28,7 +28,13 @@ QString ArquivoDoPoligono(const QString& caminhoMemorial, FormatoPoligono format
 
 QString NomeDoPoligono(const QString& caminhoMemorial)
 {
-    return caminhoMemorial.isEmpty() ? QStringLiteral("memorial") : QFileInfo(Base(caminhoMemorial)).fileName();
+    if (caminhoMemorial.isEmpty())
+        return QStringLiteral("memorial");
+    // Another file of rows (ceravel-memorial reads those too): its name
+    // without the extension.
+    return caminhoMemorial.endsWith(QLatin1StringView(ExtensaoMemorial))
+               ? QFileInfo(Base(caminhoMemorial)).fileName()
+               : QFileInfo(caminhoMemorial).completeBaseName();
 }
 
 }  // namespace ceravel

@@ -9,6 +9,7 @@
 #include "memorial/ConverteMemorial.h"
 #include "memorial/CsvMemorial.h"
 #include "memorial/LeituraSegmentos.h"
+#include "memorial/NomesPoligono.h"
 #include "memorial/TabelaMemorial.h"
 #include "calc/LeituraNumeros.h"
 #include "geo/Geodesia.h"
@@ -381,7 +382,7 @@ int main(int argc, char* argv[])
                                 *locale);
         resumo.emplace_back(QStringLiteral("Declinação"), FraseDeclinacao(c, *locale));
         const PoligonoExportado exportado = PoligonoParaExportar(
-            p.poligonal, QFileInfo(opcoes->entrada).completeBaseName(), p.inicio.zona, p.inicio.sul);
+            p.poligonal, NomeDoPoligono(opcoes->entrada), p.inicio.zona, p.inicio.sul);
         const std::pair<const QString&, FormatoPoligono> exportacoes[] = {
             {opcoes->kml, FormatoPoligono::Kml}, {opcoes->geojson, FormatoPoligono::GeoJson},
             {opcoes->dxf, FormatoPoligono::Dxf}};

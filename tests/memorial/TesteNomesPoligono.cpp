@@ -26,6 +26,8 @@ TEST(NomesPoligono, DoArquivoDoMemorial)
         EXPECT_EQ(ArquivoDoPoligono(QString::fromUtf8(c.memorial), c.formato).toStdString(), c.arquivo);
         EXPECT_EQ(NomeDoPoligono(QString::fromUtf8(c.memorial)).toStdString(), c.nome);
     }
+    // ceravel-memorial's other files of rows name the polygon without their extension.
+    EXPECT_EQ(NomeDoPoligono(QStringLiteral("/d/Fazenda Buriti.txt")).toStdString(), "Fazenda Buriti");
 }
 
 }  // namespace
