@@ -29,11 +29,6 @@ TextosConversao Entrada(const char* lat, const char* lon, const char* lev, const
             {}, {}, {}};
 }
 
-bool CopiaTabelaIgrf(const QTemporaryDir& p)
-{
-    return QFile::copy(PastaDados + "/" + ArquivoIgrf14, p.filePath(ArquivoIgrf14));
-}
-
 // Whole seconds of an angle text "-21°56'08''" (with a rumo's letters, its
 // azimuth), as a surveyor reads it off the screen.
 long long Le(const QString& texto)
@@ -100,25 +95,6 @@ TEST(CalculaConversao, AsSomasNaTelaConferem)
     }
 }
 
-// The cross-check must pass the position and date exactly as the Calculate command does.
-TEST(CalculaConversao, ModeloRegionalComoNoCalculo)
-{
-    QTemporaryDir pasta;
-    ASSERT_TRUE(CopiaTabelaIgrf(pasta));
-    const TextosConversao entrada = Entrada("-27.5", "-48.5", "15/06/2000", "15/06/2000", QLocale::c());
-    const double ano = AnoDecimal(15, 6, 2000);
-    const std::pair<int, double> casos[] = {{2, -27.5 + 15}, {3, -48.5 + 55}, {4, ano - 1990}};
-    for (const auto& [termo, esperado] : casos) {
-        SCOPED_TRACE(termo);
-        ASSERT_TRUE(EscreveModeloEspelho(pasta, 1000, termo));
-        const ResultadoConversao r = CalculaConversao(entrada, QLocale::c(), pasta.path());
-        ASSERT_TRUE(std::holds_alternative<Conversao>(r));
-        const Conversao& c = std::get<Conversao>(r);
-        ASSERT_TRUE(c.levantamento.regional);
-        EXPECT_EQ(*c.levantamento.regional, static_cast<float>(esperado));
-    }
-}
-
 // The checks come first (an empty folder is not looked at); without the IGRF-14 table, a message naming it;
 // the table put back is found on the next press, and without the regional files the conversion still
 // succeeds and says the regional value is missing.
@@ -134,7 +110,7 @@ TEST(CalculaConversao, ArquivosAusentes)
     const ResultadoConversao semTabela = CalculaConversao(entrada, locale, pasta.path());
     ASSERT_TRUE(std::holds_alternative<FalhaModelo>(semTabela));
     EXPECT_TRUE(std::get<FalhaModelo>(semTabela).mensagem.contains(ArquivoIgrf14));
-    ASSERT_TRUE(CopiaTabelaIgrf(pasta));
+    ASSERT_TRUE(QFile::copy(PastaDados + "/" + ArquivoIgrf14, pasta.filePath(ArquivoIgrf14)));
     const ResultadoConversao semRegional = CalculaConversao(entrada, locale, pasta.path());
     ASSERT_TRUE(std::holds_alternative<Conversao>(semRegional));
     const Conversao& c = std::get<Conversao>(semRegional);

@@ -73,8 +73,6 @@ TEST(LeCoeficientes, FalhasNomeiamArquivoEMotivo)
         {"1\n-1e309\n", "O item 2 do arquivo de coeficientes COEF-F2000 está fora do limite numérico: \"-1e309\"."},
         // Only printable characters are quoted, the others by their code; long items are cut.
         {QByteArray("1\n2\0" "3\n", 6), item.arg(2).arg("2<U+0000>3")},
-        {"5\xE2\x80\x8B" "6", item.arg(1).arg("5<U+200B>6")},  // a zero-width space pasted in
-        {QByteArray(5000, '\x01'), item.arg(1).arg(QString("<U+0001>").repeated(20) + "…")},
         {"\xC3\xA7\xC3\xA3o" + QByteArray(30, 'x'), item.arg(1).arg("ção" + QString(17, 'x') + "…")},  // cut by character
     };
     for (const auto& [conteudo, mensagem] : casos) {
