@@ -74,7 +74,6 @@ TEST(ValidaEntrada, PrimeiraGuardaQueFalha)
         {"dia no mes antes do ano", GMS, GMS, {{Dia, "31"}, {Mes, "06"}, {Ano, "05"}}, DiaNoMes, Dia},
         // An empty required box comes before every other guard.
         {"LongS vazio antes de tudo", GMS, GMS, {{LatG, "20"}, {Dia, "0"}, {LongS, ""}}, Todos},
-        {"LonGraus vazio antes de tudo", GMS, DEC, {{LatG, "20"}, {Dia, "0"}, {LonGraus, ""}}, Todos},
         {"ano 05", GMS, GMS, {{Ano, "05"}}, QuatroAlgarismos, Ano},
         {"ano 1994", GMS, GMS, {{Ano, "1994"}}, Janela, Ano},
         {"ano 2006", GMS, GMS, {{Ano, "2006"}}, Janela, Ano},

@@ -21,12 +21,10 @@ std::string TabelaEntregue()
     return {std::istreambuf_iterator<char>(arquivo), {}};
 }
 
-// `texto` with its first `de` replaced by `para`.
+// `texto` with its first `de` replaced by `para` (std::out_of_range if there is none).
 std::string Substitui(std::string texto, const std::string& de, const std::string& para)
 {
-    const auto onde = texto.find(de);
-    EXPECT_NE(onde, std::string::npos) << de;
-    return onde == std::string::npos ? texto : texto.replace(onde, de.size(), para);
+    return texto.replace(texto.find(de), de.size(), para);
 }
 
 // Tables that read yet are not the whole of IGRF-14 are refused naming the file, not giving a subtly wrong field.
@@ -54,9 +52,8 @@ TEST(CarregaIgrf14, TabelaAlteradaEhRecusadaComONomeDoArquivo)
     }
 }
 
-// From 01/01/1900 to 31/12/2029 (decimal year 2030.0), nothing outside or at a position that is no number.
-// The evaluator that keeps the last date's coefficients, asked the same rows in turn (back and forth),
-// gives the same bits; without rates, the same field.
+// From 01/01/1900 to 31/12/2029 (decimal year 2030.0), nothing outside or at no number. The evaluator that keeps
+// the last date's coefficients, asked the same rows back and forth, gives the same bits; without rates, the same field.
 TEST(CampoIgrf14, PeriodoDe1900A2030NoNivelDoMar)
 {
     const auto& tabela = teste::Igrf14();

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -58,18 +56,6 @@ TEST(SecaoTermov, AccuracyTableUsesTheDecimalCommaAndAlignedColumns) {
     for (const auto& l : linhas)
         EXPECT_LE(std::count_if(l.begin(), l.end(), [](char c) { return (c & 0xC0) != 0x80; }), 64) << l;
     EXPECT_TRUE(AtualizaTermov("", linhas));
-}
-
-TEST(SecaoTermov, ShippedHelpTextEndsWithOneModelSectionInCrLf) {
-    std::ifstream arquivo(std::string(CERAVEL_DADOS_PROJETO) + "/Termov.txt", std::ios::binary);
-    const std::string termov(std::istreambuf_iterator<char>(arquivo), {});
-    ASSERT_FALSE(termov.empty());
-    for (auto lf = termov.find('\n'); lf != std::string::npos; lf = termov.find('\n', lf + 1))
-        ASSERT_TRUE(lf > 0 && termov[lf - 1] == '\r') << "bare LF at byte " << lf;
-    const auto posicao = termov.find(tituloBytes);
-    ASSERT_NE(posicao, std::string::npos);
-    EXPECT_EQ(termov.find(tituloBytes, posicao + 1), std::string::npos) << "one section only";
-    EXPECT_TRUE(termov.ends_with("(dom\xEDnio p\xFA" "blico).\r\n"));
 }
 
 }  // namespace
