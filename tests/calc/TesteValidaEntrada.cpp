@@ -61,6 +61,7 @@ TEST(ValidaEntrada, PrimeiraGuardaQueFalha)
         {"minutos e segundos 0 e 59", GMS, GMS, {{LatM, "59"}, {LatS, "0"}, {LongM, "0"}, {LongS, "59"}}, Passa, Nenhum,
          -23 - 59.0 / 60 - 0.0 / 3600, -47 - 0.0 / 60 - 59.0 / 3600},
         {"LatM 60", GMS, GMS, {{LatM, "60"}}, MinSeg},
+        {"LatS 59.5", GMS, GMS, {{LatS, "59.5"}}, MinSeg},  // past 59, though under 60
         {"LongM -1", GMS, GMS, {{LongM, "-1"}}, MinSeg},
         {"faixa antes dos minutos", GMS, GMS, {{LatM, "60"}, {LongG, "-20"}}, FaixaLon},
         {"minutos antes da data", GMS, GMS, {{LatM, "60"}, {Mes, "13"}}, MinSeg},
