@@ -14,7 +14,6 @@ namespace {
 
 constexpr TipoRumo AZ = TipoRumo::Azimute, RUMO = TipoRumo::Rumo;
 
-// The bearing window's own messages.
 const char* const Periodo = "A conversão de rumos é válida somente para datas entre 1900 e 2029.";
 const char* const FaixaAz = "O azimute deve ser maior ou igual a 0 e menor que 360 graus.";
 const char* const FaixaRumo = "O rumo deve estar entre 0 e 90 graus.";
@@ -41,9 +40,8 @@ struct Formas {
     Quadrante quadrante = Quadrante::NE;
 };
 
-// Every box of both forms holds a valid value, so a row writes only what it is
-// about: -23° 30' 0'' / -23.5, -47° 52' 30'' / -47.875, survey 15/06/1940,
-// conversion 10/03/2024, magnetic bearing 45° 30' 0'' / 45.5 (an azimuth or a NE rumo).
+// Every box valid, so a row writes only what it is about: -23° 30' 0'' / -23.5, -47° 52' 30'' / -47.875,
+// survey 15/06/1940, conversion 10/03/2024, magnetic bearing 45° 30' 0'' / 45.5 (an azimuth or a NE rumo).
 TextosConversao Entrada(const Formas& f, const Caixas& caixas, const QLocale& locale)
 {
     T e{NoLocale("-23.5", locale), "-23", "30", "0", NoLocale("-47.875", locale), "-47", "52", "30", f.lat, f.lon,
@@ -74,7 +72,7 @@ std::string Desfecho(const char* mensagem, Campo foco)
 // row each shows they are wired, with the box named and focused.
 TEST(ValidaConversao, PrimeiraGuardaQueFalha)
 {
-    const Formas gms, dec{DEC, DEC, DEC}, gmsDec{GMS, DEC}, rumoGms{GMS, GMS, GMS, RUMO},
+    const Formas gms, dec{DEC, DEC, DEC}, rumoGms{GMS, GMS, GMS, RUMO},
         rumoDec{GMS, GMS, DEC, RUMO}, azDec{GMS, GMS, DEC, AZ}, leste{GMS, GMS, GMS, RUMO, Quadrante::L},
         norte{GMS, GMS, DEC, RUMO, Quadrante::N};
     const struct {
@@ -88,55 +86,37 @@ TEST(ValidaConversao, PrimeiraGuardaQueFalha)
         {"tudo valido decimal", dec, {}, Passa},
         // Position: an empty required box is named, minutes and seconds empty are 0.
         {"LatG vazio", gms, {{LatG, ""}}, Vazia, LatG},
-        {"LonGraus vazio", dec, {{LonGraus, ""}}, Vazia, LonGraus},
         {"LongM e LongS vazios valem 0", gms, {{LongM, ""}, {LongS, ""}}, Passa},
-        {"latitude vazia antes da longitude", gms, {{LongG, ""}, {LatG, ""}}, Vazia, LatG},
-        {"vazio antes de fora da faixa", gms, {{LatG, "20"}, {LongG, ""}}, Vazia, LongG},
-        {"caixas da forma inativa vazias", gmsDec, {{LatGraus, ""}, {LongG, ""}, {LongM, ""}}, Passa},
-        {"latitude 20 GMS", gms, {{LatG, "20"}}, FaixaLat, LatG},
         {"LongS 60", gms, {{LongS, "60"}}, MinSeg, LongS},
         // The survey date, then the conversion date: required boxes, the main
         // window's guards, then 1900 to 2029.
         {"MesLev e AnoLev vazios", gms, {{MesLev, ""}, {AnoLev, ""}}, Vazia, MesLev},
         {"so o ano do levantamento", gms, {{DiaLev, ""}, {MesLev, ""}}, Passa},
         {"so o ano do levantamento, fora", gms, {{DiaLev, ""}, {MesLev, ""}, {AnoLev, "1899"}}, Periodo, AnoLev},
-        {"so o ano da conversao nao", gms, {{DiaConv, ""}, {MesConv, ""}}, Vazia, DiaConv},
-        {"posicao antes da data", gms, {{LatM, "60"}, {DiaLev, ""}}, MinSeg, LatM},
-        {"29/02/1900 nao e bissexto", gms, {{DiaLev, "29"}, {MesLev, "02"}, {AnoLev, "1900"}}, DiaNoMes, DiaLev},
         {"AnoConv 2030", gms, {{DiaConv, "01"}, {MesConv, "01"}, {AnoConv, "2030"}}, Periodo, AnoConv},
-        {"levantamento inteiro antes da conversao", gms, {{AnoLev, "1899"}, {DiaConv, ""}}, Periodo, AnoLev},
         {"datas antes do rumo", gms, {{AnoConv, "2030"}, {AngG, "400"}}, Periodo, AnoConv},
         // The bearing is optional: every box of its active form empty is none.
         {"sem rumo GMS", gms, {{AngG, ""}, {AngM, ""}, {AngS, ""}, {AngGraus, "abc"}}, Passa},
-        {"sem rumo decimal", azDec, {{AngGraus, ""}, {AngG, "abc"}, {AngM, "75"}}, Passa},
-        {"so os graus do rumo", gms, {{AngM, ""}, {AngS, ""}}, Passa},
         {"AngG vazio", gms, {{AngG, ""}}, Vazia, AngG},
         // Azimuth: 0 <= az < 360.
         {"azimute 0", azDec, {{AngGraus, "0"}}, Passa},
-        {"azimute 359.999", azDec, {{AngGraus, "359.999"}}, Passa},
         {"azimute 360", azDec, {{AngGraus, "360"}}, FaixaAz, AngGraus},
         {"azimute -0.1", azDec, {{AngGraus, "-0.1"}}, FaixaAz, AngGraus},
-        {"azimute 359 59 59.99", gms, {{AngG, "359"}, {AngM, "59"}, {AngS, "59.99"}}, Passa},
         {"azimute 360 0 0", gms, {{AngG, "360"}, {AngM, "0"}, {AngS, "0"}}, FaixaAz, AngG},
         {"azimute -0 30 0 e -0.5", gms, {{AngG, "-0"}}, FaixaAz, AngG},
         {"graus com fracao", gms, {{AngG, "12.5"}}, GrausInteiros, AngG},
         {"AngM 60", gms, {{AngM, "60"}}, MinSeg, AngM},
-        {"AngM 59.99", gms, {{AngM, "59.99"}}, Passa},
         {"graus fora antes dos minutos ilegiveis", gms, {{AngG, "400"}, {AngM, "abc"}}, FaixaAz, AngG},
         // Rumo: 0 <= angle <= 90.
         {"rumo 90", rumoDec, {{AngGraus, "90"}}, Passa},
         {"rumo 90.01", rumoDec, {{AngGraus, "90.01"}}, FaixaRumo, AngGraus},
-        {"rumo 90 0 0", rumoGms, {{AngG, "90"}, {AngM, "0"}, {AngS, "0"}}, Passa},
         {"rumo 90 0 1", rumoGms, {{AngG, "90"}, {AngM, "0"}, {AngS, "1"}}, FaixaRumo, AngG},
         // The cardinal letters carry their own angle.
         {"rumo 90 L", leste, {{AngG, "90"}, {AngM, ""}, {AngS, ""}}, Passa},
-        {"rumo 89 59 59.6 L", leste, {{AngG, "89"}, {AngM, "59"}, {AngS, "59.6"}}, Passa},
         {"rumo 45 L", leste, {{AngG, "45"}}, "Com a direção L o rumo é de 90 graus.", AngG},
-        {"rumo 0 N", norte, {{AngGraus, "0"}}, Passa},
         {"rumo 1 N", norte, {{AngGraus, "1"}}, "Com a direção N o rumo é de 0 graus.", AngGraus},
         // Not numbers.
         {"AngGraus inf", azDec, {{AngGraus, "inf"}}, NaoNumero, AngGraus},
-        {"AngG ilegivel antes dos minutos", gms, {{AngG, "abc"}, {AngM, "60"}}, NaoNumero, AngG},
     };
     for (const QLocale& locale : Locales)
         for (const auto& caso : casos) {
@@ -159,14 +139,11 @@ TEST(ValidaConversao, ValoresDoPedido)
         std::optional<long long> azimute;
         bool soAno = false;
     } casos[] = {
-        {"-0 30 0 ao sul", {GMS, GMS, GMS, AZ}, {{LatG, "-0"}}, -0.5, lev, conv, 163800},
         {"datas nos extremos", {DEC, DEC, GMS, AZ},
          {{DiaLev, "1"}, {MesLev, "1"}, {AnoLev, "1900"}, {DiaConv, "31"}, {MesConv, "12"}, {AnoConv, "2029"}},
          -23.5, 1900 + 1.0 / 365, 2030.0, 163800},
         {"so o ano: 1 de julho", {DEC, DEC, GMS, AZ}, {{DiaLev, ""}, {MesLev, ""}, {AnoLev, "1957"}}, -23.5,
          1957 + 182.0 / 365, conv, 163800, true},
-        {"rumo 35 20 10 NO", {GMS, GMS, GMS, RUMO, Quadrante::NO}, {{AngG, "35"}, {AngM, "20"}, {AngS, "10"}},
-         -23.5, lev, conv, 1296000 - 127210},
         {"azimute 359 59 59.5 volta a 0", {GMS, GMS, GMS, AZ}, {{AngG, "359"}, {AngM, "59"}, {AngS, "59.5"}},
          -23.5, lev, conv, 0},
         {"sem rumo", {GMS, GMS, DEC, AZ}, {{AngGraus, ""}}, -23.5, lev, conv, std::nullopt},

@@ -65,8 +65,6 @@ TEST(AvaliaAjuste, ConstantOffsetGivesThatOffsetAsRmsAndWorstCase) {
     c.c(1) = -20.0 + 0.5 / 60.0;  // half a minute above
     c.c(4) = -0.1;                // constant rate
     const Residuos r = AvaliaAjuste(pontos, Elemento::D, c);
-    EXPECT_EQ(r.pontosBrasil, 4u);
-    EXPECT_EQ(r.pontosCaixa, 6u);
     // Near, not equal: the polynomial is rounded to single precision; 0.1°/yr is 6'/yr.
     for (const auto& [valor, esperado] : {std::pair{r.rmsBrasil, 0.5}, {r.maxBrasil, 0.5}, {r.maxCaixa, 0.5},
                                           {r.rmsTaxaBrasil, 0.0}, {r.maxTaxaCaixa, 6.0}})
