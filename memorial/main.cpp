@@ -81,7 +81,8 @@ QString Ajuda()
         "                          (padrão: a do sistema)\n"
         "      --utf8              grava em UTF-8 em vez de Windows-1252\n"
         "\n"
-        "O polígono no terreno (com --inicio):\n"
+        "O polígono no terreno (com --inicio, ou o vértice inicial de um memorial salvo,\n"
+        "cujas opções do polígono valem quando estas não as dão):\n"
         "      --inicio TEXTO      as coordenadas de um vértice do memorial: \"M1;E;N;23S\"\n"
         "                          (UTM, zona com a letra do hemisfério) ou \"M1;LAT;LON\"\n"
         "                          (graus decimais); sem nome, o primeiro \"De\". Os\n"
@@ -299,8 +300,13 @@ int main(int argc, char* argv[])
         return NadaConvertido;
     }
 
-    // The polygon's options are checked before any work.
+    // The polygon's options are checked before any work. A saved memorial's
+    // start vertex and options hold where the options do not give them.
     PedidoPoligono pedido;
+    const TextosPoligonoMemorial& salvo = memorial.poligono;
+    const bool inicioSalvo = opcoes->inicio.isEmpty() && (salvo.utm ? !salvo.leste.trimmed().isEmpty()
+                                                                    : !salvo.latitude.trimmed().isEmpty());
+    const bool comPoligono = !opcoes->inicio.isEmpty() || inicioSalvo;
     if (!opcoes->inicio.isEmpty()) {
         const auto inicio = DivideVerticeInicial(opcoes->inicio);
         if (!inicio) {
@@ -308,15 +314,23 @@ int main(int argc, char* argv[])
             return NadaConvertido;
         }
         pedido.inicio = *inicio;
+    } else if (inicioSalvo) {
+        pedido.inicio = {salvo.vertice, salvo.utm, {salvo.zona, salvo.hemisferio, salvo.leste, salvo.norte},
+                         salvo.latitude, salvo.longitude};
+        if (!salvo.altitude.trimmed().isEmpty())
+            pedido.altitude = LeNumeroLocal(salvo.altitude, *locale);
+        pedido.fatorEscala = salvo.fatorEscala;
+        pedido.compensar = salvo.compensar;
     } else if (!opcoes->datum.isEmpty() || !opcoes->altitude.isEmpty() || opcoes->semFatorEscala || opcoes->compensar ||
                !opcoes->kml.isEmpty() || !opcoes->geojson.isEmpty() || !opcoes->dxf.isEmpty()) {
-        EscreveErro(QStringLiteral("as opções do polígono pedem --inicio (veja --ajuda)"));
+        EscreveErro(QStringLiteral("as opções do polígono pedem --inicio ou um memorial salvo com o vértice inicial (veja --ajuda)"));
         return NadaConvertido;
     }
-    if (!opcoes->datum.isEmpty()) {
+    const QString datum = opcoes->datum.isEmpty() && inicioSalvo ? salvo.datum : opcoes->datum;
+    if (!datum.isEmpty()) {
         bool achou = false;
         for (const geo::DadosDatum& d : geo::Datums())
-            if (opcoes->datum == QLatin1String(d.opcao)) {
+            if (datum == QLatin1String(d.opcao)) {
                 pedido.datum = d.datum;
                 achou = true;
             }
@@ -333,8 +347,15 @@ int main(int argc, char* argv[])
             return NadaConvertido;
         }
     }
-    pedido.fatorEscala = !opcoes->semFatorEscala;
-    pedido.compensar = opcoes->compensar;
+    if (opcoes->semFatorEscala || !inicioSalvo)
+        pedido.fatorEscala = !opcoes->semFatorEscala;
+    if (opcoes->compensar || !inicioSalvo)
+        pedido.compensar = opcoes->compensar;
+    if (inicioSalvo && salvo.altitude.trimmed().size() && opcoes->altitude.isEmpty()
+        && (!pedido.altitude || *pedido.altitude < -500 || *pedido.altitude > 9000)) {
+        EscreveErro(QStringLiteral("a altitude média do memorial salvo deve ser de -500 a 9000 metros"));
+        return NadaConvertido;
+    }
 
     const ResultadoMemorial resultado = ConverteMemorial(memorial, *locale, QCoreApplication::applicationDirPath());
     if (const auto* falha = std::get_if<FalhaMemorial>(&resultado)) {
@@ -346,7 +367,7 @@ int main(int argc, char* argv[])
 
     // The polygon first: beyond 10 km it converts the rows again at their start vertices.
     std::optional<MemorialNoTerreno> terreno;
-    if (!opcoes->inicio.isEmpty()) {
+    if (comPoligono) {
         auto r = CalculaMemorialNoTerreno(convertido, pedido, *locale, QCoreApplication::applicationDirPath());
         if (const auto* f = std::get_if<FalhaGuarda>(&r)) {
             EscreveErro(QStringLiteral("o polígono não foi calculado: %1").arg(f->mensagem));
