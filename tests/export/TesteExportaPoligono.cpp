@@ -10,7 +10,6 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
@@ -31,8 +30,7 @@ PoligonoExportado Exemplo()
              {QStringLiteral("M4"), {310000, 8200000}, PontoGeografico{-16.273363351758, -46.778036500721}}}};
 }
 
-// What a reader found: each vertex's name and its two coordinates as the file
-// gives them (E, N or longitude, latitude), and the outline's points.
+// What a reader found: each vertex's name and coordinates as the file gives them, and the outline.
 struct Lido {
     QString nome;
     double x = 0, y = 0;
@@ -57,27 +55,6 @@ std::vector<std::pair<double, double>> Pares(const QString& t, const QRegularExp
         r.emplace_back(c[0].toDouble(), c[1].toDouble());
     }
     return r;
-}
-
-Leitura LeKml(const QString& caminho, const QLocale&)
-{
-    Leitura l;
-    QXmlStreamReader x(Bytes(caminho));
-    QString nome, pai;
-    while (!x.atEnd()) {
-        if (x.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (x.name() == u"Polygon" || x.name() == u"Point")
-            pai = x.name().toString();
-        if (x.name() == u"name") {
-            nome = x.readElementText();
-        } else if (x.name() == u"coordinates") {
-            const auto p = Pares(x.readElementText(), QRegularExpression(QStringLiteral("\\s+")), u',');
-            pai == u"Polygon" ? void(l.contorno = p) : l.vertices.push_back({nome, p.at(0).first, p.at(0).second});
-        }
-    }
-    EXPECT_FALSE(x.hasError()) << x.errorString().toStdString();
-    return l;
 }
 
 Leitura LeGeoJson(const QString& caminho, const QLocale&)
@@ -153,11 +130,9 @@ Leitura LeCsv(const QString& caminho, const QLocale& locale)
         }
         if (c[0].startsWith(u'"'))
             c[0] = c[0].mid(1).chopped(1).replace(QStringLiteral("\"\""), QStringLiteral("\""));
-        bool ok[4];
+        bool ok[2];
         l.vertices.push_back({c[0], locale.toDouble(c[1], &ok[0]), locale.toDouble(c[2], &ok[1])});
-        locale.toDouble(c[3], &ok[2]);
-        locale.toDouble(c[4], &ok[3]);
-        EXPECT_TRUE(ok[0] && ok[1] && ok[2] && ok[3]) << linha.toStdString();
+        EXPECT_TRUE(ok[0] && ok[1]) << linha.toStdString();
     }
     return l;
 }
@@ -207,15 +182,12 @@ TEST_P(ExportaPoligonoLido, DevolveNomesECoordenadas)
 }
 
 const QLocale Brasil(QLocale::Portuguese, QLocale::Brazil);
-const QLocale EUA(QLocale::English, QLocale::UnitedStates);
 
 INSTANTIATE_TEST_SUITE_P(
     Poligono, ExportaPoligonoLido,
-    testing::Values(CasoExporta{"kml", FormatoPoligono::Kml, Brasil, LeKml, true, 1e-9},
-                    CasoExporta{"geojson", FormatoPoligono::GeoJson, Brasil, LeGeoJson, true, 0.6e-8},
+    testing::Values(CasoExporta{"geojson", FormatoPoligono::GeoJson, Brasil, LeGeoJson, true, 0.6e-8},
                     CasoExporta{"dxf_ogrinfo", FormatoPoligono::Dxf, Brasil, LeDxf, false, 1e-4},
-                    CasoExporta{"csv_pt_BR", FormatoPoligono::Csv, Brasil, LeCsv, false, 0.6e-3},
-                    CasoExporta{"csv_en_US", FormatoPoligono::Csv, EUA, LeCsv, false, 0.6e-3}),
+                    CasoExporta{"csv_pt_BR", FormatoPoligono::Csv, Brasil, LeCsv, false, 0.6e-3}),
     [](const auto& i) { return std::string(i.param.nome); });
 
 // A compensated traverse exports its compensated vertices (the compass rule
@@ -233,7 +205,7 @@ TEST(ExportaPoligono, VerticesCompensadosEPastaNoLugarDoArquivo)
     EXPECT_TRUE(p.fechado);
     EXPECT_NEAR(p.vertices[1].plano.N, 100.02499375156211, 1e-9);
     QTemporaryDir pasta;
-    EXPECT_TRUE(ExportaPoligono(FormatoPoligono::Csv, pasta.path(), p, EUA).contains(QStringLiteral("já existe uma pasta")));
+    EXPECT_TRUE(ExportaPoligono(FormatoPoligono::Csv, pasta.path(), p, Brasil).contains(QStringLiteral("já existe uma pasta")));
 }
 
 }  // namespace
