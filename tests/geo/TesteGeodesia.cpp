@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The coordinates core against independent values: GeographicLib's GeoConvert
-// for γ and k, PROJ's cs2cs with IBGE's grids for the datums, proj.db for the
-// EPSG codes.
+// The coordinates core against GeoConvert (γ, k), cs2cs with IBGE's grids (datums), proj.db (EPSG codes).
 #include "geo/Geodesia.h"
 
 #include <QDir>
@@ -86,8 +84,7 @@ TEST(Geodesia, EachDatumThroughItsGridAsCs2cs)
 template <class T>
 std::optional<FalhaGeo> Falha(const ResultadoGeo<T>& r)
 {
-    const FalhaGeo* f = std::get_if<FalhaGeo>(&r);
-    return f ? std::optional(*f) : std::nullopt;
+    return std::holds_alternative<FalhaGeo>(r) ? std::optional(std::get<FalhaGeo>(r)) : std::nullopt;
 }
 
 // Refused with the reason, never a silent shift (PROJ without the grid turns Córrego Alegre 1961 into SIRGAS

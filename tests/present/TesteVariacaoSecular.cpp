@@ -121,7 +121,6 @@ TEST(VariacaoSecular, TextosEMarcasDoEixo)
         std::size_t marcas;
     } eixos[] = {
         {ElementoSecular::D, -21.3, -20.9, 5.0 / 60, -21.25, 5},
-        {ElementoSecular::D, -24, 3, 5, -20, 5},
         {ElementoSecular::F, 22000, 24500, 500, 22000, 6},
     };
     for (const auto& e : eixos) {
