@@ -12,7 +12,4 @@ ceravel_teste(test_ui
     ${CMAKE_CURRENT_LIST_DIR}/TesteModelo.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteVariacaoSecular.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteAviventacaoMemorial.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TestePainelPoligono.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TesteRelatorioPoligono.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TesteDeclinacaoVerticesJanela.cpp
   BIBLIOTECAS ceravel_ui Qt6::Test)
