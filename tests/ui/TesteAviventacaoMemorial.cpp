@@ -9,7 +9,6 @@
 #include "memorial/ArquivoMemorial.h"
 #include "ui/AviventacaoMemorial.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QProcess>
 #include <QPushButton>

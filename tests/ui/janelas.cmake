@@ -7,7 +7,6 @@ ceravel_teste(test_ui
     ${CMAKE_CURRENT_LIST_DIR}/TesteMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteCalcular.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteConversaoRumos.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TesteAleatorio.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteJanelaMapa.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteModelo.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteVariacaoSecular.cpp
