@@ -227,7 +227,7 @@ TEST_P(RelatorioMemorial, NoPdf)
     const CasoRelatorio& c = GetParam();
     abreMemorial(QLocale(QString::fromLatin1(c.locale)));
     converte(c.segmentos, c.inicio, c.compensar);
-    ASSERT_TRUE(memorial->ultimaConversao()) << mensageiro.todas();
+    ASSERT_TRUE(memorial->ultimaConversao() && mensageiro.mensagens.isEmpty()) << mensageiro.todas();
     EXPECT_TRUE(texto(*memorial, "Resumo").contains(QString::fromUtf8(c.resumo))) << texto(*memorial, "Resumo").toStdString();
     QStringList presentes = c.presentes;
     QSet<QString> declinacoes;
