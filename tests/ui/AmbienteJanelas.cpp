@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "AmbienteJanelas.h"
 
-#include <QApplication>
 #include <QDialog>
-#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPointer>

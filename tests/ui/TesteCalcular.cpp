@@ -6,8 +6,6 @@
 #include "ui/Forma.h"
 #include "ui/Linha.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QtTest/QTest>
 #include <cmath>
 

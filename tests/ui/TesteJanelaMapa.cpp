@@ -8,7 +8,6 @@
 #include "model/LeCoeficientes.h"
 #include "ui/MapaCampo.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QPrinter>

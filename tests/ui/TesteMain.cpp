@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Main without calculating: start, entry forms, tab order, Limpar, Enter on
+// Main without calculating: start, entry forms and tab order, Limpar, Enter on
 // buttons, closing, and the modal windows it opens (DComp, Help, Sobre).
 #include "AmbienteJanelas.h"
 
-#include <QApplication>
 #include <QDialog>
-#include <QFile>
 #include <QPushButton>
 #include <QtTest/QTest>
 #include <optional>
@@ -49,31 +47,6 @@ TEST_F(Principal, StartsAndClearsToNoResultsKeepingTheEntryForms)
     EXPECT_EQ(texto(dcomp(), "CF") + texto(relatorio(), "DMIN2"), "CFDMIN");
 }
 
-// Each press changes only its own coordinate's frame; no box loses its text.
-TEST_F(Principal, EntryFormSwitchingChangesOnlyItsFrameAndKeepsHiddenTexts)
-{
-    const QStringList caixas{"LatGraus", "LatG", "LatM", "LatS", "LonGraus", "LongG", "LongM", "LongS"};
-    for (const QString& c : caixas)
-        digita(c, c + "!");
-    const struct { const char* botao; bool latDecimal, lonDecimal; } passos[] = {
-        {"BtLonG", false, true}, {"BtLatG", true, true}, {"BtLonGMS", true, false}, {"BtLatGMS", false, false}};
-    for (const auto& p : passos) {
-        SCOPED_TRACE(p.botao);
-        clica(main(), p.botao);
-        // Shown with decimal degrees (true) or with degrees, minutes, seconds (false).
-        const std::pair<const char*, bool> vistos[] = {
-            {"LatGraus", p.latDecimal}, {"BtLatGMS", p.latDecimal}, {"LatG", !p.latDecimal}, {"LatS", !p.latDecimal},
-            {"BtLatG", !p.latDecimal}, {"LonGraus", p.lonDecimal}, {"BtLonGMS", p.lonDecimal},
-            {"LongM", !p.lonDecimal}, {"BtLonG", !p.lonDecimal}};
-        for (const auto& [nome, visto] : vistos)
-            EXPECT_EQ(visivel(main(), nome), visto) << nome;
-        for (const QString& c : caixas)
-            EXPECT_EQ(texto(main(), c), c + "!") << c.toStdString();
-        EXPECT_EQ(main().entrada().formaLatitude == FormaEntrada::GrausDecimais, p.latDecimal);
-        EXPECT_EQ(main().entrada().formaLongitude == FormaEntrada::GrausDecimais, p.lonDecimal);
-    }
-}
-
 TEST_F(Principal, TabSkipsHiddenControlsAndLeavesTheGButtonsLast)
 {
     main().show();
@@ -89,8 +62,10 @@ TEST_F(Principal, TabSkipsHiddenControlsAndLeavesTheGButtonsLast)
     };
     EXPECT_EQ(ordem("Dia", 11), QStringList({"Dia", "Mes", "Ano", "LatG", "LatM", "LatS", "LongG", "LongM", "LongS",
                                              "BtCalcular", "BtLimpar", "BtLatG"}));
-    clica(main(), "BtLatG");
+    digita("LatG", "7");
+    clica(main(), "BtLatG");  // only the latitude's frame changes; its hidden box keeps its text
     EXPECT_EQ(ordem("Ano", 2), QStringList({"Ano", "BtLatGMS", "LatGraus"}));
+    EXPECT_TRUE(texto(main(), "LatG") == "7" && visivel(main(), "LongG"));
 }
 
 // Enter and the keypad's Enter on a focused button press it once; in a box

@@ -7,7 +7,6 @@
 #include "model/Igrf14.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace ceravel::teste {
 namespace {

@@ -7,7 +7,6 @@
 #include "model/Igrf14.h"
 #include "ui/VariacaoSecular.h"
 
-#include <QApplication>
 #include <QChartView>
 #include <QClipboard>
 #include <QComboBox>

@@ -7,12 +7,8 @@ ceravel_teste(test_ui
     ${CMAKE_CURRENT_LIST_DIR}/TesteMain.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteCalcular.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteConversaoRumos.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TesteAleatorio.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteJanelaMapa.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteModelo.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteVariacaoSecular.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TesteAviventacaoMemorial.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TestePainelPoligono.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TesteRelatorioPoligono.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/TesteDeclinacaoVerticesJanela.cpp
   BIBLIOTECAS ceravel_ui Qt6::Test)

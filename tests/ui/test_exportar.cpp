@@ -5,11 +5,9 @@
 
 #include "ui/TraducaoQt.h"
 
-#include <QApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QStandardPaths>
 #include <QTranslator>

@@ -60,9 +60,10 @@ using Impressao = AmbienteJanelas;
 TEST_F(Impressao, EveryTextAtItsPlaceTheSameEveryTime)
 {
     const struct { bool ptBR; QStringList latitude, longitude; QPageSize::PageSizeId pagina; } casos[] = {
-        {false, {"-15", "30", "0"}, {"-55.25"}, QPageSize::A4}, {true, {"-15,5"}, {"-55", "15", "0"}, QPageSize::A6}};
+        {false, {"-15", "30", "0"}, {"-55.25"}, QPageSize::A4}, {true, {"-15,5"}, {"-55", "15", "0"}, QPageSize::A6},
+        {false, {"-15", "30", "0"}, {"-55.25"}, QPageSize::DoublePostcard}};  // reduced by its width, by its height
     for (const auto& c : casos) {
-        SCOPED_TRACE(c.ptBR ? "pt_BR, A6" : "C, A4");
+        SCOPED_TRACE(QPageSize(c.pagina).name().toStdString());
         usaLocale(c.ptBR ? QLocale(QLocale::Portuguese, QLocale::Brazil) : QLocale::c());
         preenche("1", "7", "2000", c.latitude, c.longitude);
         clica(main(), "BtCalcular");
