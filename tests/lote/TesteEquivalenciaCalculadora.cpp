@@ -71,7 +71,7 @@ TEST(Equivalencia, CaixasDigitadasEResultadoDaCalculadora)
         {PtBr, "-23;-46;", "DD -23||||-46||||||"},  // refused by both
         {C, "-23 30;-46;1/1/2000", "A latitude deve ser um número em graus decimais ou três números separados por "
                                    "espaços (graus, minutos e segundos)."},
-        {C, "-23;-46;15-06-2000", "A data deve estar na forma dd/mm/aaaa."},
+        {C, "-23;-46;15/06", "A data deve estar na forma dd/mm/aaaa."},
     };
     for (const auto& [locale, linha, esperado] : casos) {
         SCOPED_TRACE(linha);
