@@ -15,7 +15,6 @@ struct Alvo {
     const char* nome;
     void (*roda)(QByteArrayView);
 };
-void PrintTo(const Alvo& a, std::ostream* os) { *os << a.nome; }
 
 class Corpus : public testing::TestWithParam<Alvo> {};
 

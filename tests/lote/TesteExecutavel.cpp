@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program as run: its command line and progress bar, and the built ceravel-lote on small files (output
-// bytes, standard error, exit status, the same file on any number of threads, Ctrl-C).
+// bytes, standard error, exit status, Ctrl-C, the same file on any number of threads).
 #include "lote/LinhaSaida.h"
 #include "lote/OpcoesLote.h"
 #include "lote/Progresso.h"
@@ -12,9 +12,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QThread>
-
-#include <csignal>
 
 namespace ceravel::teste {
 namespace {
@@ -31,9 +28,7 @@ TEST(Opcoes, Interpretadas)
         {{"--utf8", "--codificacao=Windows1252"}, "||||windows1252||||||0"},
         {{"--codificacao", "UTF8", "--modelo", "IGRF14"}, "||||utf8|||igrf14|||0"},
         {{"--codificacao", "latin1"}, "codificação desconhecida: latin1 (use utf8 ou windows1252)."},
-        {{"a.txt", "b.txt"}, "só um arquivo de entrada é aceito (foram dados 2)."},
         {{"--modelo=igrf14", "--modelo=Regional"}, "||||||||||0"},
-        {{"--modelo", "wmm"}, "modelo desconhecido: wmm (use regional ou igrf14)."},
         {{"--entrada", "utm", "--datum=sad69", "-j", "1"}, "||||||||utm|sad69|1"},
         {{"--entrada=geograficas", "-j", "0"}, "a opção -j precisa de um número inteiro de 1 a 256."},
     };
@@ -86,19 +81,16 @@ protected:
     }
 
     QString Caminho(const char* nome) const { return QDir(pasta.path()).filePath(QString::fromUtf8(nome)); }
-
     void Grava(const char* nome, const QByteArray& bytes) const
     {
         QFile arquivo(Caminho(nome));
         ASSERT_TRUE(arquivo.open(QIODevice::WriteOnly) && arquivo.write(bytes) == bytes.size()) << nome;
     }
-
     QByteArray Le(const char* nome) const
     {
         QFile arquivo(Caminho(nome));
         return arquivo.open(QIODevice::ReadOnly) ? arquivo.readAll() : QByteArray("<ausente>");
     }
-
     // A bash command line in the temporary folder, never the program's; `lote` runs the program.
     Execucao Roda(const QString& comando, const QByteArray& entradaPadrao = {}) const
     {
@@ -137,12 +129,11 @@ TEST_F(Executavel, ArquivoEmWindows1252ComCrLfEVirgula)
 }
 
 // Each run's status, standard output and standard error (regular expressions over UTF-8; null: nothing).
-// Nothing calculated is status 2 with the reason on standard error (the help, status 0, on standard output),
-// the output file neither created nor touched, no temporary file left.
+// Nothing calculated (an error, Ctrl-C) is status 2 with the reason on standard error (the help, status 0, on
+// standard output), the output file neither created nor touched, no temporary file left.
 TEST_F(Executavel, StatusSaidaEErro)
 {
     Grava("campo.csv", "resultado anterior\r\n");
-    Grava("utf16.txt", QByteArray("\xFF\xFE-\0" "2\0" "3\0", 8));
     Grava("menos.txt", "\xE2\x88\x92" "23,5;\xE2\x88\x92" "46,625;31/12/2004\n");
     Grava("muitos.txt", QByteArray("-23.5;-46.625;31/12/2004\n").repeated(100000));  // rows beyond the 1 MiB buffer
     const struct {
@@ -165,27 +156,27 @@ TEST_F(Executavel, StatusSaidaEErro)
          ";;-25\\.43037779\\d*;-49\\.27055541\\d*;-0\\.742834\\d*;0\\.99997353\\d*\r\n$", nullptr},
         // UTF-8 into a terminal (one `script` opens), Windows-1252 into files and pipes.
         {"script -qec \"'$0' -q --coeficientes coef pontos.txt\" /dev/null", {}, 1, "0º00'00''", nullptr},
-        // A named output that is no regular file (a FIFO, /dev/stdout into a pipe) is written directly:
-        // a file renamed over it would replace it (and the FIFO's reader would wait in vain).
+        // A named output that is no regular file (a FIFO) is written directly: a file renamed over it
+        // would replace it (and the FIFO's reader would wait in vain).
         {"mkfifo fila; timeout 20 cat fila & lote --coeficientes coef -q pontos.txt -o fila; s=$?; wait; "
          "test -p fila && echo FIFO; exit $s", {}, 1, "^Linha;.*\r\n4;-23\\.5;.*\r\n5;.*\r\n6;.*\r\nFIFO\n$", nullptr},
-        {"lote --coeficientes coef -q pontos.txt -o /dev/stdout | cat; exit ${PIPESTATUS[0]}", {}, 1,
-         "^Linha;.*\r\n4;-23\\.5;.*\r\n5;.*\r\n6;.*\r\n$", nullptr},
         // Standard output closed early (| head): the write error, never a death by SIGPIPE (status 141).
         {"lote --coeficientes coef -q muitos.txt | head -c 100 >/dev/null; exit ${PIPESTATUS[0]}", {}, 2, nullptr,
          "^ceravel-lote: não foi possível gravar a saída: quem lia a saída a fechou antes do fim\\.\n$"},
         {"lote --coeficientes sumiu pontos.txt -o novo.csv", {}, 2, nullptr,
          "COEF-D2000 não foi encontrado na pasta sumiu\\."},  // the folder given, not the program's
-        {"lote --coeficientes coef utf16.txt -o campo.csv", {}, 2, nullptr, "UTF-16"},
         {"lote --coeficientes coef nao-existe.txt -o campo.csv", {}, 2, nullptr,
          "não foi possível abrir nao-existe\\.txt: o arquivo ou a pasta não existe"},
-        {"lote --modelo igrf14 --coeficientes sumiu pontos.txt", {}, 2, nullptr, "Não foi possível ler o arquivo"},
-        {"lote --rapido", {}, 2, nullptr, "opção desconhecida: --rapido"},
         {"lote --locale klingon", {}, 2, nullptr, "localidade desconhecida: klingon"},
         {"lote --help", {}, 0, "^Uso: ceravel-lote \\[opções\\] \\[ENTRADA\\]", nullptr},
         // Computed under a locale whose minus is U+2212, but its texts cannot be written: a failure.
         {"lote --coeficientes coef --locale sv_SE menos.txt -o menos.csv", {}, 1, nullptr,
          "^ceravel-lote: 1 ponto, 1 com falha"},
+        // Ctrl-C once the program catches SIGINT, its input held open (so it is still working), then closed.
+        {"mkfifo entrada; \"$0\" -j 2 -o campo.csv <entrada & p=$!; exec 3>entrada; cat pontos.txt >&3; "
+         "until (( 0x$(sed -n 's/SigCgt:\\s*//p' /proc/$p/status) & 2 )); do sleep 0.01; done; kill -INT $p; "
+         "exec 3>&-; wait $p",
+         {}, 2, nullptr, "^ceravel-lote: interrompido antes do fim\\. O arquivo campo\\.csv não foi alterado\\.\n$"},
     };
     for (const auto& c : casos) {
         const Execucao e = Roda(QString::fromUtf8(c.comando), c.entrada);
@@ -197,7 +188,7 @@ TEST_F(Executavel, StatusSaidaEErro)
     }
     EXPECT_EQ(Le("campo.csv"), "resultado anterior\r\n");
     EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).join(u' ').toStdString(),
-              "campo.csv fila menos.csv menos.txt muitos.txt pontos.txt utf16.txt");
+              "campo.csv entrada fila menos.csv menos.txt muitos.txt pontos.txt");
 }
 
 // -j N gives the file, summary (less its time) and status of -j 1, replacing a longer file already there
@@ -215,37 +206,6 @@ TEST_F(Executavel, MesmoArquivoResumoEStatusComVariosNucleos)
     EXPECT_EQ(std::get<0>(um), 1);
     EXPECT_EQ(std::get<1>(um).toStdString(), "ceravel-lote: 7999 pontos, 3999 com falha");
     EXPECT_TRUE(roda("3", "varios.csv") == um);
-}
-
-// Ctrl-C while the batch runs: status 2, the reason, no file at all, not even a temporary one. The input comes
-// through a pipe held open, so the signal lands while the program is certainly still working.
-TEST_F(Executavel, CtrlCNaoDeixaArquivo)
-{
-    QProcess processo;
-    processo.setWorkingDirectory(pasta.path());
-    processo.start(QStringLiteral(CERAVEL_LOTE_EXECUTAVEL), {"-j", "2", "-o", "campo.csv"});
-    ASSERT_TRUE(processo.waitForStarted());
-    processo.write(QByteArray("-23.5;-46.625;31/12/2004\n").repeated(5000));
-    ASSERT_TRUE(processo.waitForBytesWritten(10000));
-    // Once the program catches SIGINT (the handler goes in once the output is open), as the kernel reports it.
-    const auto capturaSigint = [&] {
-        QFile status(QStringLiteral("/proc/%1/status").arg(processo.processId()));
-        const QByteArray texto = status.open(QIODevice::ReadOnly) ? status.readAll() : QByteArray();
-        const qsizetype i = texto.indexOf("SigCgt:") + 7;
-        return i >= 7 && ((texto.mid(i, 17).trimmed().toULongLong(nullptr, 16) >> (SIGINT - 1)) & 1);  // 16 hex digits
-    };
-    for (int i = 0; i < 1000 && !capturaSigint(); ++i)
-        QThread::msleep(10);
-    ASSERT_TRUE(capturaSigint());
-    ASSERT_EQ(::kill(static_cast<pid_t>(processo.processId()), SIGINT), 0);
-    processo.closeWriteChannel();
-    ASSERT_TRUE(processo.waitForFinished(60000));
-    EXPECT_EQ(processo.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(processo.exitCode(), 2);
-    EXPECT_EQ(processo.readAllStandardError().toStdString(),
-              "ceravel-lote: interrompido antes do fim. O arquivo campo.csv não foi alterado.\n");
-    EXPECT_EQ(QDir(pasta.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-              QStringList{QStringLiteral("pontos.txt")});
 }
 
 }  // namespace

@@ -41,11 +41,10 @@ TEST(NumeroExato, IgualAoDeToChars)
         ComparaComReferencia(std::bit_cast<double>(aleatorio()));
         ComparaComReferencia(std::bit_cast<float>(static_cast<std::uint32_t>(aleatorio())));
     }
-    for (const double d : {0.0, -0.0, 1.0, 10.0, 100.0, 1e22, 1e23, 5e-324, 2.2250738585072014e-308,
-                           1.7976931348623157e308, 0.1, 0.3, 9.5, 2000.4535519125684, 1995.0027397260274})
+    for (const double d : {0.0, -0.0, 1e22, 1e23, 5e-324, 2.2250738585072014e-308, 1.7976931348623157e308, 0.3,
+                           9.5, 1995.0027397260274})
         ComparaComReferencia(d);
-    for (const float f : {0.0f, -0.0f, 1.0f, 16777216.0f, 16777218.0f, 3e20f, 1e-45f, 1.17549435e-38f,
-                          3.40282347e38f, 0.1f, 25050.02734375f, 1e-7f})
+    for (const float f : {-0.0f, 16777218.0f, 3e20f, 1e-45f, 1.17549435e-38f, 3.40282347e38f, 25050.02734375f})
         ComparaComReferencia(f);
 }
 
