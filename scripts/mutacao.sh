@@ -10,8 +10,7 @@
 # the README), LIST the mutant list, TABLE the result (default BUILD/mutacao.tsv:
 # id, file, outcome, killing programs, failed tests). IDs choose mutants (all by
 # default). The test programs run directly, as CTest runs them (the same
-# environment and working folder), two at a time; the random run of the
-# windows takes CERAVEL_SEMENTE (1 unless set), so a run can be repeated. The
+# environment and working folder), two at a time. The
 # install and package tests are left out (they test the layout, not the code).
 set -u
 
@@ -102,7 +101,7 @@ PY
 
 roda() {  # program -> its failed tests in $trabalho/falhas.<program>, "TEMPO" on a timeout
   local saida=$trabalho/saida.$1
-  (cd "$bindir" && QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 CERAVEL_SEMENTE=${CERAVEL_SEMENTE:-1} timeout 600 "./$1" --gtest_brief=1 > "$saida" 2>&1)
+  (cd "$bindir" && QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 timeout 600 "./$1" --gtest_brief=1 > "$saida" 2>&1)
   local estado=$?
   sed -n 's/^\[  FAILED  \] \([A-Za-z_][^ ,]*\).*/\1/p' "$saida" | sort -u > "$trabalho/falhas.$1"
   if [[ $estado -ne 0 && ! -s $trabalho/falhas.$1 ]]; then
