@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -56,6 +58,17 @@ TEST(SecaoTermov, AccuracyTableUsesTheDecimalCommaAndAlignedColumns) {
     for (const auto& l : linhas)
         EXPECT_LE(std::count_if(l.begin(), l.end(), [](char c) { return (c & 0xC0) != 0x80; }), 64) << l;
     EXPECT_TRUE(AtualizaTermov("", linhas));
+}
+
+// The shipped help: CR LF only, and the model section once, which ceravel-ajuste replaces to the end.
+TEST(SecaoTermov, ShippedHelpTextIsCrLfWithOneModelSection) {
+    std::ifstream arquivo(std::string(CERAVEL_DADOS_PROJETO) + "/Termov.txt", std::ios::binary);
+    const std::string termov(std::istreambuf_iterator<char>(arquivo), {});
+    for (auto lf = termov.find('\n'); lf != std::string::npos; lf = termov.find('\n', lf + 1))
+        ASSERT_TRUE(lf > 0 && termov[lf - 1] == '\r') << "bare LF at byte " << lf;
+    const auto posicao = termov.find(tituloBytes);
+    ASSERT_NE(posicao, std::string::npos);
+    EXPECT_EQ(termov.find(tituloBytes, posicao + 1), std::string::npos);
 }
 
 }  // namespace
